@@ -1,0 +1,95 @@
+#include "dialogs/InputDialog.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+
+#include "shell/Platform.h"
+#include "shell/frmMenu.h"
+
+namespace fd9 {
+
+InputDialog::InputDialog(frmMenu& menu) : QDialog(&menu), menu_(menu) {
+    setModal(false);
+}
+
+FloorModel& InputDialog::model() {
+    return menu_.model();
+}
+
+Platform& InputDialog::platform() {
+    return menu_.platform();
+}
+
+void InputDialog::showOrRaise() {
+    if (!centred_) {
+        adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+        centred_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void InputDialog::refuse(const QString& message, bool beepFirst) {
+    if (beepFirst) {
+        platform().beep();
+    }
+    platform().messageBox(message, QString::fromLatin1(AppTitle), MsgIcon::None, MsgButtons::OK);
+}
+
+void InputDialog::watchField(QLineEdit* field, std::function<void()> onEnter,
+                             std::function<void()> onLostFocus) {
+    field->installEventFilter(this);
+    watches_.push_back({field, std::move(onEnter), std::move(onLostFocus)});
+}
+
+bool InputDialog::eventFilter(QObject* watched, QEvent* event) {
+    for (const Watch& watch : watches_) {
+        if (watch.field != watched) {
+            continue;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watch.onEnter) {
+                watch.onEnter();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut && watch.onLostFocus) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                watch.onLostFocus();
+            }
+        }
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void InputDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        if (escape_) {
+            escape_();
+        } else {
+            hide();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void InputDialog::closeEvent(QCloseEvent* event) {
+    // The close box hides, so the fields keep what the user left in them.
+    event->ignore();
+    hide();
+}
+
+}  // namespace fd9

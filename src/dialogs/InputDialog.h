@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+
+namespace fd9 {
+
+class frmMenu;
+class Platform;
+struct FloorModel;
+
+// Common ground of the twelve input dialogs: modeless, centred on the screen when first
+// shown, hidden rather than closed, and the field checks that run on Enter and on leaving.
+class InputDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit InputDialog(frmMenu& menu);
+
+    // Show modeless, or bring forward with its current contents.
+    void showOrRaise();
+
+protected:
+    frmMenu& menu() { return menu_; }
+    FloorModel& model();
+    Platform& platform();
+
+    // A refused value: the field's fixed message, OK only, no icon, the application title.
+    void refuse(const QString& message, bool beepFirst = false);
+
+    // onEnter runs when Enter is pressed in the field, before any default button sees the key.
+    // onLostFocus runs when focus moves to another control of this dialog; a message box
+    // taking focus away does not count, or a refusal would refuse again.
+    void watchField(QLineEdit* field, std::function<void()> onEnter,
+                    std::function<void()> onLostFocus = {});
+
+    // Esc runs this instead of hiding the dialog (the Cancel button's handler).
+    void setEscapeHandler(std::function<void()> handler) { escape_ = std::move(handler); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Watch {
+        QLineEdit* field;
+        std::function<void()> onEnter;
+        std::function<void()> onLostFocus;
+    };
+    frmMenu& menu_;
+    std::vector<Watch> watches_;
+    std::function<void()> escape_;
+    bool centred_ = false;
+};
+
+}  // namespace fd9

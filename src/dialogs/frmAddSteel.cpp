@@ -1,0 +1,7 @@
+#include "dialogs/frmAddSteel.h"
+
+namespace fd9 {
+
+frmAddSteel::frmAddSteel(frmMenu& menu) : InputDialog(menu) {}
+
+}  // namespace fd9

@@ -1,0 +1,7 @@
+#include "dialogs/frmDesignLoads.h"
+
+namespace fd9 {
+
+frmDesignLoads::frmDesignLoads(frmMenu& menu) : InputDialog(menu) {}
+
+}  // namespace fd9

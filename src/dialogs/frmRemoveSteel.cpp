@@ -1,0 +1,7 @@
+#include "dialogs/frmRemoveSteel.h"
+
+namespace fd9 {
+
+frmRemoveSteel::frmRemoveSteel(frmMenu& menu) : InputDialog(menu) {}
+
+}  // namespace fd9

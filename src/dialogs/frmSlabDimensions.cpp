@@ -1,0 +1,7 @@
+#include "dialogs/frmSlabDimensions.h"
+
+namespace fd9 {
+
+frmSlabDimensions::frmSlabDimensions(frmMenu& menu) : InputDialog(menu) {}
+
+}  // namespace fd9

@@ -1,0 +1,7 @@
+#include "dialogs/frmSteelProperties.h"
+
+namespace fd9 {
+
+frmSteelProperties::frmSteelProperties(frmMenu& menu) : InputDialog(menu) {}
+
+}  // namespace fd9

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace fd9 {
+
+// The number at the start of a field's text. Blanks, tabs and line feeds are ignored anywhere;
+// sign, digits, one ".", an exponent with E or D; &H and &O read hexadecimal and octal whole
+// numbers; reading stops at the first character that cannot continue the number; no number
+// gives 0. The decimal point is "." whatever the locale.
+double ParseLeadingNumber(std::string_view text);
+
+}  // namespace fd9

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/Platform.h"
+
+class QWidget;
+
+namespace fd9 {
+
+class QtPlatform : public Platform {
+public:
+    MsgAnswer messageBox(const QString& text, const QString& title, MsgIcon icon,
+                         MsgButtons buttons) override;
+    void beep() override;
+    void setBusy(bool busy) override;
+    std::optional<QString> openFileName(const FileDialogRequest& request) override;
+    std::optional<QString> saveFileName(const FileDialogRequest& request) override;
+    bool printDialog(QPrinter& printer) override;
+    void showHelp(const QString& helpFile, int contextId) override;
+    void quitHelp() override;
+    QString programDirectory() override;
+    QDate today() override;
+
+private:
+    int busyDepth_ = 0;
+};
+
+// "Data Files (*.dat)|*.dat|All Files (*.*)|*.*" to Qt's "Data Files (*.dat);;All Files (*)".
+QString QtFileFilter(const QString& pipeFilter);
+// The Qt filter string of the 1-based entry of a pipe filter list.
+QString QtSelectedFilter(const QString& pipeFilter, int filterIndex);
+
+}  // namespace fd9

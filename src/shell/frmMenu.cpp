@@ -1,0 +1,406 @@
+#include "shell/frmMenu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/frmAddSteel.h"
+#include "dialogs/frmBeamDimensions.h"
+#include "dialogs/frmConcreteProperties.h"
+#include "dialogs/frmDesignLoads.h"
+#include "dialogs/frmDoubleTeeDimensions.h"
+#include "dialogs/frmExpose.h"
+#include "dialogs/frmNonStandardFire.h"
+#include "dialogs/frmRemoveSteel.h"
+#include "dialogs/frmSlabDimensions.h"
+#include "dialogs/frmStandardFire.h"
+#include "dialogs/frmSteelProperties.h"
+#include "dialogs/frmTeeBeamDimensions.h"
+#include "model/ResetModel.h"
+#include "shell/AboutText.h"
+#include "shell/Platform.h"
+#include "view/CrossSectionWidget.h"
+#include "view/DrawCrossSection.h"
+
+namespace fd9 {
+
+namespace {
+
+const char* const HelpContextProperty = "helpContextId";
+
+QLabel* AddResultRow(QGridLayout* grid, const char* caption) {
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(QString::fromLatin1(caption)), row, 0);
+    auto* value = new QLabel;
+    value->setMinimumWidth(90);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setFrameShape(QFrame::Panel);
+    value->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(value, row, 1);
+    return value;
+}
+
+}  // namespace
+
+frmMenu::frmMenu(FloorModel& model, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), model_(model), platform_(platform) {
+    setObjectName(QStringLiteral("frmMenu"));
+    setWindowTitle(QString::fromLatin1(MainCaption));
+    buildMenus();
+    buildPanels();
+    SetUpHelp();
+}
+
+frmMenu::~frmMenu() = default;
+
+void frmMenu::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->installEventFilter(this);
+    auto menu = [&](const char* title, int contextId) {
+        QMenu* m = bar->addMenu(QString::fromLatin1(title));
+        m->setProperty(HelpContextProperty, contextId);
+        m->menuAction()->setProperty(HelpContextProperty, contextId);
+        m->installEventFilter(this);
+        return m;
+    };
+    auto item = [&](QMenu* m, const char* title, auto handler) {
+        QAction* a = m->addAction(QString::fromLatin1(title));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+
+    mnuFile = menu("&File", 320);
+    mnuNew = item(mnuFile, "&New", &frmMenu::mnuNew_Click);
+    mnuOpen = item(mnuFile, "&Open", &frmMenu::mnuOpen_Click);
+    mnuSave = mnuFile->addMenu(QStringLiteral("Save"));
+    mnuSaveAs = item(mnuSave, "Save &As", [this] { mnuSaveAs_Click(); });
+    mnuSaveResultsFile = item(mnuSave, "Save to Ascii File", &frmMenu::mnuSaveResultsFile_Click);
+    mnuPrint = item(mnuFile, "&Print", &frmMenu::mnuPrint_Click);
+    mnuFile->addSeparator();
+    mnuExit = item(mnuFile, "E&xit", &frmMenu::mnuExit_Click);
+
+    mnuFloorType = menu("Floor T&ype", 340);
+    mnuFloor[static_cast<int>(FloorType::Beam)] =
+        item(mnuFloorType, "&Beam", [this] { showDialog(beamDimensions()); });
+    mnuFloor[static_cast<int>(FloorType::Slab)] =
+        item(mnuFloorType, "&Slab", [this] { showDialog(slabDimensions()); });
+    mnuFloor[static_cast<int>(FloorType::DoubleTee)] =
+        item(mnuFloorType, "&Double-Tee", [this] { showDialog(doubleTeeDimensions()); });
+    mnuFloor[static_cast<int>(FloorType::TeeBeam)] =
+        item(mnuFloorType, "&T-Beam", [this] { showDialog(teeBeamDimensions()); });
+
+    mnuMaterials = menu("&Materials", 360);
+    mnuSteel = item(mnuMaterials, "Steel", [this] { showDialog(steelProperties()); });
+    mnuConcrete = item(mnuMaterials, "&Concrete", [this] { showDialog(concreteProperties()); });
+
+    mnuReinforcement = menu("&Reinforcement", 380);
+    mnuAddSteel = item(mnuReinforcement, "Add R&einforcement", [this] { showDialog(addSteel()); });
+    mnuRemoveSteel =
+        item(mnuReinforcement, "Remo&ve Reinforcement", [this] { showDialog(removeSteel()); });
+
+    mnuDesignFire = menu("Des&ign Fire", 400);
+    mnuStandardFire = item(mnuDesignFire, "Standard (ISO)", [this] { showDialog(standardFire()); });
+    mnuNonStandardFire =
+        item(mnuDesignFire, "Non-Standard", [this] { showDialog(nonStandardFire()); });
+
+    mnuLoads = bar->addAction(QStringLiteral("&Loads"));
+    mnuLoads->setProperty(HelpContextProperty, 420);
+    connect(mnuLoads, &QAction::triggered, this, [this] { showDialog(designLoads()); });
+    mnuExposure = bar->addAction(QStringLiteral("&Exposure"));
+    connect(mnuExposure, &QAction::triggered, this, [this] { showDialog(expose()); });
+
+    mnuHelp = menu("&Help", 440);
+    mnuContents = item(mnuHelp, "Contents", &frmMenu::ShowHelpContents);
+    mnuHelp->addSeparator();
+    mnuAbout = item(mnuHelp, "About", &frmMenu::mnuAbout_Click);
+
+    // Check marks follow the model, never the click: a dialog moves them when it accepts.
+    for (QAction* a : mnuFloor) {
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this] { setFloorType(model_.Selected.FloorType); });
+    }
+    for (QAction* a : {mnuStandardFire, mnuNonStandardFire}) {
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this,
+                [this] { setDesignFire(model_.Selected.DesignFire); });
+    }
+    setFloorType(model_.Selected.FloorType);
+    setDesignFire(model_.Selected.DesignFire);
+}
+
+void frmMenu::buildPanels() {
+    auto* central = new QWidget;
+    auto* columns = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    columns->addLayout(left);
+
+    cmdUpdateResults = new QPushButton(QStringLiteral("CALCULATE"));
+    cmdUpdateResults->setObjectName(QStringLiteral("cmdUpdateResults"));
+    connect(cmdUpdateResults, &QPushButton::clicked, this, &frmMenu::Calculate);
+    left->addWidget(cmdUpdateResults);
+
+    // Both panels occupy the same cell; exactly one is visible.
+    auto* panels = new QGridLayout;
+    left->addLayout(panels);
+    fraResults[0] = new QGroupBox(QStringLiteral("Calculation Summary - Simply Supported"));
+    fraResults[1] = new QGroupBox(QStringLiteral("Calculation Summary - Continuity Over Supports"));
+    for (int i = 0; i < 2; ++i) {
+        fraResults[i]->setObjectName(QStringLiteral("fraResults%1").arg(i));
+        fraResults[i]->installEventFilter(this);
+        panels->addWidget(fraResults[i], 0, 0);
+    }
+    auto* simple = new QGridLayout(fraResults[0]);
+    lblEffectiveCover = AddResultRow(simple, "Effective Cover to Steel (mm) from bar centres");
+    lblSteelTemp = AddResultRow(simple, "Steel Temperature (deg C)");
+    lblSteelArea = AddResultRow(simple, "Steel Area (sq mm)");
+    lblReducedDepth = AddResultRow(simple, "Reduced Depth (mm)");
+    lblReducedWidth = AddResultRow(simple, "Reduced Width (mm)");
+    lblConcTemp = AddResultRow(simple, "Concrete Temperature (deg C)");
+    lblAvailMomCapacity = AddResultRow(simple, "Available Moment Capacity (kNm)");
+    lblAppliedMom = AddResultRow(simple, "Simply Supported Applied Moment (kNm)");
+    auto* continuous = new QGridLayout(fraResults[1]);
+    lblReqNegMomEndBay =
+        AddResultRow(continuous, "Required negative moment capacity for an end bay (kNm)");
+    lblReqNegMomIntBay =
+        AddResultRow(continuous, "Required negative moment capacity for an intermediate bay (kNm)");
+    lblAvailNegMom = AddResultRow(continuous, "Available negative moment capacity (kNm)");
+    lblFailureMode = AddResultRow(continuous, "Failure Mode");
+    lblInflectionEndBay =
+        AddResultRow(continuous, "Distance from support to inflection point - end bay (m)");
+    lblInflectionIntBay = AddResultRow(
+        continuous, "Distance from support to inflection point - intermediate bay (m)");
+
+    const std::pair<QLabel**, const char*> names[] = {
+        {&lblEffectiveCover, "lblEffectiveCover"},
+        {&lblSteelTemp, "lblSteelTemp"},
+        {&lblSteelArea, "lblSteelArea"},
+        {&lblReducedDepth, "lblReducedDepth"},
+        {&lblReducedWidth, "lblReducedWidth"},
+        {&lblConcTemp, "lblConcTemp"},
+        {&lblAvailMomCapacity, "lblAvailMomCapacity"},
+        {&lblAppliedMom, "lblAppliedMom"},
+        {&lblReqNegMomEndBay, "lblReqNegMomEndBay"},
+        {&lblReqNegMomIntBay, "lblReqNegMomIntBay"},
+        {&lblAvailNegMom, "lblAvailNegMom"},
+        {&lblFailureMode, "lblFailureMode"},
+        {&lblInflectionEndBay, "lblInflectionEndBay"},
+        {&lblInflectionIntBay, "lblInflectionIntBay"},
+    };
+    for (const auto& [label, name] : names) {
+        (*label)->setObjectName(QString::fromLatin1(name));
+    }
+
+    fraMessages = new QGroupBox(QStringLiteral("Messages"));
+    fraMessages->setObjectName(QStringLiteral("fraMessages"));
+    auto* messages = new QVBoxLayout(fraMessages);
+    lblMessages = new QLabel;
+    lblMessages->setObjectName(QStringLiteral("lblMessages"));
+    lblMessages->setWordWrap(true);
+    lblMessages->setMinimumHeight(80);
+    lblMessages->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    messages->addWidget(lblMessages);
+    left->addWidget(fraMessages);
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    columns->addLayout(right, 1);
+    lblFloorCrossSection = new QLabel(QStringLiteral("Cross Sectional View Through Floor"));
+    lblFloorCrossSection->setObjectName(QStringLiteral("lblFloorCrossSection"));
+    right->addWidget(lblFloorCrossSection);
+    picFloorCrossSection = new CrossSectionWidget;
+    picFloorCrossSection->setObjectName(QStringLiteral("picFloorCrossSection"));
+    connect(picFloorCrossSection, &CrossSectionWidget::clicked, this, &frmMenu::DrawCrossSection);
+    right->addWidget(picFloorCrossSection, 1);
+
+    setCentralWidget(central);
+    ShowResultPanel(0);
+}
+
+template <typename Dialog>
+Dialog& frmMenu::dialog(std::unique_ptr<Dialog>& slot) {
+    if (!slot) {
+        slot = std::make_unique<Dialog>(*this);
+    }
+    return *slot;
+}
+
+template <typename Dialog>
+void frmMenu::showDialog(Dialog& d) {
+    d.showOrRaise();
+}
+
+frmBeamDimensions& frmMenu::beamDimensions() {
+    return dialog(beamDimensions_);
+}
+frmSlabDimensions& frmMenu::slabDimensions() {
+    return dialog(slabDimensions_);
+}
+frmDoubleTeeDimensions& frmMenu::doubleTeeDimensions() {
+    return dialog(doubleTeeDimensions_);
+}
+frmTeeBeamDimensions& frmMenu::teeBeamDimensions() {
+    return dialog(teeBeamDimensions_);
+}
+frmAddSteel& frmMenu::addSteel() {
+    return dialog(addSteel_);
+}
+frmRemoveSteel& frmMenu::removeSteel() {
+    return dialog(removeSteel_);
+}
+frmSteelProperties& frmMenu::steelProperties() {
+    return dialog(steelProperties_);
+}
+frmConcreteProperties& frmMenu::concreteProperties() {
+    return dialog(concreteProperties_);
+}
+frmDesignLoads& frmMenu::designLoads() {
+    return dialog(designLoads_);
+}
+frmStandardFire& frmMenu::standardFire() {
+    return dialog(standardFire_);
+}
+frmNonStandardFire& frmMenu::nonStandardFire() {
+    return dialog(nonStandardFire_);
+}
+frmExpose& frmMenu::expose() {
+    return dialog(expose_);
+}
+
+void frmMenu::discardDialogs() {
+    beamDimensions_.reset();
+    slabDimensions_.reset();
+    doubleTeeDimensions_.reset();
+    teeBeamDimensions_.reset();
+    addSteel_.reset();
+    removeSteel_.reset();
+    steelProperties_.reset();
+    concreteProperties_.reset();
+    designLoads_.reset();
+    standardFire_.reset();
+    nonStandardFire_.reset();
+    expose_.reset();
+}
+
+void frmMenu::setFloorType(FloorType type) {
+    model_.Selected.FloorType = type;
+    for (int i = 0; i < static_cast<int>(mnuFloor.size()); ++i) {
+        mnuFloor[i]->setChecked(i == static_cast<int>(type));
+    }
+}
+
+void frmMenu::setDesignFire(DesignFire fire) {
+    model_.Selected.DesignFire = fire;
+    mnuStandardFire->setChecked(fire == DesignFire::Standard);
+    mnuNonStandardFire->setChecked(fire == DesignFire::NonStandard);
+}
+
+void frmMenu::ResetModel() {
+    BusyPointer busy(platform_);
+    ClearCrossSection();
+    discardDialogs();
+    ResetModelData(model_);
+    ShowResultPanel(0);
+    ClearResults();
+    DrawCrossSection();
+}
+
+void frmMenu::DrawCrossSection() {
+    fd9::DrawCrossSection(*this);
+}
+
+void frmMenu::ClearCrossSection() {
+    fd9::ClearCrossSection(*this);
+}
+
+void frmMenu::ClearResults() {
+    for (QLabel* label :
+         {lblEffectiveCover, lblSteelTemp, lblSteelArea, lblReducedDepth, lblReducedWidth,
+          lblConcTemp, lblAvailMomCapacity, lblAppliedMom, lblReqNegMomEndBay, lblReqNegMomIntBay,
+          lblAvailNegMom, lblFailureMode, lblInflectionEndBay, lblInflectionIntBay, lblMessages}) {
+        label->clear();
+    }
+}
+
+void frmMenu::ShowResultPanel(int index) {
+    fraResults[0]->setVisible(index == 0);
+    fraResults[1]->setVisible(index == 1);
+}
+
+void frmMenu::fraResults_Click(int index) {
+    ShowResultPanel(index == 0 ? 1 : 0);
+}
+
+bool frmMenu::askToSave(const QString& question) {
+    const MsgAnswer answer = platform_.messageBox(question, QStringLiteral("Save now?"),
+                                                  MsgIcon::Exclamation, MsgButtons::YesNo);
+    // No closes every open file; none is ever left open between commands.
+    return answer != MsgAnswer::Yes || mnuSaveAs_Click();
+}
+
+void frmMenu::mnuNew_Click() {
+    BusyPointer busy(platform_);
+    if (!askToSave(QStringLiteral("Would you like to save current file?"))) {
+        return;
+    }
+    ResetModel();
+}
+
+void frmMenu::mnuExit_Click() {
+    if (!askToSave(QStringLiteral("Would you like to save file?"))) {
+        return;
+    }
+    exiting_ = true;
+    QApplication::quit();
+}
+
+void frmMenu::mnuAbout_Click() {
+    platform_.messageBox(QString::fromLatin1(AboutBoxText),
+                         QStringLiteral("ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS"),
+                         MsgIcon::Information, MsgButtons::OK);
+}
+
+void frmMenu::closeEvent(QCloseEvent* event) {
+    // The close box ends the program without asking; only Exit asks to save.
+    if (!exiting_) {
+        QuitHelp();
+    }
+    event->accept();
+    QApplication::quit();
+}
+
+bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 2; ++i) {
+            if (watched == fraResults[i]) {
+                fraResults_Click(i);
+                return true;
+            }
+        }
+    }
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        QVariant id;
+        if (auto* m = qobject_cast<QMenu*>(watched)) {
+            id = m->property(HelpContextProperty);
+        } else if (auto* bar = qobject_cast<QMenuBar*>(watched); bar && bar->activeAction()) {
+            id = bar->activeAction()->property(HelpContextProperty);
+        }
+        if (id.isValid()) {
+            ShowHelpContext(id.toInt());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace fd9

@@ -1,0 +1,178 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "model/FloorModel.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace fd9 {
+
+class Platform;
+class CrossSectionWidget;
+class frmBeamDimensions;
+class frmSlabDimensions;
+class frmDoubleTeeDimensions;
+class frmTeeBeamDimensions;
+class frmAddSteel;
+class frmRemoveSteel;
+class frmSteelProperties;
+class frmConcreteProperties;
+class frmDesignLoads;
+class frmStandardFire;
+class frmNonStandardFire;
+class frmExpose;
+
+inline const char* const AppTitle = "ORVAN FD9";
+inline const char* const MainCaption = "ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS (Ver 2.6)";
+
+// The main window: menus, the CALCULATE button, the result panels, the message area and the
+// cross-section view. It owns the dialogs (created on first use, discarded by a reset) but not
+// the model, which the application owns.
+class frmMenu : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmMenu(FloorModel& model, Platform& platform, QWidget* parent = nullptr);
+    ~frmMenu() override;
+
+    FloorModel& model() { return model_; }
+    Platform& platform() { return platform_; }
+
+    // The dialogs, loaded on first use with their initial contents.
+    frmBeamDimensions& beamDimensions();
+    frmSlabDimensions& slabDimensions();
+    frmDoubleTeeDimensions& doubleTeeDimensions();
+    frmTeeBeamDimensions& teeBeamDimensions();
+    frmAddSteel& addSteel();
+    frmRemoveSteel& removeSteel();
+    frmSteelProperties& steelProperties();
+    frmConcreteProperties& concreteProperties();
+    frmDesignLoads& designLoads();
+    frmStandardFire& standardFire();
+    frmNonStandardFire& nonStandardFire();
+    frmExpose& expose();
+    // True once a dialog of that kind has been loaded since the last reset.
+    bool slabDimensionsLoaded() const { return slabDimensions_ != nullptr; }
+
+    // The check marks are the current floor type and design fire; moving one moves the
+    // selection the calculation reads.
+    void setFloorType(FloorType type);
+    void setDesignFire(DesignFire fire);
+
+    void ResetModel();
+    void DrawCrossSection();
+    void ClearCrossSection();
+
+    // Commands, public so that tests can run them without menus.
+    void Calculate();
+    void mnuNew_Click();
+    void mnuExit_Click();
+    void mnuOpen_Click();
+    // False when the save failed or was cancelled; New and Exit stop then.
+    bool mnuSaveAs_Click();
+    void mnuSaveResultsFile_Click();
+    void mnuPrint_Click();
+    void mnuAbout_Click();
+    void SetUpHelp();
+    void ShowHelpContents();
+    void QuitHelp();
+    void ShowHelpContext(int contextId);
+
+    void fraResults_Click(int index);
+    void ShowResultPanel(int index);
+    void ClearResults();
+
+    // Absolute path of the help file beside the program.
+    QString helpFile() const { return helpFile_; }
+    // The temperature data file last chosen by a calculation.
+    std::string TempDataFile;
+
+    // Menus and items, named after their commands.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuNew = nullptr;
+    QAction* mnuOpen = nullptr;
+    QMenu* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QAction* mnuSaveResultsFile = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuFloorType = nullptr;
+    std::array<QAction*, 4> mnuFloor{};  // indexed by FloorType: Beam, Slab, DoubleTee, TeeBeam
+    QMenu* mnuMaterials = nullptr;
+    QAction* mnuSteel = nullptr;
+    QAction* mnuConcrete = nullptr;
+    QMenu* mnuReinforcement = nullptr;
+    QAction* mnuAddSteel = nullptr;
+    QAction* mnuRemoveSteel = nullptr;
+    QMenu* mnuDesignFire = nullptr;
+    QAction* mnuStandardFire = nullptr;
+    QAction* mnuNonStandardFire = nullptr;
+    QAction* mnuLoads = nullptr;
+    QAction* mnuExposure = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    QPushButton* cmdUpdateResults = nullptr;
+    QGroupBox* fraMessages = nullptr;
+    QLabel* lblMessages = nullptr;
+    std::array<QGroupBox*, 2> fraResults{};
+    QLabel* lblEffectiveCover = nullptr;
+    QLabel* lblSteelTemp = nullptr;
+    QLabel* lblSteelArea = nullptr;
+    QLabel* lblReducedDepth = nullptr;
+    QLabel* lblReducedWidth = nullptr;
+    QLabel* lblConcTemp = nullptr;
+    QLabel* lblAvailMomCapacity = nullptr;
+    QLabel* lblAppliedMom = nullptr;
+    QLabel* lblReqNegMomEndBay = nullptr;
+    QLabel* lblReqNegMomIntBay = nullptr;
+    QLabel* lblAvailNegMom = nullptr;
+    QLabel* lblFailureMode = nullptr;
+    QLabel* lblInflectionEndBay = nullptr;
+    QLabel* lblInflectionIntBay = nullptr;
+    QLabel* lblFloorCrossSection = nullptr;
+    CrossSectionWidget* picFloorCrossSection = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildPanels();
+    void discardDialogs();
+    bool askToSave(const QString& question);
+    template <typename Dialog>
+    Dialog& dialog(std::unique_ptr<Dialog>& slot);
+    template <typename Dialog>
+    void showDialog(Dialog& dialog);
+
+    FloorModel& model_;
+    Platform& platform_;
+    QString helpFile_;
+    bool exiting_ = false;
+
+    std::unique_ptr<frmBeamDimensions> beamDimensions_;
+    std::unique_ptr<frmSlabDimensions> slabDimensions_;
+    std::unique_ptr<frmDoubleTeeDimensions> doubleTeeDimensions_;
+    std::unique_ptr<frmTeeBeamDimensions> teeBeamDimensions_;
+    std::unique_ptr<frmAddSteel> addSteel_;
+    std::unique_ptr<frmRemoveSteel> removeSteel_;
+    std::unique_ptr<frmSteelProperties> steelProperties_;
+    std::unique_ptr<frmConcreteProperties> concreteProperties_;
+    std::unique_ptr<frmDesignLoads> designLoads_;
+    std::unique_ptr<frmStandardFire> standardFire_;
+    std::unique_ptr<frmNonStandardFire> nonStandardFire_;
+    std::unique_ptr<frmExpose> expose_;
+};
+
+}  // namespace fd9

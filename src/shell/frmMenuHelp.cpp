@@ -1,0 +1,24 @@
+#include <QDir>
+
+#include "shell/Platform.h"
+#include "shell/frmMenu.h"
+
+namespace fd9 {
+
+void frmMenu::SetUpHelp() {
+    helpFile_ = QDir(platform_.programDirectory().trimmed()).filePath(QStringLiteral("FD9.HLP"));
+}
+
+void frmMenu::ShowHelpContents() {
+    platform_.showHelp(helpFile_, 0);
+}
+
+void frmMenu::ShowHelpContext(int contextId) {
+    platform_.showHelp(helpFile_, contextId);
+}
+
+void frmMenu::QuitHelp() {
+    platform_.quitHelp();
+}
+
+}  // namespace fd9

@@ -1,0 +1,9 @@
+#include "view/DrawCrossSection.h"
+
+namespace fd9 {
+
+void DrawCrossSection(frmMenu&) {}
+
+void ClearCrossSection(frmMenu&) {}
+
+}  // namespace fd9

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "model/FloorModel.h"
+#include "model/ResetModel.h"
+
+namespace fd9 {
+namespace {
+
+TEST(FloorTypeCode, TeeBeamIsTwoAndDoubleTeeThree) {
+    EXPECT_EQ(FloorTypeToCode(FloorType::Beam), 0);
+    EXPECT_EQ(FloorTypeToCode(FloorType::Slab), 1);
+    EXPECT_EQ(FloorTypeToCode(FloorType::TeeBeam), 2);
+    EXPECT_EQ(FloorTypeToCode(FloorType::DoubleTee), 3);
+    for (FloorType type :
+         {FloorType::Beam, FloorType::Slab, FloorType::DoubleTee, FloorType::TeeBeam}) {
+        EXPECT_EQ(FloorTypeFromCode(FloorTypeToCode(type)), type);
+    }
+}
+
+TEST(SteelTypeCode, AnyNonZeroCodeIsStrand) {
+    EXPECT_EQ(SteelTypeFromCode(0), SteelType::ReinforcingBar);
+    EXPECT_EQ(SteelTypeFromCode(1), SteelType::PrestressingStrand);
+    EXPECT_EQ(SteelTypeFromCode(-3), SteelType::PrestressingStrand);
+}
+
+TEST(ResetModelData, SlabGivesThousandByOneFifty) {
+    FloorModel model;
+    model.SectionDepth = 220;
+    ResetModelData(model);
+    EXPECT_EQ(model.SectionWidth, 1000);
+    EXPECT_EQ(model.SectionDepth, 150);
+}
+
+TEST(ResetModelData, BeamGivesThreeHundredByFiveHundred) {
+    FloorModel model;
+    model.Selected.FloorType = FloorType::Beam;
+    ResetModelData(model);
+    EXPECT_EQ(model.SectionWidth, 300);
+    EXPECT_EQ(model.SectionDepth, 500);
+}
+
+TEST(ResetModelData, DoubleTeeSetsRibsAndKeepsWorkingSection) {
+    for (FloorType type : {FloorType::DoubleTee, FloorType::TeeBeam}) {
+        FloorModel model;
+        model.Selected.FloorType = type;
+        model.SectionWidth = 137.5f;
+        model.SectionDepth = 410;
+        ResetModelData(model);
+        EXPECT_EQ(model.OverallDepth, 480);
+        EXPECT_EQ(model.OverallWidth, 2400);
+        EXPECT_EQ(model.RibDepth, 350);
+        EXPECT_EQ(model.RibWidthBot, 125);
+        EXPECT_EQ(model.RibWidthTop, 175);
+        EXPECT_EQ(model.SectionWidth, 137.5f);
+        EXPECT_EQ(model.SectionDepth, 410);
+    }
+}
+
+TEST(ResetModelData, ClearsBarsAndStrengthsButKeepsLoadsFireCodesAndResults) {
+    FloorModel model;
+    model.PosSteel[3][SteelDiameter] = 16;
+    model.NegSteel[29][SteelY] = 40;
+    model.PosSteelCount = 4;
+    model.NegSteelCount = 30;
+    model.PosSteelStrength = 500;
+    model.ConcreteStrength = 40;
+    model.DeadLoad = 6;
+    model.Span = 12;
+    model.FRRequired = 90;
+    model.SupportCondition = 1;
+    model.ConcreteType = 4;
+    model.PosSteelType = 1;
+    model.PosMomentCapacity = 11.17f;
+    model.Selected.ConcreteType = ConcreteType::Pumice;
+    model.Selected.PosSteelType = SteelType::PrestressingStrand;
+    model.Selected.SupportCondition = SupportCondition::Continuous;
+    model.Selected.Exposure = ExposureClass::C;
+    model.Selected.DesignFire = DesignFire::NonStandard;
+
+    ResetModelData(model);
+
+    EXPECT_EQ(model.PosSteel[3][SteelDiameter], 0);
+    EXPECT_EQ(model.NegSteel[29][SteelY], 0);
+    EXPECT_EQ(model.PosSteelCount, 0);
+    EXPECT_EQ(model.NegSteelCount, 0);
+    EXPECT_EQ(model.PosSteelStrength, 300);
+    EXPECT_EQ(model.NegSteelStrength, 300);
+    EXPECT_EQ(model.ConcreteStrength, 25);
+    EXPECT_EQ(model.DeadLoad, 6);
+    EXPECT_EQ(model.Span, 12);
+    EXPECT_EQ(model.FRRequired, 90);
+    EXPECT_EQ(model.SupportCondition, 1);
+    EXPECT_EQ(model.ConcreteType, 4);
+    EXPECT_EQ(model.PosSteelType, 1);
+    EXPECT_EQ(model.PosMomentCapacity, 11.17f);
+    EXPECT_EQ(model.Selected.ConcreteType, ConcreteType::AlluvialQuartz);
+    EXPECT_EQ(model.Selected.PosSteelType, SteelType::ReinforcingBar);
+    EXPECT_EQ(model.Selected.SupportCondition, SupportCondition::SimplySupported);
+    EXPECT_EQ(model.Selected.Exposure, ExposureClass::A1);
+    EXPECT_EQ(model.Selected.DesignFire, DesignFire::NonStandard);
+}
+
+}  // namespace
+}  // namespace fd9

@@ -1,0 +1,241 @@
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "dialogs/frmBeamDimensions.h"
+#include "shell/frmMenu.h"
+#include "shell/frmStartup.h"
+#include "support/FakePlatform.h"
+
+using namespace fd9;
+
+class tst_frmMenu : public QObject {
+    Q_OBJECT
+
+private:
+    QList<QLabel*> valueLabels(frmMenu& menu) {
+        return {menu.lblEffectiveCover,   menu.lblSteelTemp,        menu.lblSteelArea,
+                menu.lblReducedDepth,     menu.lblReducedWidth,     menu.lblConcTemp,
+                menu.lblAvailMomCapacity, menu.lblAppliedMom,       menu.lblReqNegMomEndBay,
+                menu.lblReqNegMomIntBay,  menu.lblAvailNegMom,      menu.lblFailureMode,
+                menu.lblInflectionEndBay, menu.lblInflectionIntBay, menu.lblMessages};
+    }
+
+    void startUp(frmMenu& menu) {
+        frmStartup startup(menu, 0);
+        QVERIFY(startup.tmrPause->isSingleShot());
+        startup.tmrPause_Timer();
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void startUpShowsDisclaimerThenResets() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        frmStartup startup(menu, 3000);
+        QCOMPARE(startup.tmrPause->interval(), 3000);
+        QVERIFY(startup.lblTitle->text().endsWith(
+            QStringLiteral("FIRE ENGINEERING\nDESIGN OF CONCRETE\nFLOOR SYSTEMS\n(version 2.6)")));
+        QVERIFY(startup.lblAuthor->text().startsWith(QStringLiteral("1 September 2000\n")));
+        startup.tmrPause_Timer();
+
+        QCOMPARE(platform.boxes.size(), size_t(1));
+        const FakePlatform::Box& box = platform.boxes[0];
+        QCOMPARE(box.title, QStringLiteral("ORVAN FD9"));
+        QCOMPARE(box.icon, MsgIcon::Critical);
+        QCOMPARE(box.buttons, MsgButtons::OK);
+        QVERIFY(box.text.startsWith(
+            QStringLiteral("While this software has been developed in good faith, ")));
+        QVERIFY(
+            box.text.endsWith(QStringLiteral(" accept no responsibility for the resulting data nor "
+                                             "for any designs undertaken using this software.")));
+        QCOMPARE(platform.busyDepth, 0);
+        QVERIFY(menu.isVisible());
+    }
+
+    void stateAfterStartUp() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        startUp(menu);
+
+        QCOMPARE(menu.windowTitle(),
+                 QStringLiteral("ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS (Ver 2.6)"));
+        QVERIFY(menu.mnuFloor[int(FloorType::Slab)]->isChecked());
+        for (FloorType other : {FloorType::Beam, FloorType::DoubleTee, FloorType::TeeBeam}) {
+            QVERIFY(!menu.mnuFloor[int(other)]->isChecked());
+        }
+        QVERIFY(menu.mnuStandardFire->isChecked());
+        QVERIFY(!menu.mnuNonStandardFire->isChecked());
+        QCOMPARE(model.SectionWidth, 1000.0f);
+        QCOMPARE(model.SectionDepth, 150.0f);
+        QCOMPARE(model.PosSteelCount, 0);
+        QCOMPARE(model.NegSteelCount, 0);
+        QVERIFY(menu.fraResults[0]->isVisible());
+        QVERIFY(!menu.fraResults[1]->isVisible());
+        for (QLabel* label : valueLabels(menu)) {
+            QVERIFY2(label->text().isEmpty(), qPrintable(label->objectName()));
+        }
+        QCOMPARE(model.FRRequired, 0);
+        QCOMPARE(model.DeadLoad, 0.0f);
+    }
+
+    void menuTreeHasCaptionsAndContextNumbers() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        QStringList titles;
+        for (QAction* a : menu.menuBar()->actions()) {
+            titles << a->text();
+        }
+        QCOMPARE(titles,
+                 (QStringList{QStringLiteral("&File"), QStringLiteral("Floor T&ype"),
+                              QStringLiteral("&Materials"), QStringLiteral("&Reinforcement"),
+                              QStringLiteral("Des&ign Fire"), QStringLiteral("&Loads"),
+                              QStringLiteral("&Exposure"), QStringLiteral("&Help")}));
+        QStringList file;
+        for (QAction* a : menu.mnuFile->actions()) {
+            file << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        QCOMPARE(file, (QStringList{QStringLiteral("&New"), QStringLiteral("&Open"),
+                                    QStringLiteral("Save"), QStringLiteral("&Print"),
+                                    QStringLiteral("-"), QStringLiteral("E&xit")}));
+        QCOMPARE(menu.mnuSaveAs->text(), QStringLiteral("Save &As"));
+        QCOMPARE(menu.mnuSaveResultsFile->text(), QStringLiteral("Save to Ascii File"));
+        const std::pair<QMenu*, int> contexts[] = {
+            {menu.mnuFile, 320},          {menu.mnuFloorType, 340},  {menu.mnuMaterials, 360},
+            {menu.mnuReinforcement, 380}, {menu.mnuDesignFire, 400}, {menu.mnuHelp, 440}};
+        for (const auto& [m, id] : contexts) {
+            platform.helpRequests.clear();
+            QTest::keyClick(m, Qt::Key_F1);
+            QCOMPARE(platform.helpRequests.size(), size_t(1));
+            QCOMPARE(platform.helpRequests[0].contextId, id);
+        }
+        for (QAction* a : menu.findChildren<QAction*>()) {
+            QVERIFY(a->isEnabled());
+        }
+    }
+
+    void clickingPanelsToggles() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        menu.show();
+        QTest::mouseClick(menu.fraResults[0], Qt::LeftButton);
+        QVERIFY(!menu.fraResults[0]->isVisible());
+        QVERIFY(menu.fraResults[1]->isVisible());
+        QTest::mouseClick(menu.fraResults[1], Qt::LeftButton);
+        QVERIFY(menu.fraResults[0]->isVisible());
+        QVERIFY(!menu.fraResults[1]->isVisible());
+    }
+
+    void choosingAnItemDoesNotMoveTheCheckMark() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        menu.mnuFloor[int(FloorType::Beam)]->trigger();
+        QVERIFY(!menu.mnuFloor[int(FloorType::Beam)]->isChecked());
+        QVERIFY(menu.mnuFloor[int(FloorType::Slab)]->isChecked());
+        menu.mnuNonStandardFire->trigger();
+        QVERIFY(menu.mnuStandardFire->isChecked());
+        QVERIFY(!menu.mnuNonStandardFire->isChecked());
+        QCOMPARE(model.Selected.FloorType, FloorType::Slab);
+        menu.beamDimensions().hide();
+    }
+
+    void newAnsweredNoKeepsLoadsFireSupportAndFloorType() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        startUp(menu);
+        menu.setFloorType(FloorType::Beam);
+        model.DeadLoad = 6;
+        model.LiveLoad = 16;
+        model.Span = 12;
+        model.FRRequired = 120;
+        model.SupportCondition = 1;
+        model.PosSteelCount = 2;
+        menu.lblSteelTemp->setText(QStringLiteral(" 512.0"));
+        platform.clear();
+
+        menu.mnuNew_Click();
+
+        QCOMPARE(platform.boxes.size(), size_t(1));
+        QCOMPARE(platform.boxes[0].text, QStringLiteral("Would you like to save current file?"));
+        QCOMPARE(platform.boxes[0].title, QStringLiteral("Save now?"));
+        QCOMPARE(platform.boxes[0].icon, MsgIcon::Exclamation);
+        QCOMPARE(platform.boxes[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(model.DeadLoad, 6.0f);
+        QCOMPARE(model.LiveLoad, 16.0f);
+        QCOMPARE(model.Span, 12.0f);
+        QCOMPARE(model.FRRequired, 120);
+        QCOMPARE(model.SupportCondition, 1);
+        QCOMPARE(model.PosSteelCount, 0);
+        QCOMPARE(model.SectionWidth, 300.0f);
+        QCOMPARE(model.SectionDepth, 500.0f);
+        QVERIFY(menu.mnuFloor[int(FloorType::Beam)]->isChecked());
+        QVERIFY(menu.lblSteelTemp->text().isEmpty());
+        QCOMPARE(platform.busyDepth, 0);
+    }
+
+    void resetWhileDoubleTeeCheckedSetsRibsOnly() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        menu.setFloorType(FloorType::DoubleTee);
+        model.SectionWidth = 140;
+        model.SectionDepth = 333;
+        menu.ResetModel();
+        QCOMPARE(model.OverallDepth, 480.0f);
+        QCOMPARE(model.OverallWidth, 2400.0f);
+        QCOMPARE(model.RibDepth, 350.0f);
+        QCOMPARE(model.RibWidthBot, 125.0f);
+        QCOMPARE(model.RibWidthTop, 175.0f);
+        QCOMPARE(model.SectionWidth, 140.0f);
+        QCOMPARE(model.SectionDepth, 333.0f);
+        QVERIFY(menu.mnuFloor[int(FloorType::DoubleTee)]->isChecked());
+    }
+
+    void resetDiscardsDialogs() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        QPointer<QDialog> first = &menu.beamDimensions();
+        menu.ResetModel();
+        QVERIFY(first.isNull());
+    }
+
+    void answeringYesWithoutASaveStopsNew() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        model.PosSteelCount = 3;
+        platform.answers = {MsgAnswer::Yes};
+        menu.mnuNew_Click();
+        // A save that did not happen stops New before the reset.
+        QCOMPARE(model.PosSteelCount, 3);
+        QCOMPARE(platform.busyDepth, 0);
+    }
+
+    void aboutBox() {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu(model, platform);
+        menu.mnuAbout->trigger();
+        QCOMPARE(platform.boxes.size(), size_t(1));
+        QCOMPARE(platform.boxes[0].title,
+                 QStringLiteral("ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS"));
+        QCOMPARE(platform.boxes[0].icon, MsgIcon::Information);
+        QVERIFY(platform.boxes[0].text.startsWith(QStringLiteral(
+            "This software follows the fire engineering design method described in")));
+    }
+};
+
+QTEST_MAIN(tst_frmMenu)
+#include "tst_frmMenu.moc"
