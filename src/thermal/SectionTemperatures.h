@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "model/FloorModel.h"
+
+namespace fd9 {
+
+// What the temperature steps need beyond the model: where the program lives, and the data
+// file last chosen (bare name, then full path), which later steps of one CALCULATE read.
+struct TempDataContext {
+    std::string programDir;
+    std::string TempDataFile;
+};
+
+// Width of a tapered rib at the level y below the top of the section. Units: mm.
+double RibWidthAt(const FloorModel& model, double y);
+
+// The three temperature steps of a CALCULATE, in this order. Each reads the current
+// selections of the model. They throw CalculationError (TempDataError for file faults) when a
+// steel temperature or damaged depth cannot be found, naming the file and the fire case.
+void CalcSteelTemperatures(FloorModel& model, TempDataContext& context);
+void CalcDamagedDepths(FloorModel& model, TempDataContext& context);
+void CalcConcreteTemperatures(FloorModel& model, TempDataContext& context);
+
+}  // namespace fd9

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/CalculationError.h"
+#include "model/FloorModel.h"
+
+namespace fd9 {
+
+enum class RecordLayout { Standard, NonStandardBeam, NonStandardSlab };
+// Whether the record read before may be used for interpolation: Both needs its depth and its
+// temperature non-zero, Either one of them.
+enum class PreviousRecordRule { Both, Either };
+
+// A data file that is missing, unreadable or malformed; the message names the file and the
+// folder it was looked for in.
+class TempDataError : public CalculationError {
+public:
+    using CalculationError::CalculationError;
+};
+
+// The standard-fire and non-standard-fire files of a beam (or rib) and of a slab.
+std::string BeamFileName(DesignFire fire);
+// Empty for a concrete code that has no slab file: the caller keeps the file it had.
+std::string SlabFileName(DesignFire fire, ConcreteType concrete);
+RecordLayout LayoutOfFile(const std::string& name);
+
+// An absolute path stays as it is; otherwise the program's directory and the name.
+std::string ResolveDataFilePath(const std::string& name, const std::string& programDir);
+
+// The searches read the file at path from its start, carrying the previous record's values in
+// model.RecordValue2..4 between records and between searches. Empty when no record qualifies.
+// Units: mm, degC. Throw TempDataError for a file that cannot be read or is malformed.
+std::optional<float> FindTempAtDepth(FloorModel& model, const std::string& path,
+                                     RecordLayout layout, std::int16_t key, float widthLimit,
+                                     float openingFactor, float targetDepth,
+                                     PreviousRecordRule rule);
+std::optional<float> FindDepthAt750(FloorModel& model, const std::string& path, RecordLayout layout,
+                                    std::int16_t key, float widthLimit, float openingFactor);
+
+}  // namespace fd9
