@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cmath>
+#include <string>
+
+#include "model/CalculationError.h"
+#include "model/NumberText.h"
+
+namespace fd9 {
+
+// A run that meets arithmetic it cannot do stops here with an engineer's message instead of
+// carrying NaN or infinity into a verdict.
+[[noreturn]] inline void StopCalculation(const std::string& reason) {
+    throw CalculationError("CALCULATION STOPPED: " + reason + ". NO VERDICT HAS BEEN GIVEN.");
+}
+
+// The value as the model stores it; a result that does not fit a float stops the run.
+inline float StoreResult(double value, const char* quantity) {
+    const float stored = static_cast<float>(value);
+    if (!std::isfinite(stored)) {
+        StopCalculation(std::string(quantity) + " CAME OUT AS NO FINITE NUMBER");
+    }
+    return stored;
+}
+
+// Shown inside messages, e.g. " 12.5".
+inline std::string ValueText(double value) {
+    return NumberText(static_cast<float>(value));
+}
+
+}  // namespace fd9
