@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <cmath>
 
@@ -146,6 +148,10 @@ struct StopCase {
     bool required;  // the required-capacity step stops, otherwise the inflection step
     const char* words;
 };
+
+void PrintTo(const StopCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ContinuityStops : public testing::TestWithParam<StopCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <cmath>
 
@@ -20,6 +22,10 @@ struct SteelCase {
     double temp;
     double factor;
 };
+
+void PrintTo(const SteelCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReducedSteel : public testing::TestWithParam<SteelCase> {};
 
@@ -50,6 +56,10 @@ struct ConcreteCase {
     double factor;
 };
 
+void PrintTo(const ConcreteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ReducedConcrete : public testing::TestWithParam<ConcreteCase> {};
 
 TEST_P(ReducedConcrete, KeepsTheQuotedShareOfFc) {
@@ -75,6 +85,10 @@ struct InsulationCase {
     double thickness;
     int minutes;
 };
+
+void PrintTo(const InsulationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Insulation : public testing::TestWithParam<InsulationCase> {};
 
@@ -155,6 +169,10 @@ struct WidthCase {
     float posWidth;
     float negWidth;
 };
+
+void PrintTo(const WidthCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReducedWidths : public testing::TestWithParam<WidthCase> {};
 
@@ -238,6 +256,10 @@ struct StopCase {
     void (*act)(FloorModel&);
     const char* words;
 };
+
+void PrintTo(const StopCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StopsWithoutVerdict : public testing::TestWithParam<StopCase> {};
 
