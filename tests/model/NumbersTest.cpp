@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <locale>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -61,6 +64,30 @@ TEST(NumberText, DoubleKeepsFifteenDigits) {
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(NumberText(c.value), c.text) << c.value;
+    }
+}
+
+// printf's %G follows the same exponent rule; only the leading zero and the blank differ.
+template <typename Real>
+std::string PrintfText(Real value, int digits) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*G", digits, static_cast<double>(value));
+    std::string text = buffer[0] == '-' ? buffer : " " + std::string(buffer);
+    return text.compare(1, 2, "0.") == 0 ? text.erase(1, 1) : text;
+}
+
+TEST(NumberText, AgreesWithPrintfOnRandomBitPatterns) {
+    std::mt19937_64 random(20261206);
+    for (int i = 0; i < 100000; ++i) {
+        const std::uint64_t bits = random();
+        const float f = std::bit_cast<float>(static_cast<std::uint32_t>(bits));
+        const double d = std::bit_cast<double>(bits);
+        if (std::isfinite(f) && f != 0) {
+            ASSERT_EQ(NumberText(f), PrintfText(f, 7)) << std::hexfloat << f;
+        }
+        if (std::isfinite(d) && d != 0) {
+            ASSERT_EQ(NumberText(d), PrintfText(d, 15)) << std::hexfloat << d;
+        }
     }
 }
 
