@@ -5,6 +5,8 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <locale>
 #include <optional>
@@ -163,6 +165,31 @@ protected:
     void TearDown() override {
         std::setlocale(LC_ALL, "C");
         std::locale::global(std::locale::classic());
+        if (!compiledLocales_.empty()) {
+            unsetenv("LOCPATH");
+            std::filesystem::remove_all(compiledLocales_);
+        }
+    }
+    static bool SetGermanLocale() {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"}) {
+            if (std::setlocale(LC_ALL, name) != nullptr) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // Few machines install a German locale; the system's locale sources can build one.
+    bool CompileGermanLocale() {
+        char dir[] = "/tmp/fd9-locale-XXXXXX";
+        if (mkdtemp(dir) == nullptr) {
+            return false;
+        }
+        compiledLocales_ = dir;
+        const std::string command =
+            "localedef -i de_DE -f UTF-8 " + compiledLocales_ + "/de_DE.UTF-8 >/dev/null 2>&1";
+        [[maybe_unused]] const int status = std::system(command.c_str());
+        setenv("LOCPATH", dir, 1);
+        return SetGermanLocale();
     }
     static void ExpectPointEverywhere() {
         EXPECT_EQ(ParseLeadingNumber("1.5"), 1.5);
@@ -170,6 +197,9 @@ protected:
         EXPECT_EQ(NumberText(1.5f) + NumberText(0.25), " 1.5 .25");
         EXPECT_EQ(FormatResult(1234.5, "0.00"), "1234.50");
     }
+
+private:
+    std::string compiledLocales_;
 };
 
 struct CommaPoint : std::numpunct<char> {
@@ -182,14 +212,11 @@ TEST_F(DecimalCommaLocale, StreamLocaleChangesNothing) {
 }
 
 TEST_F(DecimalCommaLocale, GermanCLocaleChangesNothing) {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "de_DE@euro"}) {
-        if (std::setlocale(LC_ALL, name) != nullptr) {
-            ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-            ExpectPointEverywhere();
-            return;
-        }
+    if (!SetGermanLocale() && !CompileGermanLocale()) {
+        GTEST_SKIP() << "no German locale and no locale sources to build one";
     }
-    GTEST_SKIP() << "no German locale (localedef -i de_DE -f UTF-8 DIR/de_DE.UTF-8, LOCPATH=DIR)";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    ExpectPointEverywhere();
 }
 
 TEST(RoundToInt16, HalvesToEvenAndEmptyOutsideSixteenBits) {
