@@ -51,8 +51,8 @@ double ReadWhole(Reader& in, int base) {
     return value;
 }
 
-// Far beyond double's range either way, yet small enough that the arithmetic on it stays exact.
-constexpr long long ExponentLimit = 100000;
+// Beyond the digit count of any text, so the cap changes no result, and far from overflow.
+constexpr long long ExponentLimit = 1'000'000'000'000'000;
 // More digits than ever decide the rounding of a double; the rest only tells whether it was exact.
 constexpr std::size_t MaxDigits = 800;
 
@@ -120,7 +120,7 @@ double ReadDecimal(Reader& in) {
         }
     }
     if (magnitude == 0) {
-        return 0;  // never -0, which would print with a minus sign
+        return 0;  // never -0: a field reading "-0" holds plain zero
     }
     return negative ? -magnitude : magnitude;
 }

@@ -154,6 +154,7 @@ TEST(ParseLeadingNumber, LongTextsRoundCorrectlyOrSaturate) {
     EXPECT_EQ(ParseLeadingNumber("9007199254740993." + std::string(784, '0') + "1"),
               9007199254740994.0);
     EXPECT_EQ(ParseLeadingNumber("0." + std::string(500, '0') + "1e501"), 1.0);
+    EXPECT_EQ(ParseLeadingNumber("." + std::string(200000, '0') + "25e200001"), 2.5);
     EXPECT_EQ(ParseLeadingNumber("1" + std::string(300, '0')), 1e300);
     EXPECT_EQ(ParseLeadingNumber(std::string(1000, '9')), Inf);
     EXPECT_EQ(ParseLeadingNumber("&H" + std::string(300, 'F')), Inf);
