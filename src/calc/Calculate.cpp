@@ -135,7 +135,7 @@ void Run::steps() {
     ComputeStressBlockDepths(model_);
 
     if (continuous()) {
-        RunCompressionZoneIteration(
+        outcome_.compressionZonePasses = RunCompressionZoneIteration(
             model_, [this](FloorModel& model) { CalcConcreteTemperatures(model, context_); });
     }
 

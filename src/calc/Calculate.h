@@ -59,6 +59,9 @@ struct CalculationOutcome {
     std::optional<ResultPanel> panel;
     // Why the run stopped; empty when it completed or nothing happened.
     std::string stopMessage;
+    // Passes of the compression-zone iteration of a continuous member, each one more
+    // concrete-temperature search.
+    int compressionZonePasses = 0;
 
     const std::optional<std::string>& label(ResultLabel which) const {
         return labels[static_cast<int>(which)];

@@ -19,8 +19,8 @@ bool HasSettled(double depth, double previous) {
 
 }  // namespace
 
-void RunCompressionZoneIteration(FloorModel& model,
-                                 const std::function<void(FloorModel&)>& concreteTemperatures) {
+int RunCompressionZoneIteration(FloorModel& model,
+                                const std::function<void(FloorModel&)>& concreteTemperatures) {
     model.PrevNegConcTempDepth = 0;
     int passes = 0;
     while (!HasSettled(model.NegConcTempDepth, model.PrevNegConcTempDepth)) {
@@ -45,6 +45,7 @@ void RunCompressionZoneIteration(FloorModel& model,
         ReduceConcreteStrengths(model);
         ComputeStressBlockDepths(model);
     }
+    return passes;
 }
 
 void ComputeNegMomentCapacity(FloorModel& model) {

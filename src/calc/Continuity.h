@@ -18,9 +18,9 @@ inline const char* const CompressiveFailureMessage =
 // Refines NegConcTempDepth until it changes by less than 0.1 % between passes; each pass reruns
 // the depth, width, concrete-temperature, concrete-strength and stress-block steps.
 // concreteTemperatures is the concrete-temperature step. Throws CalculationError when the depth
-// has not settled within MaxCompressionZonePasses.
-void RunCompressionZoneIteration(FloorModel& model,
-                                 const std::function<void(FloorModel&)>& concreteTemperatures);
+// has not settled within MaxCompressionZonePasses. Returns the passes run.
+int RunCompressionZoneIteration(FloorModel& model,
+                                const std::function<void(FloorModel&)>& concreteTemperatures);
 
 void ComputeNegMomentCapacity(FloorModel& model);
 

@@ -215,6 +215,7 @@ struct ContinuousCase {
     std::vector<std::string> boxes;
     std::string messages;
     bool red;
+    int passes;
 };
 
 void PrintTo(const ContinuousCase& c, std::ostream* os) {
@@ -236,6 +237,7 @@ TEST_P(ContinuousMember, ShowsLabelsMessagesAndBoxesInOrder) {
     EXPECT_EQ(outcome.messages.value_or("-"), c.messages);
     EXPECT_EQ(outcome.failureModeRed, c.red);
     EXPECT_EQ(outcome.panel, ResultPanel::Continuity);
+    EXPECT_EQ(outcome.compressionZonePasses, c.passes);
 }
 
 const std::vector<std::string> BeamLabels{"50.0",   "500.0",  "942.5",  "450.0",
@@ -262,7 +264,8 @@ INSTANTIATE_TEST_SUITE_P(
                        {"FOR END SPANS, STABILITY OF  60 MINUTES HAS NOT BEEN ACHIEVED"},
                        "FOR END SPANS, STABILITY OF  60 MINUTES HAS NOT BEEN ACHIEVED\rSTABILITY "
                        "FOR INTERMEDIATE SPANS HAS BEEN ACHIEVED.\r",
-                       false},
+                       false,
+                       9},
         ContinuousCase{"BeamNonStandard",
                        ContinuousBeam,
                        DesignFire::NonStandard,
@@ -273,21 +276,24 @@ INSTANTIATE_TEST_SUITE_P(
                                    "HAS NOT BEEN ACHIEVED\rSTABILITY FOR INTERMEDIATE SPANS HAS "
                                    "BEEN ACHIEVED.\r") +
                            NonStandardInsulation,
-                       false},
+                       false,
+                       9},
         ContinuousCase{"DoubleTeeStandard",
                        ContinuousDoubleTee,
                        DesignFire::Standard,
                        DoubleTeeLabels,
                        {Compressive},
                        BothSpansAchieved,
-                       true},
+                       true,
+                       3},
         ContinuousCase{"DoubleTeeNonStandard",
                        ContinuousDoubleTee,
                        DesignFire::NonStandard,
                        DoubleTeeLabels,
                        {Compressive},
                        BothSpansAchieved + NonStandardInsulation,
-                       true}),
+                       true,
+                       3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Calculate, DoubleTeeLeavesItsWorkingWidthAndFlangeDepth) {

@@ -94,10 +94,11 @@ FloorModel IterationModel() {
 TEST(Continuity, IterationSettlesOnTheStressBlockPlusDamage) {
     FloorModel model = IterationModel();
     int passes = 0;
-    RunCompressionZoneIteration(model, [&](FloorModel& m) {
+    const int reported = RunCompressionZoneIteration(model, [&](FloorModel& m) {
         ++passes;
         m.NegConcTemp = 350;  // no reduction, so one pass fixes the zone
     });
+    EXPECT_EQ(reported, passes);
     const double block = 250.0 * 500 / (0.85 * 30 * 1000);
     EXPECT_NEAR(model.NegStressBlockDepth, block, 1e-4);
     EXPECT_NEAR(model.NegConcTempDepth, block + 12, 1e-4);
