@@ -11,14 +11,16 @@ namespace fd9 {
 // A run that meets arithmetic it cannot do stops here with an engineer's message instead of
 // carrying NaN or infinity into a verdict.
 [[noreturn]] inline void StopCalculation(const std::string& reason) {
-    throw CalculationError("CALCULATION STOPPED: " + reason + ". NO VERDICT HAS BEEN GIVEN.");
+    throw CalculationError(reason + ".");
 }
 
 // The value as the model stores it; a result that does not fit a float stops the run.
+// quantity names it at the start of a sentence ("The applied moment").
 inline float StoreResult(double value, const char* quantity) {
     const float stored = static_cast<float>(value);
     if (!std::isfinite(stored)) {
-        StopCalculation(std::string(quantity) + " CAME OUT AS NO FINITE NUMBER");
+        StopCalculation(std::string(quantity) +
+                        " could not be worked out: it is not a finite number");
     }
     return stored;
 }

@@ -29,6 +29,7 @@ const char* const AdviceText =
     "reinforcement";
 const char* const InsulationNotAchievedText =
     "INSULATION HAS NOT BEEN ACHIEVED - INCREASE SLAB THICKNESS.";
+const char* const StoppedText = "The calculation has stopped and no verdict has been given.";
 const char* const InsulationNonStandardText =
     "INSULATION HAS NOT BEEN CONSIDERED FOR NON-STANDARD FIRE.";
 
@@ -69,8 +70,7 @@ CalculationOutcome Run::execute() {
     } catch (const CalculationError& error) {
         stop(error.what());
     } catch (const std::exception& error) {
-        stop(std::string("CALCULATION STOPPED ON AN UNEXPECTED ERROR: ") + error.what() +
-             ". NO VERDICT HAS BEEN GIVEN.");
+        stop(std::string("An unexpected error occurred: ") + error.what() + ".");
     }
     return outcome_;
 }
@@ -78,16 +78,16 @@ CalculationOutcome Run::execute() {
 // A stopped run gives no verdict: its boxes other than the cover warning go, the message area
 // says why, and labels the run never reached are blanked so that no number of an earlier run
 // stands beside this one's.
-void Run::stop(const std::string& message) {
+void Run::stop(const std::string& reason) {
     outcome_.boxes.resize(coverWarning_ ? 1 : 0);
-    outcome_.boxes.push_back({message, true});
-    outcome_.messages = message;
+    outcome_.boxes.push_back({reason + "\r\n" + StoppedText, true});
+    outcome_.messages = reason + "\r" + StoppedText;
     for (auto& label : outcome_.labels) {
         if (!label) {
             label = std::string();
         }
     }
-    outcome_.stopMessage = message;
+    outcome_.stopMessage = reason;
 }
 
 void Run::steps() {

@@ -26,18 +26,18 @@ int RunCompressionZoneIteration(FloorModel& model,
     while (!HasSettled(model.NegConcTempDepth, model.PrevNegConcTempDepth)) {
         if (passes == MaxCompressionZonePasses) {
             StopCalculation(
-                "THE DEPTH OF THE NEGATIVE MOMENT COMPRESSION ZONE HAS NOT SETTLED "
-                "AFTER " +
-                std::to_string(MaxCompressionZonePasses) + " PASSES (LAST" +
-                ValueText(model.PrevNegConcTempDepth) + " MM, NOW" +
-                ValueText(model.NegConcTempDepth) + " MM)");
+                "The depth of the negative moment compression zone has not settled "
+                "after " +
+                std::to_string(MaxCompressionZonePasses) + " passes (last" +
+                ValueText(model.PrevNegConcTempDepth) + " mm, now" +
+                ValueText(model.NegConcTempDepth) + " mm)");
         }
         ++passes;
         model.PrevNegConcTempDepth = model.NegConcTempDepth;
         const double halfWidth = 0.5 * model.SectionWidth;
         const double zone = double(model.NegStressBlockDepth) + model.NegDamagedDepth;
         model.NegConcTempDepth = StoreResult(halfWidth < zone ? halfWidth : zone,
-                                             "THE DEPTH OF THE NEGATIVE MOMENT COMPRESSION ZONE");
+                                             "The depth of the negative moment compression zone");
         ComputeEffectiveDepths(model);
         ComputeReducedDepths(model);
         ComputeReducedWidths(model);
@@ -52,7 +52,7 @@ void ComputeNegMomentCapacity(FloorModel& model) {
     model.NegMomentCapacity =
         StoreResult(1e-6 * (double(model.NegReducedDepth) - model.NegStressBlockDepth / 2.0) *
                         model.NegReducedSteelStrength * model.NegSteelArea,
-                    "THE AVAILABLE NEGATIVE MOMENT CAPACITY");
+                    "The available negative moment capacity");
 }
 
 double NegSectionRatio(const FloorModel& model) {
@@ -62,9 +62,9 @@ double NegSectionRatio(const FloorModel& model) {
     }
     if (model.NegReducedDepth <= 0) {
         StopCalculation(
-            "THE FIRE-DAMAGED CONCRETE REACHES THE NEGATIVE MOMENT STEEL (REDUCED "
-            "DEPTH" +
-            ValueText(model.NegReducedDepth) + " MM)");
+            "The fire-damaged concrete reaches the negative moment steel (reduced "
+            "depth" +
+            ValueText(model.NegReducedDepth) + " mm)");
     }
     // The stress-block step has already refused a zone without width or strength.
     return steelForce /
@@ -79,19 +79,19 @@ void ComputeRequiredNegCapacities(FloorModel& model) {
     const double applied = model.AppliedMoment;
     const double capacity = model.PosMomentCapacity;
     if (applied <= 0) {
-        StopCalculation("THE APPLIED MOMENT IS" + ValueText(applied) +
-                        " KNM: ENTER THE DESIGN LOADS, LOAD FACTORS AND SPAN");
+        StopCalculation("The applied moment is" + ValueText(applied) +
+                        " kNm: enter the design loads, load factors and span");
     }
     if (capacity < 0) {
-        StopCalculation("THE AVAILABLE MOMENT CAPACITY IS NEGATIVE (" + ValueText(capacity) +
-                        " KNM): THE STRESS BLOCK IS DEEPER THAN TWICE THE REDUCED DEPTH");
+        StopCalculation("The available moment capacity is negative (" + ValueText(capacity) +
+                        " kNm): the stress block is deeper than twice the reduced depth");
     }
     const double endBay = 4 * applied - 8 * applied * std::sqrt(2 * capacity / (8 * applied));
     model.ReqNegMomEndBay =
-        StoreResult(endBay < 0 ? 0 : endBay, "THE REQUIRED NEGATIVE MOMENT CAPACITY OF AN END BAY");
+        StoreResult(endBay < 0 ? 0 : endBay, "The required negative moment capacity of an end bay");
     model.ReqNegMomIntBay = StoreResult(capacity < applied ? applied - capacity : 0,
-                                        "THE REQUIRED NEGATIVE MOMENT CAPACITY OF AN INTERMEDIATE "
-                                        "BAY");
+                                        "The required negative moment capacity of an intermediate "
+                                        "bay");
 }
 
 void ComputeInflectionDistances(FloorModel& model) {
@@ -99,17 +99,17 @@ void ComputeInflectionDistances(FloorModel& model) {
     const double span = model.Span;
     const double capacity = model.PosMomentCapacity;
     if (deadLoad <= 0 || span <= 0) {
-        StopCalculation("THE DEAD LOAD (" + ValueText(deadLoad) + " KN/M) AND THE SPAN (" +
+        StopCalculation("The dead load (" + ValueText(deadLoad) + " kN/m) and the span (" +
                         ValueText(span) +
-                        " M) MUST BE ABOVE 0 TO FIND THE DISTANCES TO THE INFLECTION POINTS");
+                        " m) must be above 0 to find the distances to the inflection points");
     }
     model.NegSteelLengthEndBay =
         StoreResult(span - 2 * double(model.ReqNegMomEndBay) / (deadLoad * span),
-                    "THE DISTANCE TO THE INFLECTION POINT OF AN END BAY");
+                    "The distance to the inflection point of an end bay");
     // A negative capacity was refused by the required-capacity step.
     model.NegSteelLengthIntBay = StoreResult(span / 2 - 0.5 * std::sqrt(8 * capacity / deadLoad),
-                                             "THE DISTANCE TO THE INFLECTION POINT OF AN "
-                                             "INTERMEDIATE BAY");
+                                             "The distance to the inflection point of an "
+                                             "intermediate bay");
 }
 
 }  // namespace fd9

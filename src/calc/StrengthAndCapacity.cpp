@@ -22,12 +22,12 @@ bool IsFlanged(const FloorModel& model) {
 // The compression zone must still have width and strength before a stress block can form.
 void RequireCompressionZone(double width, double concStrength, double concTemp, const char* zone) {
     if (width <= 0) {
-        StopCalculation(std::string("THE FIRE HAS CONSUMED THE WHOLE WIDTH OF THE ") + zone +
-                        " (REDUCED WIDTH" + ValueText(width) + " MM)");
+        StopCalculation(std::string("The fire has consumed the whole width of the ") + zone +
+                        " (reduced width" + ValueText(width) + " mm)");
     }
     if (concStrength <= 0) {
-        StopCalculation(std::string("THE CONCRETE OF THE ") + zone +
-                        " HAS LOST ALL ITS STRENGTH AT" + ValueText(concTemp) + " DEG C");
+        StopCalculation(std::string("The concrete of the ") + zone +
+                        " has lost all its strength at" + ValueText(concTemp) + " deg C");
     }
 }
 
@@ -88,12 +88,12 @@ void ReduceSteelStrengths(FloorModel& model) {
     model.PosReducedSteelStrength =
         StoreResult(ReducedSteelStrength(model.PosSteelStrength, model.PosSteelTemp,
                                          model.Selected.PosSteelType),
-                    "THE REDUCED STRENGTH OF THE POSITIVE MOMENT STEEL");
+                    "The reduced strength of the positive moment steel");
     if (IsContinuous(model)) {
         model.NegReducedSteelStrength =
             StoreResult(ReducedSteelStrength(model.NegSteelStrength, model.NegSteelTemp,
                                              model.Selected.NegSteelType),
-                        "THE REDUCED STRENGTH OF THE NEGATIVE MOMENT STEEL");
+                        "The reduced strength of the negative moment steel");
     }
 }
 
@@ -102,10 +102,10 @@ void ComputeEffectiveDepths(FloorModel& model) {
         model.SectionDepth = model.OverallDepth;
     }
     model.PosEffectiveDepth =
-        StoreResult(double(model.SectionDepth) - model.PosCentroid, "THE POSITIVE EFFECTIVE DEPTH");
+        StoreResult(double(model.SectionDepth) - model.PosCentroid, "The positive effective depth");
     if (IsContinuous(model)) {
         model.NegEffectiveDepth = StoreResult(double(model.SectionDepth) - model.NegCentroid,
-                                              "THE NEGATIVE EFFECTIVE DEPTH");
+                                              "The negative effective depth");
     }
 }
 
@@ -113,7 +113,7 @@ void ComputeReducedDepths(FloorModel& model) {
     model.PosReducedDepth = model.PosEffectiveDepth;
     if (IsContinuous(model)) {
         model.NegReducedDepth = StoreResult(double(model.NegEffectiveDepth) - model.NegDamagedDepth,
-                                            "THE NEGATIVE REDUCED DEPTH");
+                                            "The negative reduced depth");
     }
 }
 
@@ -137,19 +137,19 @@ void ComputeReducedWidths(FloorModel& model) {
         case FloorType::Slab:
             break;
     }
-    model.PosReducedWidth = StoreResult(pos, "THE POSITIVE REDUCED WIDTH");
-    model.NegReducedWidth = StoreResult(neg, "THE NEGATIVE REDUCED WIDTH");
+    model.PosReducedWidth = StoreResult(pos, "The positive reduced width");
+    model.NegReducedWidth = StoreResult(neg, "The negative reduced width");
 }
 
 void ReduceConcreteStrengths(FloorModel& model) {
     const ConcreteType type = model.Selected.ConcreteType;
     model.PosReducedConcStrength =
         StoreResult(ReducedConcreteStrength(model.ConcreteStrength, model.PosConcTemp, type),
-                    "THE REDUCED CONCRETE STRENGTH OF THE POSITIVE COMPRESSION ZONE");
+                    "The reduced concrete strength of the positive compression zone");
     if (IsContinuous(model)) {
         model.NegReducedConcStrength =
             StoreResult(ReducedConcreteStrength(model.ConcreteStrength, model.NegConcTemp, type),
-                        "THE REDUCED CONCRETE STRENGTH OF THE NEGATIVE COMPRESSION ZONE");
+                        "The reduced concrete strength of the negative compression zone");
     }
 }
 
@@ -159,25 +159,25 @@ void ApplyPrestressingStress(FloorModel& model) {
     const double depth = model.PosReducedDepth;
     const double concStrength = model.PosReducedConcStrength;
     const double steelStrength = model.PosReducedSteelStrength;
-    RequireCompressionZone(width, concStrength, model.PosConcTemp, "COMPRESSION ZONE");
+    RequireCompressionZone(width, concStrength, model.PosConcTemp, "compression zone");
     if (depth <= 0) {
         StopCalculation(
-            "THE POSITIVE MOMENT STEEL LIES AT OR ABOVE THE COMPRESSION FACE (REDUCED "
-            "DEPTH" +
-            ValueText(depth) + " MM)");
+            "The positive moment steel lies at or above the compression face (reduced "
+            "depth" +
+            ValueText(depth) + " mm)");
     }
     model.PosReducedSteelStrength =
         StoreResult(steelStrength * (1 - area * steelStrength / (2 * width * depth * concStrength)),
-                    "THE STRESS IN THE PRESTRESSING STRANDS");
+                    "The stress in the prestressing strands");
 }
 
 void ComputeStressBlockDepths(FloorModel& model) {
     RequireCompressionZone(model.PosReducedWidth, model.PosReducedConcStrength, model.PosConcTemp,
-                           "COMPRESSION ZONE");
+                           "compression zone");
     model.PosStressBlockDepth =
         StoreResult(double(model.PosReducedSteelStrength) * model.PosSteelArea /
                         (0.85 * model.PosReducedConcStrength * model.PosReducedWidth),
-                    "THE POSITIVE STRESS BLOCK DEPTH");
+                    "The positive stress block depth");
     if (!IsContinuous(model)) {
         return;
     }
@@ -187,25 +187,25 @@ void ComputeStressBlockDepths(FloorModel& model) {
         return;
     }
     RequireCompressionZone(model.NegReducedWidth, model.NegReducedConcStrength, model.NegConcTemp,
-                           "NEGATIVE MOMENT COMPRESSION ZONE AT THE SOFFIT");
+                           "negative moment compression zone at the soffit");
     model.NegStressBlockDepth =
         StoreResult(double(model.NegReducedSteelStrength) * model.NegSteelArea /
                         (0.85 * model.NegReducedConcStrength * model.NegReducedWidth),
-                    "THE NEGATIVE STRESS BLOCK DEPTH");
+                    "The negative stress block depth");
 }
 
 void ComputePosMomentCapacity(FloorModel& model) {
     model.PosMomentCapacity =
         StoreResult(1e-6 * (double(model.PosReducedDepth) - model.PosStressBlockDepth / 2.0) *
                         model.PosReducedSteelStrength * model.PosSteelArea,
-                    "THE AVAILABLE MOMENT CAPACITY");
+                    "The available moment capacity");
 }
 
 void ComputeAppliedMoment(FloorModel& model) {
     const double load = double(model.LiveLoadFactor) * model.LiveLoad +
                         double(model.DeadLoadFactor) * model.DeadLoad;
     const double span = model.Span;
-    model.AppliedMoment = StoreResult(load * span * span / 8, "THE APPLIED MOMENT");
+    model.AppliedMoment = StoreResult(load * span * span / 8, "The applied moment");
 }
 
 void ComputeInsulationRating(FloorModel& model) {
@@ -215,7 +215,7 @@ void ComputeInsulationRating(FloorModel& model) {
     }
     if (IsFlanged(model)) {
         model.SectionDepth =
-            StoreResult(double(model.OverallDepth) - model.RibDepth, "THE FLANGE THICKNESS");
+            StoreResult(double(model.OverallDepth) - model.RibDepth, "The flange thickness");
     }
     model.InsulationRating = InsulationRatingFor(model.SectionDepth, model.Selected.ConcreteType);
 }

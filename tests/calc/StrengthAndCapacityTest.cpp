@@ -275,45 +275,48 @@ TEST_P(StopsWithoutVerdict, ThrowsAnEngineersMessage) {
     } catch (const CalculationError& error) {
         const std::string text = error.what();
         EXPECT_NE(text.find(c.words), std::string::npos) << text;
-        EXPECT_NE(text.find("NO VERDICT"), std::string::npos) << text;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Arithmetic, StopsWithoutVerdict,
-    testing::Values(StopCase{"StressBlockWithoutWidth",
-                             [](FloorModel& m) { m.PosReducedWidth = 0; }, ComputeStressBlockDepths,
-                             "CONSUMED THE WHOLE WIDTH"},
-                    StopCase{"StressBlockWithNegativeWidth",
-                             [](FloorModel& m) { m.PosReducedWidth = -10; },
-                             ComputeStressBlockDepths, "CONSUMED THE WHOLE WIDTH"},
-                    StopCase{"StressBlockWithoutConcreteStrength",
-                             [](FloorModel& m) {
-                                 m.PosConcTemp = 1000;
-                                 m.PosReducedConcStrength = 0;
-                             },
-                             ComputeStressBlockDepths, "LOST ALL ITS STRENGTH AT 1000 DEG C"},
-                    StopCase{"NegativeStressBlockWithoutWidth",
-                             [](FloorModel& m) {
-                                 m.Selected.SupportCondition = SupportCondition::Continuous;
-                                 m.NegSteelArea = 400;
-                                 m.NegReducedConcStrength = 20;
-                                 m.NegReducedWidth = 0;
-                             },
-                             ComputeStressBlockDepths, "NEGATIVE MOMENT COMPRESSION ZONE"},
-                    StopCase{"PrestressWithoutDepth", [](FloorModel& m) { m.PosReducedDepth = 0; },
-                             ApplyPrestressingStress, "ABOVE THE COMPRESSION FACE"},
-                    StopCase{"PrestressWithoutWidth", [](FloorModel& m) { m.PosReducedWidth = 0; },
-                             ApplyPrestressingStress, "CONSUMED THE WHOLE WIDTH"},
-                    StopCase{"SteelBelowZeroDegrees", [](FloorModel& m) { m.PosSteelTemp = -5; },
-                             ReduceSteelStrengths, "REDUCED STRENGTH OF THE POSITIVE MOMENT STEEL"},
-                    StopCase{"AppliedMomentOverflowsFloat",
-                             [](FloorModel& m) {
-                                 m.DeadLoadFactor = 1;
-                                 m.DeadLoad = 3e38f;
-                                 m.Span = 10;
-                             },
-                             ComputeAppliedMoment, "APPLIED MOMENT CAME OUT AS NO FINITE NUMBER"}),
+    testing::Values(
+        StopCase{"StressBlockWithoutWidth", [](FloorModel& m) { m.PosReducedWidth = 0; },
+                 ComputeStressBlockDepths,
+                 "consumed the whole width of the compression zone (reduced width"},
+        StopCase{"StressBlockWithNegativeWidth", [](FloorModel& m) { m.PosReducedWidth = -10; },
+                 ComputeStressBlockDepths,
+                 "consumed the whole width of the compression zone (reduced width"},
+        StopCase{"StressBlockWithoutConcreteStrength",
+                 [](FloorModel& m) {
+                     m.PosConcTemp = 1000;
+                     m.PosReducedConcStrength = 0;
+                 },
+                 ComputeStressBlockDepths, "has lost all its strength at 1000 deg C"},
+        StopCase{"NegativeStressBlockWithoutWidth",
+                 [](FloorModel& m) {
+                     m.Selected.SupportCondition = SupportCondition::Continuous;
+                     m.NegSteelArea = 400;
+                     m.NegReducedConcStrength = 20;
+                     m.NegReducedWidth = 0;
+                 },
+                 ComputeStressBlockDepths, "negative moment compression zone"},
+        StopCase{"PrestressWithoutDepth", [](FloorModel& m) { m.PosReducedDepth = 0; },
+                 ApplyPrestressingStress, "above the compression face (reduced depth 0 mm)"},
+        StopCase{"PrestressWithoutWidth", [](FloorModel& m) { m.PosReducedWidth = 0; },
+                 ApplyPrestressingStress,
+                 "consumed the whole width of the compression zone (reduced width"},
+        StopCase{"SteelBelowZeroDegrees", [](FloorModel& m) { m.PosSteelTemp = -5; },
+                 ReduceSteelStrengths,
+                 "The reduced strength of the positive moment steel could not be worked out"},
+        StopCase{"AppliedMomentOverflowsFloat",
+                 [](FloorModel& m) {
+                     m.DeadLoadFactor = 1;
+                     m.DeadLoad = 3e38f;
+                     m.Span = 10;
+                 },
+                 ComputeAppliedMoment,
+                 "The applied moment could not be worked out: it is not a finite number."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StrengthAndCapacitySound, ContinuousWithoutNegativeSteelNeedsNoNegativeZone) {
