@@ -64,6 +64,21 @@ constexpr Member ContinuousOf(FloorType floor, ConcreteType concrete = ConcreteT
     return {floor, fire, concrete, SupportCondition::Continuous};
 }
 
+constexpr auto Std = DesignFire::Standard;
+constexpr Member Beam{};
+constexpr Member Slab{FloorType::Slab};
+constexpr Member LightBeam{FloorType::Beam, Std, ConcreteType::LightWeight};
+constexpr Member QuartzBeam{FloorType::Beam, Std, ConcreteType::AlluvialQuartz};
+constexpr Member LightSlab{FloorType::Slab, Std, ConcreteType::LightWeight};
+constexpr Member QuartzSlab{FloorType::Slab, Std, ConcreteType::AlluvialQuartz};
+constexpr Member DaciteSlab{FloorType::Slab, Std, ConcreteType::Dacite};
+constexpr Member PumiceSlab{FloorType::Slab, Std, ConcreteType::Pumice};
+constexpr Member RealFireBeam{FloorType::Beam, DesignFire::NonStandard};
+constexpr Member RealFireSlab{FloorType::Slab, DesignFire::NonStandard};
+constexpr Member DoubleTee{FloorType::DoubleTee};
+constexpr Member RealFireDoubleTee{FloorType::DoubleTee, DesignFire::NonStandard};
+constexpr Member TeeBeam{FloorType::TeeBeam};
+
 struct SteelCase {
     const char* name;
     Member member;
@@ -95,122 +110,55 @@ TEST_P(SteelTemperatureTest, ReadsTheGroupTemperatureAtItsEffectiveCover) {
     EXPECT_EQ(context.TempDataFile, DataSet("section") + "/" + c.lastFile);
 }
 
-constexpr Member Beam{};
-constexpr Member Slab{FloorType::Slab};
-
 INSTANTIATE_TEST_SUITE_P(
     Section, SteelTemperatureTest,
     ::testing::Values(
-        SteelCase{"BeamInterpolatesInItsWidthBlock", Beam, 0, 30, 0, 650, {}, "denbeam.con"},
-        SteelCase{"LightWeightBeamIsScaled",
-                  {FloorType::Beam, DesignFire::Standard, ConcreteType::LightWeight},
-                  0,
-                  30,
-                  0,
-                  520,
-                  {},
+        SteelCase{"BeamInterpolatesInItsWidthBlock", Beam, 0, 30, 0, 650, std::nullopt,
                   "denbeam.con"},
-        SteelCase{"AlluvialQuartzBeamReadsTheBeamFile",
-                  {FloorType::Beam, DesignFire::Standard, ConcreteType::AlluvialQuartz},
-                  0,
-                  30,
-                  0,
-                  650,
-                  {},
+        SteelCase{"LightWeightBeamIsScaled", LightBeam, 0, 30, 0, 520, std::nullopt, "denbeam.con"},
+        SteelCase{"AlluvialQuartzBeamReadsTheBeamFile", QuartzBeam, 0, 30, 0, 650, std::nullopt,
                   "denbeam.con"},
         SteelCase{"ContinuousBeamSearchesTheNegativeSteelToo", ContinuousOf(FloorType::Beam), 0, 30,
                   40, 650, 600.0f, "denbeam.con"},
         SteelCase{"ContinuousLightWeightBeamScalesBothGroups",
                   ContinuousOf(FloorType::Beam, ConcreteType::LightWeight), 0, 30, 40, 520, 480.0f,
                   "denbeam.con"},
-        SteelCase{"NormalWeightSlab", Slab, 0, 30, 0, 475, {}, "denslab.con"},
-        SteelCase{"LightWeightSlabReadsTheNormalWeightFile",
-                  {FloorType::Slab, DesignFire::Standard, ConcreteType::LightWeight},
-                  0,
-                  30,
-                  0,
-                  380,
-                  {},
+        SteelCase{"NormalWeightSlab", Slab, 0, 30, 0, 475, std::nullopt, "denslab.con"},
+        SteelCase{"LightWeightSlabReadsTheNormalWeightFile", LightSlab, 0, 30, 0, 380, std::nullopt,
                   "denslab.con"},
-        SteelCase{"AlluvialQuartzSlab",
-                  {FloorType::Slab, DesignFire::Standard, ConcreteType::AlluvialQuartz},
-                  0,
-                  30,
-                  0,
-                  600,
-                  {},
-                  "aqslab.con"},
-        SteelCase{"DaciteSlab",
-                  {FloorType::Slab, DesignFire::Standard, ConcreteType::Dacite},
-                  0,
-                  30,
-                  0,
-                  660,
-                  {},
-                  "dacslab.con"},
-        SteelCase{"PumiceSlab",
-                  {FloorType::Slab, DesignFire::Standard, ConcreteType::Pumice},
-                  0,
-                  30,
-                  0,
-                  500,
-                  {},
-                  "pumslab.con"},
+        SteelCase{"AlluvialQuartzSlab", QuartzSlab, 0, 30, 0, 600, std::nullopt, "aqslab.con"},
+        SteelCase{"DaciteSlab", DaciteSlab, 0, 30, 0, 660, std::nullopt, "dacslab.con"},
+        SteelCase{"PumiceSlab", PumiceSlab, 0, 30, 0, 500, std::nullopt, "pumslab.con"},
         SteelCase{"ContinuousSlabKeepsTheSlabFile", ContinuousOf(FloorType::Slab), 0, 30, 40, 475,
                   400.0f, "denslab.con"},
         // Centroid at the soffit: rib width 125 falls in the 100 mm block.
-        SteelCase{"DoubleTeeCentroidAtTheSoffit",
-                  {FloorType::DoubleTee},
-                  0,
-                  30,
-                  0,
-                  680,
-                  {},
+        SteelCase{"DoubleTeeCentroidAtTheSoffit", DoubleTee, 0, 30, 0, 680, std::nullopt,
                   "denbeam.con"},
         // Centroid at the top of the rib: rib width 175 falls in the 150 mm block.
-        SteelCase{"DoubleTeeCentroidAtTheTopOfTheRib",
-                  {FloorType::DoubleTee},
-                  350,
-                  30,
-                  0,
-                  600,
-                  {},
+        SteelCase{"DoubleTeeCentroidAtTheTopOfTheRib", DoubleTee, 350, 30, 0, 600, std::nullopt,
                   "denbeam.con"},
         SteelCase{"ContinuousDoubleTeeReadsTheFlangeSteelFromTheSlabFile",
                   ContinuousOf(FloorType::DoubleTee), 0, 30, 30, 680, 475.0f, "denslab.con"},
         SteelCase{"ContinuousTeeBeamReadsTheFlangeSteelFromTheSlabFile",
                   ContinuousOf(FloorType::TeeBeam, ConcreteType::Pumice), 350, 30, 30, 600, 500.0f,
                   "pumslab.con"},
-        SteelCase{"NonStandardBeamMatchesTheOpeningFactor",
-                  {FloorType::Beam, DesignFire::NonStandard},
-                  0,
-                  30,
-                  0,
-                  600,
-                  {},
-                  "realbm.con"},
-        SteelCase{"NonStandardSlab",
-                  {FloorType::Slab, DesignFire::NonStandard},
-                  0,
-                  30,
-                  0,
-                  500,
-                  {},
-                  "realslab.con"},
+        SteelCase{"NonStandardBeamMatchesTheOpeningFactor", RealFireBeam, 0, 30, 0, 600,
+                  std::nullopt, "realbm.con"},
+        SteelCase{"NonStandardSlab", RealFireSlab, 0, 30, 0, 500, std::nullopt, "realslab.con"},
         SteelCase{"ContinuousNonStandardDoubleTee",
                   ContinuousOf(FloorType::DoubleTee, ConcreteType::Dacite, DesignFire::NonStandard),
                   0, 30, 30, 700, 500.0f, "realslab.con"}),
     [](const ::testing::TestParamInfo<SteelCase>& info) { return std::string(info.param.name); });
 
 TEST(SectionTemperaturesTest, RibWidthTapersFromSoffitToFlange) {
-    const FloorModel model = MakeModel({FloorType::DoubleTee});
+    const FloorModel model = MakeModel(DoubleTee);
     EXPECT_DOUBLE_EQ(RibWidthAt(model, 480), 125);
     EXPECT_DOUBLE_EQ(RibWidthAt(model, 130), 175);
     EXPECT_DOUBLE_EQ(RibWidthAt(model, 305), 150);
 }
 
 TEST(SectionTemperaturesTest, SteelSearchLeavesTheRibWidthAtTheCentroid) {
-    FloorModel model = MakeModel({FloorType::TeeBeam});
+    FloorModel model = MakeModel(TeeBeam);
     model.PosCentroid = 50;
     model.PosEffectiveCover = 30;
     TempDataContext context{DataSet("section"), ""};
@@ -220,7 +168,7 @@ TEST(SectionTemperaturesTest, SteelSearchLeavesTheRibWidthAtTheCentroid) {
 }
 
 TEST(SectionTemperaturesTest, OtherOpeningFactorReadsItsOwnBlock) {
-    FloorModel model = MakeModel({FloorType::Beam, DesignFire::NonStandard});
+    FloorModel model = MakeModel(RealFireBeam);
     model.OpeningFactor = 0.02f;
     model.PosEffectiveCover = 30;
     TempDataContext context{DataSet("section"), ""};
@@ -229,8 +177,7 @@ TEST(SectionTemperaturesTest, OtherOpeningFactorReadsItsOwnBlock) {
 }
 
 TEST(SectionTemperaturesTest, SimplySupportedLightWeightLeavesTheNegativeSteelAlone) {
-    FloorModel model =
-        MakeModel({FloorType::Beam, DesignFire::Standard, ConcreteType::LightWeight});
+    FloorModel model = MakeModel(LightBeam);
     model.PosEffectiveCover = 30;
     model.NegSteelTemp = 500;
     TempDataContext context{DataSet("section"), ""};
@@ -277,16 +224,14 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"Beam", ContinuousOf(FloorType::Beam), 0, 0, 15, 15, 300},
         DamageCase{"LightWeightIsNotScaled",
                    ContinuousOf(FloorType::Beam, ConcreteType::LightWeight), 0, 0, 15, 15, 300},
-        DamageCase{"Slab", {FloorType::Slab}, 0, 0, 5, 5, 1000},
-        DamageCase{
-            "NonStandardBeam", {FloorType::Beam, DesignFire::NonStandard}, 0, 0, 15, 15, 300},
+        DamageCase{"Slab", Slab, 0, 0, 5, 5, 1000},
+        DamageCase{"NonStandardBeam", RealFireBeam, 0, 0, 15, 15, 300},
         // Fresh start: no damaged depth or stress block yet, so the rib is taken at its soffit.
-        DamageCase{"TeeBeamAtTheSoffit", {FloorType::TeeBeam}, 0, 0, 21.25f, 21.25f, 125},
-        DamageCase{
-            "TeeBeamAtThePreviousCompressionZone", {FloorType::TeeBeam}, 20, 330, 15, 15, 175},
+        DamageCase{"TeeBeamAtTheSoffit", TeeBeam, 0, 0, 21.25f, 21.25f, 125},
+        DamageCase{"TeeBeamAtThePreviousCompressionZone", TeeBeam, 20, 330, 15, 15, 175},
         DamageCase{"ContinuousTeeBeamUsesTheRibDepthForBothZones", ContinuousOf(FloorType::TeeBeam),
                    0, 0, 21.25f, 21.25f, 125},
-        DamageCase{"SimplySupportedDoubleTee", {FloorType::DoubleTee}, 0, 0, 21.25f, 21.25f, 125},
+        DamageCase{"SimplySupportedDoubleTee", DoubleTee, 0, 0, 21.25f, 21.25f, 125},
         DamageCase{"ContinuousDoubleTeeTakesTheFlangeFromTheSlabFile",
                    ContinuousOf(FloorType::DoubleTee), 0, 0, 21.25f, 5, 125}),
     [](const ::testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
@@ -327,38 +272,20 @@ INSTANTIATE_TEST_SUITE_P(
     Section, ConcreteTemperatureTest,
     ::testing::Values(
         // 400 degC at half the width of a 300 mm beam.
-        ConcreteCase{"Beam", Beam, 300, 0, 575, {}},
-        ConcreteCase{"LightWeightBeam",
-                     {FloorType::Beam, DesignFire::Standard, ConcreteType::LightWeight},
-                     300,
-                     0,
-                     460,
-                     {}},
+        ConcreteCase{"Beam", Beam, 300, 0, 575, std::nullopt},
+        ConcreteCase{"LightWeightBeam", LightBeam, 300, 0, 460, std::nullopt},
         // Half of 600 mm lies beyond every record: counts as 0 degC.
-        ConcreteCase{"BeamWiderThanTheDataGives375", Beam, 600, 0, 375, {}},
-        ConcreteCase{"LightWeightBeamWiderThanTheDataGives300",
-                     {FloorType::Beam, DesignFire::Standard, ConcreteType::LightWeight},
-                     600,
-                     0,
-                     300,
-                     {}},
+        ConcreteCase{"BeamWiderThanTheDataGives375", Beam, 600, 0, 375, std::nullopt},
+        ConcreteCase{"LightWeightBeamWiderThanTheDataGives300", LightBeam, 600, 0, 300,
+                     std::nullopt},
         ConcreteCase{"ContinuousBeam", ContinuousOf(FloorType::Beam), 300, 70, 575, 650.0f},
         ConcreteCase{"ContinuousLightWeightBeam",
                      ContinuousOf(FloorType::Beam, ConcreteType::LightWeight), 300, 70, 460,
                      520.0f},
-        ConcreteCase{"SlabIsFixedAt350", Slab, 0, 0, 350, {}},
-        ConcreteCase{"LightWeightSlabIsNotScaled",
-                     {FloorType::Slab, DesignFire::Standard, ConcreteType::LightWeight},
-                     0,
-                     0,
-                     350,
-                     {}},
-        ConcreteCase{"NonStandardDoubleTeeIsFixedAt350",
-                     {FloorType::DoubleTee, DesignFire::NonStandard, ConcreteType::Pumice},
-                     0,
-                     0,
-                     350,
-                     {}},
+        ConcreteCase{"SlabIsFixedAt350", Slab, 0, 0, 350, std::nullopt},
+        ConcreteCase{"LightWeightSlabIsNotScaled", LightSlab, 0, 0, 350, std::nullopt},
+        ConcreteCase{"NonStandardDoubleTeeIsFixedAt350", RealFireDoubleTee, 0, 0, 350,
+                     std::nullopt},
         // Half of the 1000 mm strip is deeper than the slab data: counts as 0 degC.
         ConcreteCase{"ContinuousSlab", ContinuousOf(FloorType::Slab), 0, 500, 350, 375.0f},
         ConcreteCase{"ContinuousSlabShallowZone", ContinuousOf(FloorType::Slab), 0, 40, 350,
@@ -391,7 +318,7 @@ TEST(SectionTemperaturesTest, ContinuousRibbedConcreteReturnsToTheBeamFile) {
 // Each step starts with no previous record: a first record deeper than the target is skipped,
 // and the next one interpolates with it. Values left from an earlier step must not be used.
 TEST(SectionTemperaturesTest, EveryStepForgetsThePreviousRecordOfTheStepBefore) {
-    FloorModel model = MakeModel({FloorType::Beam});
+    FloorModel model = MakeModel(Beam);
     model.SectionWidth = 20;
     model.PosEffectiveCover = 10;
     TempDataContext context{DataSet("shallow"), ""};
@@ -412,7 +339,7 @@ TEST(SectionTemperaturesTest, EveryStepForgetsThePreviousRecordOfTheStepBefore) 
 }
 
 TEST(SectionTemperaturesTest, NoRatingChosenStopsTheRun) {
-    FloorModel model = MakeModel({FloorType::Beam});
+    FloorModel model = MakeModel(Beam);
     model.FRRequired = 0;
     model.PosEffectiveCover = 30;
     model.PosSteelTemp = 123;
@@ -480,18 +407,10 @@ INSTANTIATE_TEST_SUITE_P(
         NotFoundCase{"DamagedDepthOfANarrowBeam", Beam, 50, 0.04f, true,
                      "No depth at which the concrete reaches 750 degrees C was found in the "
                      "temperature data file \"denbeam.con\""},
-        NotFoundCase{"OpeningFactorNotInTheFile",
-                     {FloorType::Beam, DesignFire::NonStandard},
-                     300,
-                     0.08f,
-                     false,
+        NotFoundCase{"OpeningFactorNotInTheFile", RealFireBeam, 300, 0.08f, false,
                      "\"realbm.con\" for a fire load of 74 kg/m2, an opening factor of 0.08 and a "
                      "width of 300 mm."},
-        NotFoundCase{"NonStandardSlabHasNoWidth",
-                     {FloorType::Slab, DesignFire::NonStandard},
-                     1000,
-                     0.15f,
-                     true,
+        NotFoundCase{"NonStandardSlabHasNoWidth", RealFireSlab, 1000, 0.15f, true,
                      "\"realslab.con\" for a fire load of 74 kg/m2 and an opening factor of "
                      "0.15."}),
     [](const ::testing::TestParamInfo<NotFoundCase>& info) {
@@ -499,7 +418,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(SectionTemperaturesTest, MissingDataFileIsAFileError) {
-    FloorModel model = MakeModel({FloorType::Slab});
+    FloorModel model = MakeModel(Slab);
     model.PosEffectiveCover = 30;
     TempDataContext context{DataSet("none"), ""};
     try {
@@ -514,7 +433,7 @@ TEST(SectionTemperaturesTest, MissingDataFileIsAFileError) {
 }
 
 TEST(SectionTemperaturesTest, RibWithoutDepthStopsTheRun) {
-    FloorModel model = MakeModel({FloorType::DoubleTee});
+    FloorModel model = MakeModel(DoubleTee);
     model.RibDepth = 0;
     model.PosCentroid = 40;
     TempDataContext context{DataSet("section"), ""};
