@@ -15,9 +15,11 @@
 namespace tempgen {
 namespace {
 
-// Peaks are taken from samples this far apart; a point's temperature changes by far less than
-// the printed 0.1 degC within one sample at the end of its rise.
+// Standard profiles are integrated in chunks of this length, so that a profile does not depend
+// on which other ratings are asked for.
 constexpr double kSampleSeconds = 30.0;
+// Peaks are taken from samples this far apart: short enough for the surface under a fast fire.
+constexpr double kPeakSampleSeconds = 5.0;
 // A point can still gain what the hottest point of the section is above its peak; stop once
 // that is less than this, for every tabulated point.
 constexpr double kPeakTolerance = 0.05;
@@ -49,7 +51,7 @@ std::vector<double> TrackPeaks(HeatSolver& solver, const LieFire& fire, std::siz
     std::vector<double> peak(points, -1e300);
     const double end = fire.endHours() * 3600.0;
     while (true) {
-        solver.advance(kSampleSeconds);
+        solver.advance(kPeakSampleSeconds);
         for (std::size_t i = 0; i < points; ++i) {
             peak[i] = std::max(peak[i], sample(i));
         }
@@ -99,17 +101,19 @@ Section BeamSection(double widthMm, double spacing, double margin) {
     return s;
 }
 
-std::vector<std::vector<double>> StandardProfiles(HeatSolver& solver,
-                                                  const std::vector<double>& depths,
-                                                  const std::vector<int>& ratings, bool bisector) {
+std::vector<std::vector<double>> StandardProfiles(
+    HeatSolver& solver, const std::vector<std::pair<double, double>>& points,
+    const std::vector<int>& ratings) {
     std::vector<int> sorted = ratings;
     std::sort(sorted.begin(), sorted.end());
     std::vector<std::vector<double>> byMinutes(sorted.size());
     for (std::size_t r = 0; r < sorted.size(); ++r) {
-        solver.advance(sorted[r] * 60.0 - solver.time());
-        for (double d : depths) {
-            const double m = d / 1000.0;
-            byMinutes[r].push_back(solver.at(bisector ? m : 0.0, m));
+        // Fixed chunks, so that a rating's profile does not depend on which others are asked for.
+        while (solver.time() < sorted[r] * 60.0 - 1e-6) {
+            solver.advance(kSampleSeconds);
+        }
+        for (const auto& [x, y] : points) {
+            byMinutes[r].push_back(solver.at(x / 1000.0, y / 1000.0));
         }
     }
     std::vector<std::vector<double>> result;
@@ -140,7 +144,11 @@ std::vector<std::vector<double>> SlabStandardProfiles(const Material& m, double 
                                                       const std::vector<int>& ratings,
                                                       double spacing, double timeStepFactor) {
     HeatSolver solver(m, SlabSection(thickness, spacing), StandardFire(), timeStepFactor);
-    return StandardProfiles(solver, depths, ratings, false);
+    std::vector<std::pair<double, double>> points;
+    for (double d : depths) {
+        points.emplace_back(0.0, d);
+    }
+    return StandardProfiles(solver, points, ratings);
 }
 
 std::vector<double> SlabPeakProfile(const Material& m, const LieFire& fire, double thickness,
@@ -156,8 +164,18 @@ std::vector<std::vector<double>> BeamStandardProfiles(const Material& m, double 
                                                       const std::vector<int>& ratings,
                                                       double spacing, double margin,
                                                       double timeStepFactor) {
+    std::vector<std::pair<double, double>> points;
+    for (double d : depths) {
+        points.emplace_back(d, d);
+    }
+    return BeamStandardAtPoints(m, width, points, ratings, spacing, margin, timeStepFactor);
+}
+
+std::vector<std::vector<double>> BeamStandardAtPoints(
+    const Material& m, double width, const std::vector<std::pair<double, double>>& points,
+    const std::vector<int>& ratings, double spacing, double margin, double timeStepFactor) {
     HeatSolver solver(m, BeamSection(width, spacing, margin), StandardFire(), timeStepFactor);
-    return StandardProfiles(solver, depths, ratings, true);
+    return StandardProfiles(solver, points, ratings);
 }
 
 std::vector<double> BeamPeakProfile(const Material& m, const LieFire& fire, double width,

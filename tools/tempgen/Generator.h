@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Fires.h"
@@ -51,6 +52,10 @@ std::vector<std::vector<double>> BeamStandardProfiles(const Material& m, double 
                                                       const std::vector<int>& ratings,
                                                       double spacing, double margin,
                                                       double timeStepFactor = 0.9);
+// The same section at any points (x from the side face, y from the soffit; mm).
+std::vector<std::vector<double>> BeamStandardAtPoints(
+    const Material& m, double width, const std::vector<std::pair<double, double>>& points,
+    const std::vector<int>& ratings, double spacing, double margin, double timeStepFactor = 0.9);
 std::vector<double> BeamPeakProfile(const Material& m, const LieFire& fire, double width,
                                     const std::vector<double>& depths, double spacing,
                                     double margin, double timeStepFactor = 0.9);

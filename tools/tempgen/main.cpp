@@ -3,15 +3,23 @@
 #include <exception>
 #include <filesystem>
 
+#include <string>
+
 #include "Generator.h"
+#include "Validation.h"
 
 // tempgen <directory>: writes the seven temperature data files into the directory.
+// tempgen --report: prints the validation tables of the data documentation.
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: tempgen <output directory>\n");
+        std::fprintf(stderr, "usage: tempgen <output directory> | --report\n");
         return 2;
     }
     try {
+        if (std::string(argv[1]) == "--report") {
+            std::fputs(tempgen::ValidationReport().c_str(), stdout);
+            return 0;
+        }
         const auto start = std::chrono::steady_clock::now();
         const auto names = tempgen::GenerateAll(argv[1], tempgen::Options{});
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
