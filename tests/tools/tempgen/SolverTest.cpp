@@ -180,3 +180,26 @@ TEST(PeakProfile, IsTheHighestTemperatureOverTheFireAndItsCooling) {
 
 }  // namespace
 }  // namespace tempgen
+
+namespace tempgen {
+namespace {
+
+// Far from the sides the 2-D section must give what the 1-D slab gives: two independent paths
+// through the solver, grids and boundaries.
+TEST(HeatSolver, WideSectionCentreLineFollowsTheSlabProfile) {
+    const Options o;
+    const Material m = MakeConcrete(Concrete::NormalWeight);
+    const std::vector<double> depths = {0, 10, 20, 30, 40, 60};
+    std::vector<std::pair<double, double>> centre;
+    for (double d : depths) {
+        centre.emplace_back(300.0, d);
+    }
+    const auto beam = BeamStandardAtPoints(m, 600.0, centre, {60}, o.beamSpacing, o.beamMargin);
+    const auto slab = SlabStandardProfiles(m, 200.0, depths, {60}, o.slabSpacing);
+    for (std::size_t i = 0; i < depths.size(); ++i) {
+        EXPECT_NEAR(beam[0][i], slab[0][i], 2.0) << "depth " << depths[i];
+    }
+}
+
+}  // namespace
+}  // namespace tempgen
