@@ -150,7 +150,7 @@ private slots:
         frmConcreteProperties& d = *app.dialog;
         app.model.ConcreteStrength = 37.5f;
         app.model.ConcreteType = 3;
-        d.ShowModelValues();
+        d.showModelValues();
         QCOMPARE(d.txtCompressiveStrength->text(), QStringLiteral(" 37.5"));
         QCOMPARE(d.cboConcreteType->currentIndex(), 3);
         QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::Dacite);

@@ -295,7 +295,7 @@ private slots:
         app.model.Span = 8;
         app.model.SupportCondition = 1;
         app.model.LiveLoadFactor = 0.6f;
-        d.ShowModelValues(0);
+        d.showModelValues(0);
         QCOMPARE(d.txtDeadLoad->text(), QStringLiteral(" 7.5"));
         QCOMPARE(d.txtSpan->text(), QStringLiteral(" 8"));
         QVERIFY(d.optContinuous->isChecked());
@@ -306,7 +306,7 @@ private slots:
 
         app.model.DeadLoadFactor = 0.9f;
         app.model.LiveLoadFactor = 0.25f;
-        d.ShowModelValues(1);
+        d.showModelValues(1);
         QVERIFY(d.optUserSpecified->isChecked());
         QCOMPARE(d.txtDeadLoadReduction->text(), QStringLiteral(" .9"));
         QCOMPARE(d.txtLiveLoadReduction->text(), QStringLiteral(" .25"));

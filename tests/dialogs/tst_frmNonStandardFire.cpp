@@ -115,13 +115,13 @@ private slots:
         frmNonStandardFire& d = *app.dialog;
         app.model.FireLoad = 74;
         app.model.OpeningFactor = 0.08f;
-        d.ShowModelValues();
+        d.showModelValues();
         QVERIFY(d.optMedFireLoad->isChecked());
         QVERIFY(d.optOpeningFactor08->isChecked());
 
         app.model.FireLoad = 50;
         app.model.OpeningFactor = 0.05f;
-        d.ShowModelValues();
+        d.showModelValues();
         for (QRadioButton* option : d.findChildren<QRadioButton*>()) {
             QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
         }

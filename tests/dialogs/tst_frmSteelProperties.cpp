@@ -194,7 +194,7 @@ private slots:
         app.model.NegSteelStrength = 500;
         app.model.PosSteelType = 1;
         app.model.NegSteelType = 0;
-        d.ShowModelValues();
+        d.showModelValues();
         QCOMPARE(d.txtSteelPosStrength->text(), QStringLiteral(" 1670.5"));
         QCOMPARE(d.txtSteelNegStrength->text(), QStringLiteral(" 500"));
         QVERIFY(d.lstSteelPosType->item(1)->isSelected());
@@ -202,7 +202,7 @@ private slots:
 
         // A code with no entry selects none, so OK asks for a type instead of storing it.
         app.model.PosSteelType = 7;
-        d.ShowModelValues();
+        d.showModelValues();
         QVERIFY(d.lstSteelPosType->selectedItems().isEmpty());
         QCOMPARE(app.model.Selected.PosSteelType, SteelType::PrestressingStrand);
     }
