@@ -38,17 +38,6 @@ class tst_frmConcreteProperties : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void newDialogShowsDefaults() {
-        App app;
-        frmConcreteProperties& d = *app.dialog;
-        QCOMPARE(d.windowTitle(), QStringLiteral("Concrete Properties"));
-        QCOMPARE(d.cboConcreteType->count(), 5);
-        QCOMPARE(d.cboConcreteType->itemText(4), QStringLiteral("Pumice (Type C - NZS 3101)"));
-        QCOMPARE(d.cboConcreteType->currentText(),
-                 QStringLiteral("Alluvial Quartz (Type A - NZS 3101)"));
-        QCOMPARE(d.txtCompressiveStrength->text(), QStringLiteral(" 25"));
-    }
-
     void enterStoresAsTypedAndOkStoresRounded() {
         App app;
         frmConcreteProperties& d = *app.dialog;

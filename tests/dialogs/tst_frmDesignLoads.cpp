@@ -49,25 +49,15 @@ class tst_frmDesignLoads : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void newDialogShowsDefaultsWithEverythingEnabled() {
+    void newDialogHasEveryFactorControlEnabled() {
         App app;
         frmDesignLoads& d = *app.dialog;
-        QCOMPARE(d.windowTitle(), QStringLiteral("LOADS"));
-        QCOMPARE(d.txtDeadLoad->text(), QStringLiteral("6"));
-        QCOMPARE(d.txtLiveLoad->text(), QStringLiteral("16"));
-        QCOMPARE(d.txtSpan->text(), QStringLiteral("12"));
-        QCOMPARE(d.txtDeadLoadReduction->text(), QStringLiteral("1.0"));
-        QCOMPARE(d.txtLiveLoadReduction->text(), QStringLiteral("0.4"));
         QVERIFY(d.optNZS4203->isChecked());
-        QVERIFY(d.optDomesticFloors->isChecked());
-        QVERIFY(d.optSimplySupported->isChecked());
         for (QWidget* w : std::initializer_list<QWidget*>{
                  d.txtDeadLoadReduction, d.txtLiveLoadReduction, d.lblDeadLoadReduction,
                  d.lblLiveLoadReduction, d.optRoofs, d.optDomesticFloors, d.optStorageFloors}) {
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
         }
-        // Opening the dialog copies nothing into the model.
-        QCOMPARE(app.model.DeadLoad, 0.0f);
     }
 
     void enterChecksEachField_data() {

@@ -72,28 +72,6 @@ private slots:
         QCOMPARE(app.model.Selected.DesignFire, DesignFire::NonStandard);
     }
 
-    void everyOptionStoresItsValue() {
-        App app;
-        frmNonStandardFire& d = *app.dialog;
-        const std::pair<QRadioButton*, int> loads[] = {
-            {d.optLowFireLoad, 37}, {d.optMedFireLoad, 74}, {d.optHighFireLoad, 111}};
-        for (const auto& [option, fireLoad] : loads) {
-            option->click();
-            d.cmdOK->click();
-            QCOMPARE(int(app.model.FireLoad), fireLoad);
-        }
-        const std::pair<QRadioButton*, float> factors[] = {{d.optOpeningFactor01, 0.01f},
-                                                           {d.optOpeningFactor02, 0.02f},
-                                                           {d.optOpeningFactor04, 0.04f},
-                                                           {d.optOpeningFactor08, 0.08f},
-                                                           {d.optOpeningFactor15, 0.15f}};
-        for (const auto& [option, factor] : factors) {
-            option->click();
-            d.cmdOK->click();
-            QCOMPARE(app.model.OpeningFactor, factor);
-        }
-    }
-
     void helpExplainsWhereTheFiresComeFrom() {
         App app;
         app.dialog->hlpNonStandardFire->click();

@@ -38,21 +38,6 @@ class tst_frmSteelProperties : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void newDialogShowsDefaults() {
-        App app;
-        frmSteelProperties& d = *app.dialog;
-        QVERIFY(d.isVisible());
-        QCOMPARE(d.windowTitle(), QStringLiteral("Steel Properties"));
-        QCOMPARE(d.lstSteelPosType->count(), 2);
-        QCOMPARE(d.lstSteelPosType->item(1)->text(), QStringLiteral("Prestressing Strands"));
-        QCOMPARE(d.lstSteelNegType->count(), 1);
-        QCOMPARE(d.lstSteelNegType->item(0)->text(), QStringLiteral("Reinforcing Bars"));
-        QVERIFY(d.lstSteelPosType->item(0)->isSelected());
-        QVERIFY(d.lstSteelNegType->item(0)->isSelected());
-        QCOMPARE(d.txtSteelPosStrength->text(), QStringLiteral("300"));
-        QCOMPARE(d.txtSteelNegStrength->text(), QStringLiteral("300"));
-    }
-
     void enterRoundsToAWholeNumberBeforeChecking_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("refused");
