@@ -3,7 +3,7 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev locales
 
 .PHONY: all deps configure build run test clean
 
