@@ -277,10 +277,11 @@ bool ReadBars(ModelReader& reader, SteelTable& table, std::int16_t count, const 
 
 }  // namespace
 
-void RefreshStoredCodes(FloorModel& model, LoadCombination combination, Occupancy occupancy) {
+void RefreshStoredCodes(FloorModel& model, LoadCombination combination,
+                        std::optional<Occupancy> occupancy) {
     model.SupportCondition = static_cast<std::int16_t>(model.Selected.SupportCondition);
-    if (combination == LoadCombination::NZS4203) {
-        model.LiveLoadFactor = NzsLiveLoadFactor(occupancy);
+    if (combination == LoadCombination::NZS4203 && occupancy) {
+        model.LiveLoadFactor = NzsLiveLoadFactor(*occupancy);
     }
     model.FireTypeCode = model.Selected.DesignFire == DesignFire::Standard ? 0 : 1;
     model.FloorTypeCode = FloorTypeToCode(model.Selected.FloorType);

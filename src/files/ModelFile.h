@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "model/FloorModel.h"
@@ -18,8 +19,10 @@ enum class Occupancy { Roofs, DomesticFloors, StorageFloors };
 
 // Brings the stored codes the file keeps in line with the current selections before a save:
 // support condition, floor type, design fire, and under NZS 4203 the live load factor of the
-// occupancy. The steel and concrete types keep the codes of their dialogs' last OK.
-void RefreshStoredCodes(FloorModel& model, LoadCombination combination, Occupancy occupancy);
+// occupancy (none selected keeps the factor). The steel and concrete types keep the codes of
+// their dialogs' last OK.
+void RefreshStoredCodes(FloorModel& model, LoadCombination combination,
+                        std::optional<Occupancy> occupancy);
 
 // Writes the model as comma-separated records ending in CR LF, numbers without a leading
 // blank. The stored codes are written as they stand.
