@@ -58,6 +58,8 @@ expect "bad exposure" 2 --exposure D "$models/slab.dat"
 expect "bad date" 2 --date 31-February-2026 "$models/slab.dat"
 expect "no model" 2 "${date[@]}"
 expect "both outputs" 2 "${date[@]}" --output a --output-dir "$out" "$models/slab.dat"
+expect "data beside the program" 0 --date 6-December-2026 "$models/slab.dat"
+check "shipped data give a report" grep -q '^Date is' "$out/stdout"
 expect "exposure C" 0 "${date[@]}" --exposure C "$models/slab.dat"
 
 [ "$failures" = 0 ] && echo "all fd9-cli checks passed"
