@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <cstdint>
 
 #include "model/NumberText.h"
 #include "model/ParseLeadingNumber.h"
@@ -18,6 +19,10 @@ inline QString NumberQText(double value) {
 }
 
 inline QString NumberQText(float value) {
+    return QString::fromStdString(NumberText(value));
+}
+
+inline QString NumberQText(std::int16_t value) {
     return QString::fromStdString(NumberText(value));
 }
 
