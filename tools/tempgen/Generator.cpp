@@ -95,16 +95,30 @@ Section SlabSection(double thicknessMm, double spacing) {
     return s;
 }
 
-Section BeamSection(double widthMm, double spacing, double margin) {
+// deepestMm: the deepest point read, which the margin must keep clear of the adiabatic top.
+Section BeamSection(double widthMm, double deepestMm, double spacing, double margin) {
     Section s;
     s.width = 0.5 * widthMm / 1000.0;
-    s.height = s.width + margin;
+    s.height = std::max(s.width, deepestMm / 1000.0) + margin;
     s.spacing = spacing;
     s.left = Face::Fire;
     s.right = Face::Adiabatic;  // centre line
     s.bottom = Face::Fire;
     s.top = Face::Adiabatic;
     return s;
+}
+
+// The bisector down to the half width, the centre line below it: the two meet at d = w/2.
+std::pair<double, double> BeamPoint(double width, double depth) {
+    return {std::min(depth, 0.5 * width), depth};
+}
+
+double Deepest(const std::vector<std::pair<double, double>>& points) {
+    double deepest = 0.0;
+    for (const auto& p : points) {
+        deepest = std::max(deepest, p.second);
+    }
+    return deepest;
 }
 
 std::vector<std::vector<double>> StandardProfiles(
@@ -145,6 +159,34 @@ std::vector<double> Depths(double last, double step) {
     return d;
 }
 
+double BeamExtent(int width, const Options& o) {
+    int wider = 0;
+    for (int key : o.beamKeys) {
+        if (key > width && (wider == 0 || key < wider)) {
+            wider = key;
+        }
+    }
+    const double extent = wider == 0 ? 0.5 * o.widestMember : 0.5 * wider;
+    return std::max(extent, 0.5 * width);
+}
+
+std::vector<double> BeamDepths(int width, const Options& o) {
+    const double half = 0.5 * width;
+    std::vector<double> d = Depths(half, o.beamDepthStep);
+    const double extent = BeamExtent(width, o);
+    for (int i = static_cast<int>(std::floor(half / o.beamDeepStep + 1e-9)) + 1;; ++i) {
+        const double value = i * o.beamDeepStep;
+        if (value > extent - 1e-9) {
+            break;
+        }
+        d.push_back(value);
+    }
+    if (extent > half + 1e-9) {
+        d.push_back(extent);
+    }
+    return d;
+}
+
 std::vector<std::vector<double>> SlabStandardProfiles(const Material& m, double thickness,
                                                       const std::vector<double>& depths,
                                                       const std::vector<int>& ratings,
@@ -172,7 +214,7 @@ std::vector<std::vector<double>> BeamStandardProfiles(const Material& m, double 
                                                       double timeStepFactor) {
     std::vector<std::pair<double, double>> points;
     for (double d : depths) {
-        points.emplace_back(d, d);
+        points.push_back(BeamPoint(width, d));
     }
     return BeamStandardAtPoints(m, width, points, ratings, spacing, margin, timeStepFactor);
 }
@@ -180,17 +222,26 @@ std::vector<std::vector<double>> BeamStandardProfiles(const Material& m, double 
 std::vector<std::vector<double>> BeamStandardAtPoints(
     const Material& m, double width, const std::vector<std::pair<double, double>>& points,
     const std::vector<int>& ratings, double spacing, double margin, double timeStepFactor) {
-    HeatSolver solver(m, BeamSection(width, spacing, margin), StandardFire(), timeStepFactor);
-    return StandardProfiles(solver, points, ratings);
+    std::vector<std::pair<double, double>> inside;
+    for (const auto& [x, y] : points) {
+        inside.emplace_back(std::min(x, 0.5 * width), y);
+    }
+    HeatSolver solver(m, BeamSection(width, Deepest(inside), spacing, margin), StandardFire(),
+                      timeStepFactor);
+    return StandardProfiles(solver, inside, ratings);
 }
 
 std::vector<double> BeamPeakProfile(const Material& m, const LieFire& fire, double width,
                                     const std::vector<double>& depths, double spacing,
                                     double margin, double timeStepFactor) {
-    HeatSolver solver(m, BeamSection(width, spacing, margin), Compartment(fire), timeStepFactor);
-    return TrackPeaks(solver, fire, depths.size(), [&](std::size_t i) {
-        const double d = depths[i] / 1000.0;
-        return solver.at(d, d);
+    std::vector<std::pair<double, double>> points;
+    for (double d : depths) {
+        points.push_back(BeamPoint(width, d));
+    }
+    HeatSolver solver(m, BeamSection(width, Deepest(points), spacing, margin), Compartment(fire),
+                      timeStepFactor);
+    return TrackPeaks(solver, fire, points.size(), [&](std::size_t i) {
+        return solver.at(points[i].first / 1000.0, points[i].second / 1000.0);
     });
 }
 
@@ -228,7 +279,7 @@ void WriteStandardBeamFile(std::ostream& out, const Material& m, const Options& 
     std::vector<std::future<std::vector<std::vector<double>>>> runs;
     std::vector<std::vector<double>> depths;
     for (int w : o.beamWidths) {
-        depths.push_back(Depths(0.5 * w, o.beamDepthStep));
+        depths.push_back(BeamDepths(w, o));
         runs.push_back(std::async(std::launch::async, [&, w, d = depths.back()] {
             return BeamStandardProfiles(m, w, d, o.ratings, o.beamSpacing, o.beamMargin,
                                         o.timeStepFactor);
@@ -275,7 +326,7 @@ void WriteRealBeamFile(std::ostream& out, const Material& m, const Options& o) {
     for (int load : o.fireLoads) {
         for (const auto& factor : o.openingFactors) {
             for (int w : o.beamWidths) {
-                cases.push_back({load, factor, w, Depths(0.5 * w, o.beamDepthStep), {}});
+                cases.push_back({load, factor, w, BeamDepths(w, o), {}});
             }
         }
     }

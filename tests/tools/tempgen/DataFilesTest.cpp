@@ -169,16 +169,32 @@ TEST_P(CommittedFile, HoldsEveryFireCaseInSearchableBlocks) {
     }
 }
 
-TEST_P(CommittedFile, BeamBlocksRunToHalfTheirWidthAndSlabBlocksThroughTheSlab) {
+// A member between two keys is searched at its half width in the narrower key's block, so each
+// beam block must reach half the next wider key (half of 1200 mm for the widest) and hold the
+// half width itself, where the corner bisector turns into the centre line.
+TEST_P(CommittedFile, BeamBlocksReachHalfTheNextWiderKeyAndSlabBlocksRunThroughTheSlab) {
     const DataFile file = GetParam();
     const auto records = ReadCommitted(file.name, file.layout);
+    const std::map<int, double> beamExtent = {{600, 600}, {500, 300},  {400, 250}, {300, 200},
+                                              {250, 150}, {200, 125},  {175, 100}, {150, 87.5},
+                                              {125, 75},  {100, 62.5}, {75, 50},   {50, 37.5}};
+    bool halfWidthSeen = false;
+    int blocks = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
+        const int width = file.beam ? std::stoi(records[i].width) : 0;
+        if (records[i].depth == 0.0) {
+            halfWidthSeen = false;
+        }
+        halfWidthSeen = halfWidthSeen || records[i].depth == 0.5 * width;
         const bool lastOfBlock = i + 1 == records.size() || records[i + 1].depth == 0.0;
         if (lastOfBlock) {
-            const double expected = file.beam ? 0.5 * std::stod(records[i].width) : 200.0;
+            ++blocks;
+            const double expected = file.beam ? beamExtent.at(width) : 200.0;
             EXPECT_DOUBLE_EQ(records[i].depth, expected) << file.name << " record " << i;
+            EXPECT_TRUE(!file.beam || halfWidthSeen) << file.name << " record " << i;
         }
     }
+    EXPECT_GT(blocks, 0);
 }
 
 TEST(CommittedFiles, OpeningFactorsReadBackAsTheModelsFloats) {
@@ -194,7 +210,8 @@ TEST(CommittedFiles, OpeningFactorsReadBackAsTheModelsFloats) {
 }
 
 // Physics the searches never check but a generation fault would break: a longer standard fire,
-// a larger fire load or a narrower member is never cooler at the same depth.
+// a larger fire load or a narrower member is never cooler at the same depth (below half the
+// width too, where the narrower section's centre line lies nearer both heated sides).
 TEST_P(CommittedFile, LongerFiresAndNarrowerMembersAreNeverCooler) {
     const DataFile file = GetParam();
     std::map<std::string, double> t;  // key|factor|width|depth
