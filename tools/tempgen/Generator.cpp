@@ -174,17 +174,39 @@ std::vector<double> BeamDepths(int width, const Options& o) {
     const double half = 0.5 * width;
     std::vector<double> d = Depths(half, o.beamDepthStep);
     const double extent = BeamExtent(width, o);
+    const double deepest = std::max(extent, o.beamDamageProbe);
     for (int i = static_cast<int>(std::floor(half / o.beamDeepStep + 1e-9)) + 1;; ++i) {
         const double value = i * o.beamDeepStep;
-        if (value > extent - 1e-9) {
+        if (value > deepest + 1e-9) {
             break;
+        }
+        if (extent > value - o.beamDeepStep + 1e-9 && extent < value - 1e-9) {
+            d.push_back(extent);
         }
         d.push_back(value);
     }
-    if (extent > half + 1e-9) {
+    if (d.back() < extent - 1e-9) {
         d.push_back(extent);
     }
     return d;
+}
+
+std::size_t BeamBlockLength(int width, const std::vector<double>& depths,
+                            const std::vector<double>& temperatures, const Options& o) {
+    const double extent = BeamExtent(width, o);
+    std::size_t n = 0;
+    while (n < depths.size() && depths[n] <= extent + 1e-9) {
+        ++n;
+    }
+    // As the search will read it: the printed text as a 32-bit float.
+    const auto crossing = std::find_if(temperatures.begin(), temperatures.end(), [](double t) {
+        return std::stof(Temperature(t)) <= 750.0f;
+    });
+    const auto first = static_cast<std::size_t>(crossing - temperatures.begin());
+    if (crossing != temperatures.end() && first >= n) {
+        n = first + 1;
+    }
+    return n;
 }
 
 std::vector<std::vector<double>> SlabStandardProfiles(const Material& m, double thickness,
@@ -291,7 +313,8 @@ void WriteStandardBeamFile(std::ostream& out, const Material& m, const Options& 
     }
     for (std::size_t r = 0; r < o.ratings.size(); ++r) {
         for (std::size_t w = 0; w < o.beamWidths.size(); ++w) {
-            for (std::size_t i = 0; i < depths[w].size(); ++i) {
+            const std::size_t n = BeamBlockLength(o.beamWidths[w], depths[w], results[w][r], o);
+            for (std::size_t i = 0; i < n; ++i) {
                 out << o.ratings[r] << ',' << o.beamWidths[w] << ',' << Number(depths[w][i]) << ','
                     << Temperature(results[w][r][i]) << ",0\n";
             }
@@ -344,7 +367,8 @@ void WriteRealBeamFile(std::ostream& out, const Material& m, const Options& o) {
     work();
     other.get();
     for (std::size_t c = 0; c < cases.size(); ++c) {
-        for (std::size_t i = 0; i < cases[c].depths.size(); ++i) {
+        const std::size_t n = BeamBlockLength(cases[c].width, cases[c].depths, results[c], o);
+        for (std::size_t i = 0; i < n; ++i) {
             out << cases[c].load << ',' << cases[c].width << ',' << cases[c].factor << ','
                 << Number(cases[c].depths[i]) << ',' << Temperature(results[c][i]) << '\n';
         }

@@ -24,6 +24,9 @@ struct Options {
     // (reduced) generation writes, and the widest member the widest key serves.
     std::vector<int> beamKeys = {600, 500, 400, 300, 250, 200, 175, 150, 125, 100, 75, 50};
     double widestMember = 1200.0;  // mm
+    // How far up a rib's centre line the 750 degC depth is followed (mm): beyond the extent of a
+    // block where it lies deeper, as in a 175 mm rib at 240 minutes.
+    double beamDamageProbe = 400.0;
     double slabThickness = 200.0;  // mm
     double slabDepthStep = 5.0;    // mm
     double beamDepthStep = 5.0;    // mm, down to half the width
@@ -42,9 +45,15 @@ std::vector<double> Depths(double last, double step);
 // a member between two keys finds its half width in the narrower key's block; half the widest
 // member for the widest key.
 double BeamExtent(int width, const Options& o);
-// The depths of a beam block: every beamDepthStep to half the width, then every beamDeepStep
-// (multiples of it) to the extent, the half width and the extent themselves included.
+// The depths computed for a beam block: every beamDepthStep to half the width, then every
+// beamDeepStep (multiples of it) to the extent or the damage probe, whichever is deeper, the
+// half width and the extent themselves included.
 std::vector<double> BeamDepths(int width, const Options& o);
+// How many of those depths a block prints: down to the extent, and on to the first temperature
+// not above 750 degC where that lies deeper (within the probe), so that the damaged-depth search
+// finds its crossing inside the block.
+std::size_t BeamBlockLength(int width, const std::vector<double>& depths,
+                            const std::vector<double>& temperatures, const Options& o);
 
 // Slab heated at its soffit under the standard fire: temperatures (degC) at the depths (mm)
 // at each rating (minutes); result[rating][depth].

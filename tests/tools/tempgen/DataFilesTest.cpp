@@ -171,7 +171,8 @@ TEST_P(CommittedFile, HoldsEveryFireCaseInSearchableBlocks) {
 
 // A member between two keys is searched at its half width in the narrower key's block, so each
 // beam block must reach half the next wider key (half of 1200 mm for the widest) and hold the
-// half width itself, where the corner bisector turns into the centre line.
+// half width itself, where the corner bisector turns into the centre line; where the 750 degC
+// depth lies deeper, the block runs on to it.
 TEST_P(CommittedFile, BeamBlocksReachHalfTheNextWiderKeyAndSlabBlocksRunThroughTheSlab) {
     const DataFile file = GetParam();
     const auto records = ReadCommitted(file.name, file.layout);
@@ -190,7 +191,13 @@ TEST_P(CommittedFile, BeamBlocksReachHalfTheNextWiderKeyAndSlabBlocksRunThroughT
         if (lastOfBlock) {
             ++blocks;
             const double expected = file.beam ? beamExtent.at(width) : 200.0;
-            EXPECT_DOUBLE_EQ(records[i].depth, expected) << file.name << " record " << i;
+            // A block runs on past its extent only to its first record not above 750 degC.
+            const bool runsOnToTheCrossing =
+                file.beam && records[i].depth > expected &&
+                static_cast<float>(records[i].temperature) <= 750.0f &&
+                static_cast<float>(records[i - 1].temperature) > 750.0f;
+            EXPECT_TRUE(records[i].depth == expected || runsOnToTheCrossing)
+                << file.name << " record " << i << " at " << records[i].depth;
             EXPECT_TRUE(!file.beam || halfWidthSeen) << file.name << " record " << i;
         }
     }
