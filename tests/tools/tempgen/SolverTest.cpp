@@ -175,6 +175,22 @@ TEST(BeamSection, TopMarginDoesNotReachTheDeepestTabulatedPoints) {
     }
 }
 
+// A block that does not fall to 750 degC within the probe must belong to a rib that is above
+// 750 degC over its whole height, not to one whose crossing lies just deeper: the centre line
+// has levelled off well before the probe's end. The two closest cases of the files.
+TEST(BeamSection, RibsWithout750DegreeDepthHaveLevelledOffWithinTheProbe) {
+    const Options o;
+    const Material m = MakeConcrete(Concrete::NormalWeight);
+    const std::vector<double> depths = {0.75 * o.beamDamageProbe, o.beamDamageProbe};
+    const auto standard = BeamStandardProfiles(m, 150, depths, {240}, o.beamSpacing, o.beamMargin);
+    const auto peak =
+        BeamPeakProfile(m, LieFire(111, 0.02), 150, depths, o.beamSpacing, o.beamMargin);
+    for (const std::vector<double>& t : {standard[0], peak}) {
+        EXPECT_GT(t[1], 750.0);
+        EXPECT_LT(t[0] - t[1], 1.0);
+    }
+}
+
 TEST(PeakProfile, IsTheHighestTemperatureOverTheFireAndItsCooling) {
     const Material m = MakeConcrete(Concrete::NormalWeight);
     const LieFire fire(37, 0.08);
