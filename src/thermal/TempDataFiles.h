@@ -33,6 +33,7 @@ std::string ResolveDataFilePath(const std::string& name, const std::string& prog
 // The searches read the file at path from its start, carrying the previous record's values in
 // model.RecordValue2..4 between records and between searches. Empty when no record qualifies.
 // Units: mm, degC. Throw TempDataError for a file that cannot be read or is malformed.
+// A 750 degC depth extrapolated to above the exposed surface is 0.
 std::optional<float> FindTempAtDepth(FloorModel& model, const std::string& path,
                                      RecordLayout layout, std::int16_t key, float widthLimit,
                                      float openingFactor, float targetDepth,
