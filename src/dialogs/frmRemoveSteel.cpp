@@ -1,7 +1,147 @@
 #include "dialogs/frmRemoveSteel.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/DialogParts.h"
+#include "dialogs/FieldNumber.h"
+#include "shell/frmMenu.h"
+
 namespace fd9 {
 
-frmRemoveSteel::frmRemoveSteel(frmMenu& menu) : InputDialog(menu) {}
+QString SteelListItem(float x, float y, float diameter) {
+    return QStringLiteral("x=") + NumberQText(x) + QStringLiteral(" mm  y=") + NumberQText(y) +
+           QStringLiteral(" mm  dia=") + NumberQText(diameter) + QStringLiteral(" mm");
+}
+
+QString SteelListItem(const SteelTable& table, int row) {
+    return SteelListItem(table[row][SteelX], table[row][SteelY], table[row][SteelDiameter]);
+}
+
+namespace {
+
+void FillList(QListWidget* list, const SteelTable& table, int count) {
+    list->clear();
+    for (int row = 0; row < count && row < MaxSteelRows; ++row) {
+        list->addItem(SteelListItem(table, row));
+    }
+}
+
+int SelectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+}  // namespace
+
+frmRemoveSteel::frmRemoveSteel(frmMenu& menu) : InputDialog(menu) {
+    setObjectName(QStringLiteral("frmRemoveSteel"));
+    setWindowTitle(QStringLiteral("Remove Steel Reinforcement"));
+    lblInstructions = Named(NewLabel("Select the item you wish to delete and click \"Remove\"."),
+                            "lblInstructions");
+    lblInstructions->setWordWrap(true);
+    lstSteelPos = Named(new QListWidget, "lstSteelPos");
+    lstSteelNeg = Named(new QListWidget, "lstSteelNeg");
+    optRemovePosSteel = NewOption("optRemovePosSteel", "Positive Moment Reinforcement");
+    optRemoveNegSteel = NewOption("optRemoveNegSteel", "Negative Moment Reinforcement");
+    cmdRemoveSteel = NewButton("cmdRemoveSteel", "Remove Steel");
+    cmdRemoveAllSteel = NewButton("cmdRemoveAllSteel", "Remove All Steel");
+    cmdFinished = NewButton("cmdFinished", "Finished");
+    cmdFinished->setDefault(true);
+    optRemovePosSteel->setChecked(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblInstructions);
+    // Both lists share one place; only the selected group's list is shown.
+    auto* lists = new QGridLayout;
+    lists->addWidget(lstSteelPos, 0, 0);
+    lists->addWidget(lstSteelNeg, 0, 0);
+    layout->addLayout(lists);
+    layout->addWidget(optRemovePosSteel);
+    layout->addWidget(optRemoveNegSteel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdRemoveSteel);
+    buttons->addWidget(cmdRemoveAllSteel);
+    buttons->addWidget(cmdFinished);
+    layout->addLayout(buttons);
+    for (QListWidget* list : {lstSteelPos, lstSteelNeg}) {
+        list->setMinimumWidth(360);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+    }
+    showGroup(true);
+
+    connect(cmdRemoveSteel, &QPushButton::clicked, this, &frmRemoveSteel::cmdRemoveSteel_Click);
+    connect(cmdRemoveAllSteel, &QPushButton::clicked, this,
+            &frmRemoveSteel::cmdRemoveAllSteel_Click);
+    connect(cmdFinished, &QPushButton::clicked, this, &frmRemoveSteel::cmdFinished_Click);
+    // Also when another part of the program sets the option, the visible list follows.
+    connect(optRemovePosSteel, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            optRemovePosSteel_Click();
+        }
+    });
+    connect(optRemoveNegSteel, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            optRemoveNegSteel_Click();
+        }
+    });
+}
+
+void frmRemoveSteel::showGroup(bool positive) {
+    lstSteelPos->setVisible(positive);
+    lstSteelPos->setEnabled(positive);
+    lstSteelNeg->setVisible(!positive);
+    lstSteelNeg->setEnabled(!positive);
+}
+
+void frmRemoveSteel::FillSteelLists() {
+    FillList(lstSteelPos, model().PosSteel, model().PosSteelCount);
+    FillList(lstSteelNeg, model().NegSteel, model().NegSteelCount);
+}
+
+void frmRemoveSteel::optRemovePosSteel_Click() {
+    showGroup(true);
+}
+
+void frmRemoveSteel::optRemoveNegSteel_Click() {
+    showGroup(false);
+}
+
+void frmRemoveSteel::cmdRemoveSteel_Click() {
+    const bool positive = optRemovePosSteel->isChecked();
+    QListWidget* list = positive ? lstSteelPos : lstSteelNeg;
+    SteelTable& table = positive ? model().PosSteel : model().NegSteel;
+    std::int16_t& count = positive ? model().PosSteelCount : model().NegSteelCount;
+    const int index = SelectedRow(list);
+    // A list out of step with its table would remove the wrong bar; do nothing instead.
+    if (index >= 0 && index < count && count <= MaxSteelRows) {
+        for (int row = index; row + 1 < count; ++row) {
+            table[row] = table[row + 1];
+        }
+        --count;
+        delete list->takeItem(index);
+        list->clearSelection();
+        list->setCurrentRow(-1);
+    }
+    menu().DrawCrossSection();
+}
+
+void frmRemoveSteel::cmdRemoveAllSteel_Click() {
+    if (optRemovePosSteel->isChecked()) {
+        model().PosSteelCount = 0;
+        lstSteelPos->clear();
+    } else {
+        model().NegSteelCount = 0;
+        lstSteelNeg->clear();
+    }
+    menu().DrawCrossSection();
+}
+
+void frmRemoveSteel::cmdFinished_Click() {
+    hide();
+    menu().DrawCrossSection();
+}
 
 }  // namespace fd9
