@@ -6,6 +6,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <cmath>
+#include <limits>
+
+#include "model/NumberText.h"
+#include "model/ParseLeadingNumber.h"
 
 #include "shell/Platform.h"
 #include "shell/frmMenu.h"
@@ -46,6 +51,36 @@ void InputDialog::refuse(const QString& message, bool beepFirst) {
     platform().messageBox(message, QString::fromLatin1(AppTitle), MsgIcon::None, MsgButtons::OK);
 }
 
+void InputDialog::returnFocus(QWidget* control) {
+    const bool outer = returningFocus_;
+    returningFocus_ = true;
+    control->setFocus(Qt::OtherFocusReason);
+    returningFocus_ = outer;
+}
+
+double InputDialog::fieldNumber(const QLineEdit* field) {
+    return ParseLeadingNumber(field->text().toStdString());
+}
+
+void InputDialog::setFieldNumber(QLineEdit* field, float value) {
+    field->setText(QString::fromStdString(NumberText(value)));
+}
+
+void InputDialog::setFieldNumber(QLineEdit* field, std::int16_t value) {
+    field->setText(QString::fromStdString(NumberText(value)));
+}
+
+std::optional<float> InputDialog::modelFloat(double value) {
+    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    const auto stored = static_cast<float>(value);
+    if (value != 0 && stored == 0) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
 void InputDialog::watchField(QLineEdit* field, std::function<void()> onEnter,
                              std::function<void()> onLostFocus) {
     field->installEventFilter(this);
@@ -63,7 +98,7 @@ bool InputDialog::eventFilter(QObject* watched, QEvent* event) {
                 watch.onEnter();
                 return true;
             }
-        } else if (event->type() == QEvent::FocusOut && watch.onLostFocus) {
+        } else if (event->type() == QEvent::FocusOut && watch.onLostFocus && !returningFocus_) {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
                 watch.onLostFocus();

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QLineEdit;
@@ -38,6 +40,20 @@ protected:
     void watchField(QLineEdit* field, std::function<void()> onEnter,
                     std::function<void()> onLostFocus = {});
 
+    // Puts the focus back on a control after a refusal. The control that loses it then runs
+    // no lost-focus check of its own, or one refusal would set off the next.
+    void returnFocus(QWidget* control);
+
+    // The number a field's text gives, read the way every field is read.
+    static double fieldNumber(const QLineEdit* field);
+    // A model value written back into a field as fields show numbers (a blank before a
+    // value that is not negative).
+    static void setFieldNumber(QLineEdit* field, float value);
+    static void setFieldNumber(QLineEdit* field, std::int16_t value);
+    // The value as a model float, or empty when a float cannot hold it (too large, or so
+    // small it would turn into 0): such input must be refused, never stored as inf or 0.
+    static std::optional<float> modelFloat(double value);
+
     // Esc runs this instead of hiding the dialog (the Cancel button's handler).
     void setEscapeHandler(std::function<void()> handler) { escape_ = std::move(handler); }
 
@@ -55,6 +71,7 @@ private:
     std::vector<Watch> watches_;
     std::function<void()> escape_;
     bool centred_ = false;
+    bool returningFocus_ = false;
 };
 
 }  // namespace fd9

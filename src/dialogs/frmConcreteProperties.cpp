@@ -1,7 +1,113 @@
 #include "dialogs/frmConcreteProperties.h"
 
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/FloorModel.h"
+#include "model/WholeNumber.h"
+#include "shell/Platform.h"
+
 namespace fd9 {
 
-frmConcreteProperties::frmConcreteProperties(frmMenu& menu) : InputDialog(menu) {}
+namespace {
+
+constexpr int ConcreteTypeCount = 5;
+
+void SelectConcreteType(QComboBox* list, int code) {
+    list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
+}
+
+}  // namespace
+
+frmConcreteProperties::frmConcreteProperties(frmMenu& menu) : InputDialog(menu) {
+    setObjectName(QStringLiteral("frmConcreteProperties"));
+    setWindowTitle(QStringLiteral("Concrete Properties"));
+
+    cboConcreteType = new QComboBox(this);
+    cboConcreteType->setObjectName(QStringLiteral("cboConcreteType"));
+    // List position is the stored code.
+    cboConcreteType->addItems({QStringLiteral("Normal-weight"), QStringLiteral("Light-weight"),
+                               QStringLiteral("Alluvial Quartz (Type A - NZS 3101)"),
+                               QStringLiteral("Dacite (Type B - NZS 3101)"),
+                               QStringLiteral("Pumice (Type C - NZS 3101)")});
+    txtCompressiveStrength = new QLineEdit(QStringLiteral(" 25"), this);
+    txtCompressiveStrength->setObjectName(QStringLiteral("txtCompressiveStrength"));
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton* button : {cmdOK, cmdCancel}) {
+        button->setAutoDefault(false);
+    }
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Concrete Type"), cboConcreteType);
+    form->addRow(QStringLiteral("Compressive Strength (MPa)"), txtCompressiveStrength);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    // A dialog is only ever loaded after a reset, which selects the current concrete type.
+    SelectConcreteType(cboConcreteType, static_cast<int>(model().Selected.ConcreteType));
+    connect(cboConcreteType, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0 && index < ConcreteTypeCount) {
+            model().Selected.ConcreteType = static_cast<ConcreteType>(index);
+        }
+    });
+
+    watchField(txtCompressiveStrength, [this] { txtCompressiveStrength_KeyPress(); });
+    connect(cmdOK, &QPushButton::clicked, this, &frmConcreteProperties::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmConcreteProperties::cmdCancel_Click);
+    setEscapeHandler([this] { cmdCancel_Click(); });
+}
+
+void frmConcreteProperties::ShowModelValues() {
+    setFieldNumber(txtCompressiveStrength, model().ConcreteStrength);
+    SelectConcreteType(cboConcreteType, model().ConcreteType);
+    if (model().ConcreteType >= 0 && model().ConcreteType < ConcreteTypeCount) {
+        model().Selected.ConcreteType = static_cast<ConcreteType>(model().ConcreteType);
+    }
+}
+
+void frmConcreteProperties::txtCompressiveStrength_KeyPress() {
+    // Enter stores the number as typed; OK later stores it rounded to a whole number.
+    const double c = fieldNumber(txtCompressiveStrength);
+    if (const std::optional<float> strength = c > 0 ? modelFloat(c) : std::nullopt) {
+        model().ConcreteStrength = *strength;
+        return;
+    }
+    platform().beep();
+    setFieldNumber(txtCompressiveStrength, model().ConcreteStrength);
+    refuse(QStringLiteral("Concrete Compressive Strength is invalid!"));
+    returnFocus(txtCompressiveStrength);
+}
+
+void frmConcreteProperties::cmdOK_Click() {
+    const std::optional<std::int16_t> whole = RoundToInt16(fieldNumber(txtCompressiveStrength));
+    if (!whole || *whole < 1) {
+        refuse(QStringLiteral("Concrete Compressive Strength is invalid!"), true);
+        returnFocus(txtCompressiveStrength);
+        return;
+    }
+    // No entry selected (a model file with an unknown code) keeps the stored code.
+    if (const int index = cboConcreteType->currentIndex(); index >= 0) {
+        model().ConcreteType = static_cast<std::int16_t>(index);
+    }
+    model().ConcreteStrength = *whole;
+    hide();
+}
+
+void frmConcreteProperties::cmdCancel_Click() {
+    setFieldNumber(txtCompressiveStrength, model().ConcreteStrength);
+    hide();
+}
 
 }  // namespace fd9

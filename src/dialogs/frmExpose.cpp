@@ -1,7 +1,70 @@
 #include "dialogs/frmExpose.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "model/FloorModel.h"
+
 namespace fd9 {
 
-frmExpose::frmExpose(frmMenu& menu) : InputDialog(menu) {}
+frmExpose::frmExpose(frmMenu& menu) : InputDialog(menu) {
+    setObjectName(QStringLiteral("frmExpose"));
+    // The trailing blank is part of the caption.
+    setWindowTitle(QStringLiteral("Exposure Conditions "));
+
+    Frame1 = new QGroupBox(QStringLiteral("Exposure Classification to NZS 3101"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    const struct {
+        QRadioButton*& option;
+        const char* name;
+        const char* caption;
+        ExposureClass exposure;
+    } options[] = {
+        {optExposeA1, "optExposeA1", "A1 (Least Corrosive)", ExposureClass::A1},
+        {optExposeA2, "optExposeA2", "A2", ExposureClass::A2},
+        {optExposeB1, "optExposeB1", "B1", ExposureClass::B1},
+        {optExposeB2, "optExposeB2", "B2", ExposureClass::B2},
+        {optExposeC, "optExposeC", "C (Most Corrosive)", ExposureClass::C},
+    };
+    auto* frame = new QVBoxLayout(Frame1);
+    auto* group = new QButtonGroup(this);
+    for (const auto& choice : options) {
+        choice.option = new QRadioButton(QString::fromLatin1(choice.caption), Frame1);
+        choice.option->setObjectName(QString::fromLatin1(choice.name));
+        choice.option->setChecked(model().Selected.Exposure == choice.exposure);
+        group->addButton(choice.option);
+        frame->addWidget(choice.option);
+        const ExposureClass exposure = choice.exposure;
+        connect(choice.option, &QRadioButton::toggled, this, [this, exposure](bool checked) {
+            if (checked) {
+                model().Selected.Exposure = exposure;
+            }
+        });
+    }
+    Label1 = new QLabel(QStringLiteral("(Refer NZS 3101 Section 5.4)"), Frame1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    frame->addWidget(Label1);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addLayout(buttons);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmExpose::cmdOK_Click);
+}
+
+void frmExpose::cmdOK_Click() {
+    hide();
+}
 
 }  // namespace fd9

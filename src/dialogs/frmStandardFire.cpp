@@ -1,7 +1,109 @@
 #include "dialogs/frmStandardFire.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "model/FloorModel.h"
+#include "model/WholeNumber.h"
+#include "shell/frmMenu.h"
+
 namespace fd9 {
 
-frmStandardFire::frmStandardFire(frmMenu& menu) : InputDialog(menu) {}
+namespace {
+
+constexpr std::int16_t MinFRR = 30;   // minutes
+constexpr std::int16_t MaxFRR = 240;  // minutes
+constexpr std::int16_t RefusedFRR = 60;
+
+}  // namespace
+
+void RoundDownFRR(FloorModel& model) {
+    static constexpr std::int16_t Ratings[] = {240, 180, 120, 90, 60, 30};
+    for (const std::int16_t rating : Ratings) {
+        if (model.FRRequired >= rating) {
+            model.FRRequired = rating;
+            return;
+        }
+    }
+    model.FRRequired = 0;
+}
+
+frmStandardFire::frmStandardFire(frmMenu& menu) : InputDialog(menu) {
+    setObjectName(QStringLiteral("frmStandardFire"));
+    setWindowTitle(QStringLiteral("Standard Design Fire (ISO 834 Curve)"));
+
+    lblFRRequired =
+        new QLabel(QStringLiteral("Enter Fire Resistance Rating (FRR) Required in minutes"), this);
+    lblFRRequired->setObjectName(QStringLiteral("lblFRRequired"));
+    txtFRRequired = new QLineEdit(QStringLiteral("60"), this);
+    txtFRRequired->setObjectName(QStringLiteral("txtFRRequired"));
+    Label1 = new QLabel(QStringLiteral("The program will change the entered value to the nearest "
+                                       "lower value of 30, 60, 90, 120, 180 or 240 minutes in "
+                                       "the calculation."),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton* button : {cmdOK, cmdCancel}) {
+        button->setAutoDefault(false);
+    }
+
+    auto* rating = new QHBoxLayout;
+    rating->addWidget(lblFRRequired);
+    rating->addWidget(txtFRRequired);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(rating);
+    layout->addWidget(Label1);
+    layout->addLayout(buttons);
+
+    watchField(txtFRRequired, [this] { txtFRRequired_KeyPress(); });
+    connect(cmdOK, &QPushButton::clicked, this, &frmStandardFire::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmStandardFire::cmdCancel_Click);
+    setEscapeHandler([this] { cmdCancel_Click(); });
+}
+
+void frmStandardFire::ShowModelValues() {
+    setFieldNumber(txtFRRequired, model().FRRequired);
+}
+
+bool frmStandardFire::txtFRRequired_KeyPress() {
+    const double v = fieldNumber(txtFRRequired);
+    const std::optional<std::int16_t> nearest = RoundToInt16(v);
+    // The check rounds to the nearest minute but the rating kept is rounded down, so 29.5 to
+    // 29.99 would pass and leave a rating of 0 minutes: refuse that too.
+    if (!nearest || *nearest < MinFRR || *nearest > MaxFRR || std::floor(v) < MinFRR) {
+        refuse(QStringLiteral("FRR is outside valid range!"), true);
+        setFieldNumber(txtFRRequired, RefusedFRR);
+        returnFocus(txtFRRequired);
+        return false;
+    }
+    model().FRRequired = static_cast<std::int16_t>(std::floor(v));
+    return true;
+}
+
+void frmStandardFire::cmdOK_Click() {
+    // After a refusal the field holds 60, so 60 is what OK keeps.
+    txtFRRequired_KeyPress();
+    model().FRRequired = static_cast<std::int16_t>(std::floor(fieldNumber(txtFRRequired)));
+    menu().setDesignFire(DesignFire::Standard);
+    RoundDownFRR(model());
+    hide();
+}
+
+void frmStandardFire::cmdCancel_Click() {
+    setFieldNumber(txtFRRequired, model().FRRequired);
+    hide();
+}
 
 }  // namespace fd9
