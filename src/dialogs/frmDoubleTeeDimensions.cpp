@@ -116,7 +116,7 @@ void frmDoubleTeeDimensions::Field_LostFocus(Field field) {
 
 void frmDoubleTeeDimensions::cmdOK_Click() {
     for (int i = 0; i < FieldCount; ++i) {
-        model().*Specs[i].target = static_cast<float>(FieldNumber(fields_[i]));
+        StoreFieldNumber(model().*Specs[i].target, FieldNumber(fields_[i]));
     }
     menu().setFloorType(FloorType::DoubleTee);
     hide();

@@ -96,7 +96,7 @@ bool frmTeeBeamDimensions::eventFilter(QObject* watched, QEvent* event) {
 
 void frmTeeBeamDimensions::check(Field field, bool leaving) {
     const double value = FieldNumber(fields_[field]);
-    if (value <= 0) {
+    if (!(value > 0)) {
         refuse(
             QString::fromLatin1(leaving ? Specs[field].leaveMessage : Specs[field].enterMessage));
         return;
@@ -124,7 +124,7 @@ void frmTeeBeamDimensions::Field_GotFocus(Field field) {
 
 void frmTeeBeamDimensions::cmdOK_Click() {
     for (int i = 0; i < FieldCount; ++i) {
-        model().*Specs[i].target = static_cast<float>(FieldNumber(fields_[i]));
+        StoreFieldNumber(model().*Specs[i].target, FieldNumber(fields_[i]));
     }
     menu().setFloorType(FloorType::TeeBeam);
     hide();
