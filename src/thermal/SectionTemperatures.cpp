@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <vector>
 
 #include "thermal/TempDataFiles.h"
 
@@ -80,14 +81,22 @@ float RibWidthForSearch(const FloorModel& model, double y) {
     std::string message =
         "No " + what + " was found in the temperature data file \"" + file + "\" for ";
     const bool standard = model.Selected.DesignFire == DesignFire::Standard;
+    std::vector<std::string> fireCase;
     if (standard) {
-        message += "a fire resistance rating of " + std::to_string(model.FRRequired) + " minutes";
+        fireCase.push_back("a fire resistance rating of " + std::to_string(model.FRRequired) +
+                           " minutes");
     } else {
-        message += "a fire load of " + std::to_string(model.FireLoad) +
-                   " kg/m2 and an opening factor of " + Plain(model.OpeningFactor);
+        fireCase.push_back("a fire load of " + std::to_string(model.FireLoad) + " kg/m2");
+        fireCase.push_back("an opening factor of " + Plain(model.OpeningFactor));
     }
     if (LayoutOfFile(context.TempDataFile) != RecordLayout::NonStandardSlab) {
-        message += " and a width of " + Plain(model.SectionWidth) + " mm";
+        fireCase.push_back("a width of " + Plain(model.SectionWidth) + " mm");
+    }
+    for (std::size_t i = 0; i < fireCase.size(); ++i) {
+        if (i > 0) {
+            message += i + 1 == fireCase.size() ? " and " : ", ";
+        }
+        message += fireCase[i];
     }
     message += ".";
     if (standard && model.FRRequired == 0) {
