@@ -30,8 +30,7 @@ bool RecordedDrawing::setScale(double left, double top, double right, double bot
         return false;
     }
     scale_ = UserScale{left, top, right, bottom};
-    steps_.push_back(
-        {DrawingStep::Kind::Scale, left, top, right, bottom, foreColor_, false, fillColor_});
+    steps_.push_back({DrawingStep::Kind::Scale, left, top, right, bottom});
     return true;
 }
 
@@ -48,8 +47,7 @@ bool RecordedDrawing::line(double x1, double y1, double x2, double y2, std::opti
     if (!AllFinite({x1, y1, x2, y2})) {
         return false;
     }
-    steps_.push_back(
-        {DrawingStep::Kind::Line, x1, y1, x2, y2, color.value_or(foreColor_), false, fillColor_});
+    steps_.push_back({DrawingStep::Kind::Line, x1, y1, x2, y2, color.value_or(foreColor_)});
     penX_ = x2;
     penY_ = y2;
     return true;
@@ -63,8 +61,8 @@ bool RecordedDrawing::rectangle(double x1, double y1, double x2, double y2) {
     if (!AllFinite({x1, y1, x2, y2})) {
         return false;
     }
-    steps_.push_back({DrawingStep::Kind::Rectangle, x1, y1, x2, y2, foreColor_,
-                      fillStyle_ == FillStyle::Solid, fillColor_});
+    steps_.push_back({DrawingStep::Kind::Rectangle, x1, y1, x2, y2, foreColor_, filled(),
+                      filled() ? fillColor_ : Black});
     penX_ = x2;
     penY_ = y2;
     return true;
@@ -74,8 +72,8 @@ bool RecordedDrawing::circle(double cx, double cy, double radius) {
     if (!AllFinite({cx, cy, radius}) || radius < 0) {
         return false;
     }
-    steps_.push_back({DrawingStep::Kind::Circle, cx, cy, radius, 0, foreColor_,
-                      fillStyle_ == FillStyle::Solid, fillColor_});
+    steps_.push_back({DrawingStep::Kind::Circle, cx, cy, radius, 0, foreColor_, filled(),
+                      filled() ? fillColor_ : Black});
     penX_ = cx;
     penY_ = cy;
     return true;

@@ -28,7 +28,7 @@ struct DrawingStep {
     double y2 = 0;
     Rgb pen = Black;
     bool filled = false;
-    Rgb fill = Black;
+    Rgb fill = Black;  // only when filled
     friend bool operator==(const DrawingStep&, const DrawingStep&) = default;
 };
 
@@ -56,6 +56,8 @@ public:
     const std::vector<DrawingStep>& steps() const { return steps_; }
 
 private:
+    bool filled() const { return fillStyle_ == FillStyle::Solid; }
+
     std::optional<UserScale> scaleAtClear_;
     std::optional<UserScale> scale_;
     std::vector<DrawingStep> steps_;
