@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QStringList>
 
+#include "shell/HelpWindow.h"
+
 namespace fd9 {
 
 namespace {
@@ -139,11 +141,18 @@ bool QtPlatform::printDialog(QPrinter& printer) {
 }
 
 void QtPlatform::showHelp(const QString& helpFile, int contextId) {
-    Q_UNUSED(helpFile);
-    Q_UNUSED(contextId);
+    if (!help_) {
+        help_ = new HelpWindow;
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->showTopic(helpFile, contextId);
 }
 
-void QtPlatform::quitHelp() {}
+void QtPlatform::quitHelp() {
+    if (help_) {
+        help_->close();
+    }
+}
 
 QString QtPlatform::programDirectory() {
     return QCoreApplication::applicationDirPath();

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QPointer>
+
 #include "shell/Platform.h"
 
 class QWidget;
 
 namespace fd9 {
+
+class HelpWindow;
 
 class QtPlatform : public Platform {
 public:
@@ -22,6 +26,7 @@ public:
 
 private:
     int busyDepth_ = 0;
+    QPointer<HelpWindow> help_;  // closed and deleted by quitHelp or its close box
 };
 
 // "Data Files (*.dat)|*.dat|All Files (*.*)|*.*" to Qt's "Data Files (*.dat);;All Files (*)".

@@ -1,19 +1,233 @@
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QVariant>
+#include <sstream>
+
+#include "files/FileErrors.h"
+#include "files/ModelFile.h"
+#include "files/ResultsReport.h"
+#include "model/ResetModel.h"
+#include "shell/ModelFileDialogs.h"
 #include "shell/Platform.h"
+#include "shell/ReportFileError.h"
+#include "shell/ReportPrinter.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
 
-void frmMenu::mnuOpen_Click() {}
+namespace {
 
-bool frmMenu::mnuSaveAs_Click() {
-    // Until model files exist, never pretend a save happened.
-    platform_.messageBox(QStringLiteral("Saving model files is not available yet."),
-                         QString::fromLatin1(AppTitle), MsgIcon::Exclamation, MsgButtons::OK);
+const char* const DataFilter = "All Files (*.*)|*.*|Data Files (*.dat)|*.dat";
+const char* const ResultsFilter = "All Files (*.*)|*.*|Results Files (*.txt)|*.txt";
+// The main window's one file dialog remembers the name it last returned.
+const char* const LastFileNameProperty = "commonDialogFileName";
+
+QString LastFileName(frmMenu& menu) {
+    return menu.property(LastFileNameProperty).toString();
+}
+
+std::optional<QString> AskFileName(frmMenu& menu, bool save, FileDialogRequest request) {
+    if (request.fileName.isEmpty()) {
+        request.fileName = LastFileName(menu);
+    }
+    std::optional<QString> name =
+        save ? menu.platform().saveFileName(request) : menu.platform().openFileName(request);
+    if (name) {
+        menu.setProperty(LastFileNameProperty, *name);
+    }
+    return name;
+}
+
+void Tell(Platform& platform, const QString& text, const char* title = AppTitle) {
+    platform.messageBox(text, QString::fromLatin1(title), MsgIcon::Exclamation, MsgButtons::OK);
+}
+
+// Writes everything or nothing: the old file stays until the new one is complete.
+bool SaveText(Platform& platform, const QString& name, const std::string& text,
+              const QString& what) {
+    QSaveFile file(name);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(text.data(), static_cast<qint64>(text.size())) ==
+            static_cast<qint64>(text.size()) &&
+        file.commit()) {
+        return true;
+    }
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    Tell(platform,
+         QStringLiteral("The %1 could not be saved in %2: %3. Any file of that name is unchanged.")
+             .arg(what, name, reason),
+         FileErrorTitle);
     return false;
 }
 
-void frmMenu::mnuSaveResultsFile_Click() {}
+QString Quoted(const std::string& text) {
+    return QLatin1Char('"') + QString::fromStdString(text) + QLatin1Char('"');
+}
 
-void frmMenu::mnuPrint_Click() {}
+// Says why a file was not opened; the model has not been touched.
+void TellUnread(Platform& platform, const QString& name, const ModelFileResult& result) {
+    const QString start = QStringLiteral("The file %1 cannot be opened: ").arg(name);
+    const QString end = QStringLiteral(" The model is unchanged.");
+    switch (result.status) {
+        case ModelFileStatus::NotModelFile:
+            Tell(platform, QStringLiteral("The file is not a valid FD9 data file."));
+            return;
+        case ModelFileStatus::EndOfFile:
+            // The file is closed already, so every answer ends the command.
+            ReportFileError(platform, ErrInputPastEnd);
+            return;
+        case ModelFileStatus::NotANumber:
+            Tell(platform, start +
+                               QStringLiteral("line %1 holds %2 where a number belongs.")
+                                   .arg(result.line)
+                                   .arg(Quoted(result.text)) +
+                               end);
+            return;
+        case ModelFileStatus::TooManyBars:
+            Tell(platform, start +
+                               QStringLiteral("it gives %1 bars for one reinforcement group, "
+                                              "and a group holds 0 to %2 bars.")
+                                   .arg(QString::fromStdString(result.text))
+                                   .arg(MaxSteelRows) +
+                               end);
+            return;
+        case ModelFileStatus::BadCode:
+            Tell(platform, start +
+                               QStringLiteral("line %1 holds the code %2, which no setting has.")
+                                   .arg(result.line)
+                                   .arg(Quoted(result.text)) +
+                               end);
+            return;
+        case ModelFileStatus::Read:
+            return;
+    }
+}
+
+// Reads the whole file at once; the file is closed again before anything is shown.
+std::optional<std::string> ReadWholeFile(Platform& platform, const QString& name) {
+    for (;;) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            Tell(platform,
+                 QStringLiteral("The file %1 cannot be opened: %2.").arg(name, file.errorString()),
+                 FileErrorTitle);
+            return std::nullopt;
+        }
+        const QByteArray data = file.readAll();
+        if (file.error() == QFileDevice::NoError) {
+            return data.toStdString();
+        }
+        file.close();
+        if (ReportFileError(platform, ErrDeviceIO) != 0) {
+            return std::nullopt;
+        }
+    }
+}
+
+void OpenModelFile(frmMenu& menu, const QString& name) {
+    Platform& platform = menu.platform();
+    const QFileInfo info(name);
+    if (!info.exists() || !info.isFile()) {
+        platform.messageBox(QStringLiteral("The file ") + name + QStringLiteral(" doesn't exist."),
+                            QStringLiteral("file message"), MsgIcon::Information, MsgButtons::OK);
+        Tell(platform, QStringLiteral("Not a valid file name."));
+        return;
+    }
+    const std::optional<std::string> data = ReadWholeFile(platform, name);
+    if (!data) {
+        return;
+    }
+    // A file that fails part-way must not leave the user with half a model: read into a copy
+    // that starts as the model will after its reset, and take it only when all of it was read.
+    FloorModel candidate = menu.model();
+    ResetModelData(candidate);
+    std::istringstream in(*data);
+    const ModelFileResult result = ReadModelFile(in, candidate);
+    if (result.status != ModelFileStatus::Read) {
+        TellUnread(platform, name, result);
+        return;
+    }
+    menu.ResetModel();
+    SelectStoredCodes(candidate);
+    menu.model() = candidate;
+    BringViewsInLine(menu, result.combination);
+}
+
+}  // namespace
+
+void frmMenu::mnuOpen_Click() {
+    BusyPointer busy(platform_);
+    FileDialogRequest request;
+    request.filter = QString::fromLatin1(DataFilter);
+    request.filterIndex = 2;
+    if (const std::optional<QString> name = AskFileName(*this, false, request)) {
+        OpenModelFile(*this, *name);
+    }
+}
+
+bool frmMenu::mnuSaveAs_Click() {
+    BusyPointer busy(platform_);
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Model Data");
+    request.filter = QString::fromLatin1(DataFilter);
+    request.filterIndex = 2;
+    request.defaultExtension = QStringLiteral("DAT");
+    const std::optional<QString> name = AskFileName(*this, true, request);
+    if (!name) {
+        return false;
+    }
+    const LoadOptions loads = CurrentLoadOptions(*this);
+    RefreshStoredCodes(model_, loads.combination, loads.occupancy);
+    std::ostringstream out;
+    WriteModelFile(out, model_, loads.combination);
+    return SaveText(platform_, *name, out.str(), QStringLiteral("model"));
+}
+
+void frmMenu::mnuSaveResultsFile_Click() {
+    BusyPointer busy(platform_);
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Model Results");
+    request.filter = QString::fromLatin1(ResultsFilter);
+    request.filterIndex = 2;
+    request.defaultExtension = QStringLiteral("TXT");
+    request.fileName = QStringLiteral("Demo.Txt");
+    const std::optional<QString> name = AskFileName(*this, true, request);
+    if (!name) {
+        return;
+    }
+    const QDate today = platform_.today();
+    const std::string date = ReportDate(today.year(), today.month(), today.day());
+    SaveText(platform_, *name, ResultsFileText(model_, date), QStringLiteral("report"));
+}
+
+void frmMenu::mnuPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!platform_.printDialog(printer)) {
+        return;
+    }
+    bool printed = false;
+    {
+        BusyPointer busy(platform_);
+        // The copies are painted here, one after another in one job, so the printer must not
+        // repeat them.
+        const int copies = std::max(1, printer.copyCount());
+        printer.setCopyCount(1);
+        const QDate today = platform_.today();
+        const std::string date = ReportDate(today.year(), today.month(), today.day());
+        printed = PrintReport(printer, ReportLines(model_, date, ReportTarget::Printer), copies);
+    }
+    if (!printed) {
+        platform_.messageBox(QStringLiteral("The report could not be printed on %1.")
+                                 .arg(printer.printerName().isEmpty() ? printer.outputFileName()
+                                                                      : printer.printerName()),
+                             QString::fromLatin1(AppTitle), MsgIcon::None, MsgButtons::OK);
+        return;
+    }
+    platform_.messageBox(QStringLiteral("Data and Results Printed"), QString::fromLatin1(AppTitle),
+                         MsgIcon::Information, MsgButtons::OK);
+}
 
 }  // namespace fd9

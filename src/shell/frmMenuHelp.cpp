@@ -6,7 +6,8 @@
 namespace fd9 {
 
 void frmMenu::SetUpHelp() {
-    helpFile_ = QDir(platform_.programDirectory().trimmed()).filePath(QStringLiteral("FD9.HLP"));
+    // QDir joins with one separator, also when the program lives in the root folder.
+    helpFile_ = QDir(platform_.programDirectory().trimmed()).filePath(QStringLiteral("FD9.html"));
 }
 
 void frmMenu::ShowHelpContents() {

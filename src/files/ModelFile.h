@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "model/FloorModel.h"
+
+namespace fd9 {
+
+// The first field of every model file.
+inline constexpr const char* ModelFileTag = "fd9data";
+
+// The loads dialog's choice of combination factors; the file keeps it beside the model.
+enum class LoadCombination : std::int16_t { NZS4203 = 0, UserSpecified = 1 };
+// The occupancy options of the loads dialog under NZS 4203.
+enum class Occupancy { Roofs, DomesticFloors, StorageFloors };
+
+// Brings the stored codes the file keeps in line with the current selections before a save:
+// support condition, floor type, design fire, and under NZS 4203 the live load factor of the
+// occupancy (none selected keeps the factor). The steel and concrete types keep the codes of
+// their dialogs' last OK.
+void RefreshStoredCodes(FloorModel& model, LoadCombination combination,
+                        std::optional<Occupancy> occupancy);
+
+// Writes the model as comma-separated records ending in CR LF, numbers without a leading
+// blank. The stored codes are written as they stand.
+void WriteModelFile(std::ostream& out, const FloorModel& model, LoadCombination combination);
+
+enum class ModelFileStatus {
+    Read,
+    NotModelFile,  // empty, or a first field other than "fd9data"
+    EndOfFile,     // the records end before the counts say they should
+    NotANumber,    // a field that is not a number, or one out of its type's range
+    TooManyBars,   // a bar count outside 0 to 30
+    BadCode,       // a stored code that no dialog can show
+};
+
+struct ModelFileResult {
+    ModelFileStatus status = ModelFileStatus::Read;
+    LoadCombination combination = LoadCombination::NZS4203;
+    // For the message: what was found, where (line numbers count from 1).
+    std::string field;
+    std::string text;
+    int line = 0;
+};
+
+// Reads a whole model file into model, which the caller has reset. Fields end at a comma or
+// at a line end; the line structure plays no other part. Only a result of Read leaves model
+// complete: on any other the caller must discard it, so read into a copy.
+ModelFileResult ReadModelFile(std::istream& in, FloorModel& model);
+
+// A model just read: the selections the calculation reads follow the stored codes.
+void SelectStoredCodes(FloorModel& model);
+
+}  // namespace fd9
