@@ -48,7 +48,9 @@ void Tell(Platform& platform, const QString& text, const char* title = AppTitle)
 bool SaveText(Platform& platform, const QString& name, const std::string& text,
               const QString& what) {
     QSaveFile file(name);
-    if (file.open(QIODevice::WriteOnly) &&
+    // Unbuffered, so a device that fills up part-way shows as a short write here; buffered, Qt
+    // flushes the part that fitted, reports no error and the commit replaces the old file.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
         file.write(text.data(), static_cast<qint64>(text.size())) ==
             static_cast<qint64>(text.size()) &&
         file.commit()) {
