@@ -54,7 +54,7 @@ fuzz: deps
 	       -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 > /dev/null
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fd9_fuzzers
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
-	  [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/artifacts/$$name; \
 	  log=$(FUZZ_DIR)/artifacts/$$name.log; \
 	  $(SANITIZER_ENV) $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
