@@ -135,8 +135,11 @@ void Run::steps() {
     ComputeStressBlockDepths(model_);
 
     if (continuous()) {
-        outcome_.compressionZonePasses = RunCompressionZoneIteration(
-            model_, [this](FloorModel& model) { CalcConcreteTemperatures(model, context_); });
+        // Counted here so that a run stopped by the bound still reports its passes.
+        RunCompressionZoneIteration(model_, [this](FloorModel& model) {
+            ++outcome_.compressionZonePasses;
+            CalcConcreteTemperatures(model, context_);
+        });
     }
 
     ComputePosMomentCapacity(model_);

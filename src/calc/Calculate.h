@@ -60,7 +60,7 @@ struct CalculationOutcome {
     // Why the run stopped; empty when it completed or nothing happened.
     std::string stopMessage;
     // Passes of the compression-zone iteration of a continuous member, each one more
-    // concrete-temperature search.
+    // concrete-temperature search; also for a run that the bound on passes stopped.
     int compressionZonePasses = 0;
 
     const std::optional<std::string>& label(ResultLabel which) const {

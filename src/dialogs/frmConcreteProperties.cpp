@@ -69,7 +69,7 @@ frmConcreteProperties::frmConcreteProperties(frmMenu& menu) : InputDialog(menu) 
     setEscapeHandler([this] { cmdCancel_Click(); });
 }
 
-void frmConcreteProperties::ShowModelValues() {
+void frmConcreteProperties::showModelValues() {
     setFieldNumber(txtCompressiveStrength, model().ConcreteStrength);
     SelectConcreteType(cboConcreteType, model().ConcreteType);
     if (model().ConcreteType >= 0 && model().ConcreteType < ConcreteTypeCount) {

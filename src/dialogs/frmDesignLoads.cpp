@@ -280,7 +280,7 @@ void frmDesignLoads::cmdOK_Click() {
     hide();
 }
 
-void frmDesignLoads::ShowModelValues(std::int16_t loadCombinationCode) {
+void frmDesignLoads::showModelValues(std::int16_t loadCombinationCode) {
     if (model().SupportCondition == 0) {
         optSimplySupported->setChecked(true);
     } else if (model().SupportCondition == 1) {

@@ -24,7 +24,7 @@ public:
 
     // Brings the fields and options in line with the model after a model file was read;
     // loadCombinationCode is the file's 0 (NZS 4203 factors) or 1 (user-specified factors).
-    void ShowModelValues(std::int16_t loadCombinationCode);
+    void showModelValues(std::int16_t loadCombinationCode);
 
     enum class LoadField { DeadLoad, LiveLoad, Span, DeadLoadReduction, LiveLoadReduction };
     // Checks the field on Enter or on leaving it; a value that passes is stored at once.

@@ -147,7 +147,7 @@ frmNonStandardFire::frmNonStandardFire(frmMenu& menu) : InputDialog(menu) {
     setEscapeHandler([this] { cmdCancel_Click(); });
 }
 
-void frmNonStandardFire::ShowModelValues() {
+void frmNonStandardFire::showModelValues() {
     QRadioButton* fireLoad = nullptr;
     for (const FireLoadChoice& choice : FireLoads) {
         if (model().FireLoad == choice.fireLoad) {

@@ -73,7 +73,7 @@ frmStandardFire::frmStandardFire(frmMenu& menu) : InputDialog(menu) {
     setEscapeHandler([this] { cmdCancel_Click(); });
 }
 
-void frmStandardFire::ShowModelValues() {
+void frmStandardFire::showModelValues() {
     setFieldNumber(txtFRRequired, model().FRRequired);
 }
 

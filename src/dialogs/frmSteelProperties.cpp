@@ -102,7 +102,7 @@ frmSteelProperties::frmSteelProperties(frmMenu& menu) : InputDialog(menu) {
     setEscapeHandler([this] { cmdCancel_Click(); });
 }
 
-void frmSteelProperties::ShowModelValues() {
+void frmSteelProperties::showModelValues() {
     setFieldNumber(txtSteelPosStrength, model().PosSteelStrength);
     setFieldNumber(txtSteelNegStrength, model().NegSteelStrength);
     SelectRow(lstSteelPosType, model().PosSteelType);

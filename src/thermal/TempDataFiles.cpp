@@ -4,8 +4,8 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
+#include <sstream>
 #include <string_view>
 #include <system_error>
 
@@ -80,8 +80,28 @@ bool IsDecimalNumber(std::string_view text) {
     return i == text.size();
 }
 
+// Whole numbers of up to seven digits are exact in a float; most numbers of a file are such.
+std::optional<long> ShortWholeNumber(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > 7) {
+        return std::nullopt;
+    }
+    long value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
 template <typename Real>
 std::optional<Real> ParseDecimal(std::string_view text) {
+    if (const std::optional<long> whole = ShortWholeNumber(text)) {
+        return static_cast<Real>(*whole);
+    }
     if (!IsDecimalNumber(text)) {
         return std::nullopt;
     }
@@ -115,7 +135,9 @@ public:
         if (!in.is_open()) {
             throw TempDataError(FileInFolder(path) + " could not be opened.");
         }
-        text_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        std::ostringstream contents;
+        contents << in.rdbuf();
+        text_ = std::move(contents).str();
         if (in.bad()) {
             throw TempDataError(FileInFolder(path) + " could not be read.");
         }

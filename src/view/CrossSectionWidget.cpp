@@ -55,7 +55,7 @@ void PaintDrawing(QPainter& painter, const QRect& area, const RecordedDrawing& d
     painter.setRenderHint(QPainter::Antialiasing);
     Mapping map(area, drawing.scaleAtClear());
     for (const DrawingStep& step : drawing.steps()) {
-        QPen pen(ToQColor(step.pen));
+        QPen pen(ToQColor(step.pen), step.width);
         pen.setCosmetic(true);
         painter.setPen(pen);
         painter.setBrush(step.filled ? QBrush(ToQColor(step.fill)) : QBrush(Qt::NoBrush));
@@ -123,6 +123,10 @@ void CrossSectionWidget::setFillColor(Rgb color) {
 
 void CrossSectionWidget::setForeColor(Rgb color) {
     drawing_.setForeColor(color);
+}
+
+void CrossSectionWidget::setDrawWidth(int pixels) {
+    drawing_.setDrawWidth(pixels);
 }
 
 bool CrossSectionWidget::moveTo(double x, double y) {

@@ -25,6 +25,7 @@ public:
     void setFillStyle(FillStyle style) override;
     void setFillColor(Rgb color) override;
     void setForeColor(Rgb color) override;
+    void setDrawWidth(int pixels) override;
     bool moveTo(double x, double y) override;
     bool line(double x1, double y1, double x2, double y2, std::optional<Rgb> color) override;
     bool lineBy(double dx, double dy, std::optional<Rgb> color) override;

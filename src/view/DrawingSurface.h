@@ -36,6 +36,8 @@ public:
     virtual void setFillStyle(FillStyle style) = 0;
     virtual void setFillColor(Rgb color) = 0;
     virtual void setForeColor(Rgb color) = 0;
+    // Line thickness in pixels, whatever the scale.
+    virtual void setDrawWidth(int pixels) = 0;
     // Places the pen without drawing.
     virtual bool moveTo(double x, double y) = 0;
     // Without a colour a line takes the foreground colour; afterwards the pen is at its end.

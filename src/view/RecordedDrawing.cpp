@@ -47,7 +47,8 @@ bool RecordedDrawing::line(double x1, double y1, double x2, double y2, std::opti
     if (!AllFinite({x1, y1, x2, y2})) {
         return false;
     }
-    steps_.push_back({DrawingStep::Kind::Line, x1, y1, x2, y2, color.value_or(foreColor_)});
+    steps_.push_back({DrawingStep::Kind::Line, x1, y1, x2, y2, color.value_or(foreColor_), false,
+                      Black, drawWidth_});
     penX_ = x2;
     penY_ = y2;
     return true;
@@ -62,7 +63,7 @@ bool RecordedDrawing::rectangle(double x1, double y1, double x2, double y2) {
         return false;
     }
     steps_.push_back({DrawingStep::Kind::Rectangle, x1, y1, x2, y2, foreColor_, filled(),
-                      filled() ? fillColor_ : Black});
+                      filled() ? fillColor_ : Black, drawWidth_});
     penX_ = x2;
     penY_ = y2;
     return true;
@@ -73,7 +74,7 @@ bool RecordedDrawing::circle(double cx, double cy, double radius) {
         return false;
     }
     steps_.push_back({DrawingStep::Kind::Circle, cx, cy, radius, 0, foreColor_, filled(),
-                      filled() ? fillColor_ : Black});
+                      filled() ? fillColor_ : Black, drawWidth_});
     penX_ = cx;
     penY_ = cy;
     return true;

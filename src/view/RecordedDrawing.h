@@ -29,6 +29,7 @@ struct DrawingStep {
     Rgb pen = Black;
     bool filled = false;
     Rgb fill = Black;  // only when filled
+    int width = 1;     // pixels
     friend bool operator==(const DrawingStep&, const DrawingStep&) = default;
 };
 
@@ -45,6 +46,7 @@ public:
     void setFillStyle(FillStyle style) override { fillStyle_ = style; }
     void setFillColor(Rgb color) override { fillColor_ = color; }
     void setForeColor(Rgb color) override { foreColor_ = color; }
+    void setDrawWidth(int pixels) override { drawWidth_ = pixels; }
     bool moveTo(double x, double y) override;
     bool line(double x1, double y1, double x2, double y2, std::optional<Rgb> color) override;
     bool lineBy(double dx, double dy, std::optional<Rgb> color) override;
@@ -64,6 +66,7 @@ private:
     FillStyle fillStyle_ = FillStyle::Transparent;
     Rgb fillColor_ = Black;
     Rgb foreColor_ = Black;
+    int drawWidth_ = 1;
     double penX_ = 0;
     double penY_ = 0;
 };

@@ -104,6 +104,17 @@ void DrawTeeBeamSection(DrawingSurface& surface, const FloorModel& model) {
     DrawBars(surface, model, Margin);
 }
 
+namespace {
+
+// Thick enough to tell from the outline it lies on.
+void MarkerLine(DrawingSurface& surface, double x1, double y1, double x2, double y2) {
+    surface.setDrawWidth(3);
+    surface.line(x1, y1, x2, y2, Red);
+    surface.setDrawWidth(1);
+}
+
+}  // namespace
+
 void DrawTeeBeamMarker(DrawingSurface& surface, const FloorModel& model, TeeBeamDimension which) {
     const Ribbed s(model);
     const double x0 = Margin;
@@ -119,12 +130,12 @@ void DrawTeeBeamMarker(DrawingSurface& surface, const FloorModel& model, TeeBeam
     const double soffit = y0 + s.D;
     switch (which) {
         case TeeBeamDimension::Width:
-            surface.line(x0, y0, x0 + s.W, y0, Red);
+            MarkerLine(surface, x0, y0, x0 + s.W, y0);
             return;
         case TeeBeamDimension::Depth:
             surface.moveTo(x0, y0);
             surface.lineBy(s.W / 2, 0);
-            surface.line(centre, y0, centre, soffit, Red);
+            MarkerLine(surface, centre, y0, centre, soffit);
             return;
         default:
             break;
@@ -137,14 +148,14 @@ void DrawTeeBeamMarker(DrawingSurface& surface, const FloorModel& model, TeeBeam
     switch (which) {
         case TeeBeamDimension::RibDepth:
             surface.lineBy(-s.T / 2, 0, White);
-            surface.line(centre, ribTop, centre, soffit, Red);
+            MarkerLine(surface, centre, ribTop, centre, soffit);
             break;
         case TeeBeamDimension::RibWidthBot:
             surface.lineBy(-(s.T - s.Bw) / 2, s.R);
-            surface.line(x0 + (s.W + s.Bw) / 2, soffit, x0 + (s.W - s.Bw) / 2, soffit, Red);
+            MarkerLine(surface, x0 + (s.W + s.Bw) / 2, soffit, x0 + (s.W - s.Bw) / 2, soffit);
             break;
         case TeeBeamDimension::RibWidthTop:
-            surface.line(x0 + (s.W + s.T) / 2, ribTop, x0 + (s.W - s.T) / 2, ribTop, Red);
+            MarkerLine(surface, x0 + (s.W + s.T) / 2, ribTop, x0 + (s.W - s.T) / 2, ribTop);
             break;
         default:
             break;

@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -90,29 +89,6 @@ class tst_frmSectionDimensions : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-
-    void dialogsOpenWithTheirCaptionsAndDefaults() {
-        Rig rig(FloorType::Slab);
-        frmMenu& menu = *rig.menu;
-        QCOMPARE(menu.beamDimensions().windowTitle(),
-                 QStringLiteral("Rectangular Beam Dimensions"));
-        QCOMPARE(menu.beamDimensions().txtBeamWidth->text(), QStringLiteral("300"));
-        QCOMPARE(menu.beamDimensions().txtBeamDepth->text(), QStringLiteral("500"));
-        QCOMPARE(menu.slabDimensions().windowTitle(), QStringLiteral("Floor Slab Dimensions"));
-        QCOMPARE(menu.slabDimensions().lblSlabWidth->text(), QStringLiteral("Width (mm)    1000"));
-        QCOMPARE(menu.doubleTeeDimensions().windowTitle(), QStringLiteral("Double Tee Dimensions"));
-        QCOMPARE(menu.teeBeamDimensions().windowTitle(), QStringLiteral("Tee Beam Dimensions"));
-        const frmDoubleTeeDimensions& dt = menu.doubleTeeDimensions();
-        QStringList texts;
-        for (QLineEdit* f :
-             {dt.txtDoubleTeeOverallDepth, dt.txtDoubleTeeRibDepth, dt.txtDoubleTeeOverallWidth,
-              dt.txtDoubleTeeRibWidthBot, dt.txtDoubleTeeRibWidthTop}) {
-            texts << f->text();
-        }
-        QCOMPARE(texts,
-                 (QStringList{QStringLiteral("480"), QStringLiteral("350"), QStringLiteral("2400"),
-                              QStringLiteral("125"), QStringLiteral("175")}));
-    }
 
     void tabOrderFollowsTheFields() {
         Rig rig(FloorType::Slab);

@@ -43,6 +43,11 @@ void RecordingSurface::setForeColor(Rgb color) {
     foreColor = color;
 }
 
+void RecordingSurface::setDrawWidth(int pixels) {
+    record("drawWidth", {double(pixels)});
+    drawWidth = pixels;
+}
+
 bool RecordingSurface::moveTo(double x, double y) {
     record("moveTo", {x, y});
     penX = x;
@@ -52,7 +57,7 @@ bool RecordingSurface::moveTo(double x, double y) {
 
 bool RecordingSurface::line(double x1, double y1, double x2, double y2, std::optional<Rgb> color) {
     record("line", {x1, y1, x2, y2}, color);
-    segments.push_back({x1, y1, x2, y2, color.value_or(foreColor)});
+    segments.push_back({x1, y1, x2, y2, color.value_or(foreColor), drawWidth});
     penX = x2;
     penY = y2;
     return true;
@@ -60,7 +65,7 @@ bool RecordingSurface::line(double x1, double y1, double x2, double y2, std::opt
 
 bool RecordingSurface::lineBy(double dx, double dy, std::optional<Rgb> color) {
     record("lineBy", {dx, dy}, color);
-    segments.push_back({penX, penY, penX + dx, penY + dy, color.value_or(foreColor)});
+    segments.push_back({penX, penY, penX + dx, penY + dy, color.value_or(foreColor), drawWidth});
     penX += dx;
     penY += dy;
     return true;

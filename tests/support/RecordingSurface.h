@@ -24,6 +24,7 @@ public:
     struct Segment {
         double x1, y1, x2, y2;
         Rgb color;
+        int width;
     };
     struct Figure {  // a rectangle (corners) or a circle (centre x1, y1 and radius in x2)
         double x1, y1, x2, y2;
@@ -39,6 +40,7 @@ public:
     void setFillStyle(FillStyle style) override;
     void setFillColor(Rgb color) override;
     void setForeColor(Rgb color) override;
+    void setDrawWidth(int pixels) override;
     bool moveTo(double x, double y) override;
     bool line(double x1, double y1, double x2, double y2, std::optional<Rgb> color) override;
     bool lineBy(double dx, double dy, std::optional<Rgb> color) override;
@@ -56,6 +58,7 @@ public:
     FillStyle fillStyle = FillStyle::Transparent;
     Rgb fillColor = Black;
     Rgb foreColor = Black;
+    int drawWidth = 1;
     double penX = 0;
     double penY = 0;
 

@@ -210,6 +210,8 @@ private slots:
         QVERIFY(!s.segments.empty());
         const auto& last = s.segments.back();
         QVERIFY(last.color == Red);
+        QCOMPARE(last.width, 3);
+        QCOMPARE(s.drawWidth, 1);  // the outline stays thin for the next drawing
         QVERIFY(SameSegment(last, red[0], red[1], red[2], red[3]));
         // The pen walked the outline from the section's corner to the start of the marker.
         for (size_t i = 0; i + 1 < s.segments.size(); ++i) {

@@ -1,0 +1,114 @@
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "dialogs/frmNonStandardFire.h"
+#include "shell/frmMenu.h"
+#include "support/FakePlatform.h"
+
+using namespace fd9;
+
+class tst_frmNonStandardFire : public QObject {
+    Q_OBJECT
+
+    struct App {
+        FloorModel model;
+        FakePlatform platform;
+        frmMenu menu{model, platform};
+        frmNonStandardFire* dialog = nullptr;
+        App() {
+            menu.ResetModel();
+            menu.mnuNonStandardFire->trigger();
+            dialog = &menu.nonStandardFire();
+        }
+    };
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void okWithTheDefaultsMakesTheFireNonStandard() {
+        App app;
+        frmNonStandardFire& d = *app.dialog;
+        QCOMPARE(d.windowTitle(), QStringLiteral("Non Standard Design Fire"));
+        QVERIFY(d.optLowFireLoad->isChecked());
+        QVERIFY(d.optOpeningFactor04->isChecked());
+        // Choosing the menu item alone moves no check mark.
+        QVERIFY(app.menu.mnuStandardFire->isChecked());
+        d.cmdOK->click();
+        QCOMPARE(int(app.model.FireLoad), 37);
+        QCOMPARE(app.model.OpeningFactor, 0.04f);
+        QCOMPARE(app.model.Selected.DesignFire, DesignFire::NonStandard);
+        QVERIFY(app.menu.mnuNonStandardFire->isChecked());
+        QVERIFY(!app.menu.mnuStandardFire->isChecked());
+        QVERIFY(!d.isVisible());
+
+        // Cancel afterwards changes nothing, whatever was chosen.
+        app.menu.mnuNonStandardFire->trigger();
+        d.optHighFireLoad->click();
+        d.optOpeningFactor15->click();
+        d.cmdCancel->click();
+        QCOMPARE(int(app.model.FireLoad), 37);
+        QCOMPARE(app.model.OpeningFactor, 0.04f);
+        QVERIFY(app.menu.mnuNonStandardFire->isChecked());
+        QVERIFY(!d.isVisible());
+    }
+
+    void enterPressesOkAndEscCancels() {
+        App app;
+        frmNonStandardFire& d = *app.dialog;
+        d.optMedFireLoad->click();
+        d.optOpeningFactor08->click();
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(int(app.model.FireLoad), 0);
+        QCOMPARE(app.model.Selected.DesignFire, DesignFire::Standard);
+
+        app.menu.mnuNonStandardFire->trigger();
+        QTest::keyClick(d.optOpeningFactor08, Qt::Key_Return);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(int(app.model.FireLoad), 74);
+        QCOMPARE(app.model.OpeningFactor, 0.08f);
+        QCOMPARE(app.model.Selected.DesignFire, DesignFire::NonStandard);
+    }
+
+    void helpExplainsWhereTheFiresComeFrom() {
+        App app;
+        app.dialog->hlpNonStandardFire->click();
+        QCOMPARE(app.platform.boxes.size(), size_t(1));
+        const FakePlatform::Box& box = app.platform.boxes[0];
+        QCOMPARE(box.buttons, MsgButtons::OK);
+        for (const char* point :
+             {"ISO 834", "BS 476", "AS 1530.4", "Lie", "Structural Fire Protection",
+              "American Society of Civil Engineers", "New York", "1992", "alluvial quartz",
+              "fire load", "opening factor"}) {
+            QVERIFY2(box.text.contains(QString::fromLatin1(point)), point);
+        }
+        QVERIFY(!box.text.contains(QLatin1Char('\n')));
+        QVERIFY(app.dialog->isVisible());
+    }
+
+    void showModelValuesSelectsTheMatchingOptionsOrNone() {
+        App app;
+        frmNonStandardFire& d = *app.dialog;
+        app.model.FireLoad = 74;
+        app.model.OpeningFactor = 0.08f;
+        d.showModelValues();
+        QVERIFY(d.optMedFireLoad->isChecked());
+        QVERIFY(d.optOpeningFactor08->isChecked());
+
+        app.model.FireLoad = 50;
+        app.model.OpeningFactor = 0.05f;
+        d.showModelValues();
+        for (QRadioButton* option : d.findChildren<QRadioButton*>()) {
+            QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
+        }
+        // With nothing chosen OK keeps the values the file gave.
+        d.cmdOK->click();
+        QCOMPARE(int(app.model.FireLoad), 50);
+        QCOMPARE(app.model.OpeningFactor, 0.05f);
+    }
+};
+
+QTEST_MAIN(tst_frmNonStandardFire)
+#include "tst_frmNonStandardFire.moc"

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Fires.h"
+#include "Materials.h"
+
+namespace tempgen {
+
+// The fire cases, keys and grids of one generation. The defaults make the committed files; tests
+// use reduced copies.
+struct Options {
+    std::vector<int> ratings = {30, 60, 90, 120, 180, 240};
+    std::vector<int> fireLoads = {37, 74, 111};
+    // As written into the files: the texts must read back as the 32-bit floats of the model.
+    std::vector<std::string> openingFactors = {"0.01", "0.02", "0.04", "0.08", "0.15"};
+    // Decreasing, so that the first block a search meets is the widest one that qualifies.
+    std::vector<int> beamWidths = {600, 500, 400, 300, 250, 200, 175, 150, 125, 100, 75, 50};
+    double slabThickness = 200.0;  // mm
+    double slabDepthStep = 5.0;    // mm
+    double beamDepthStep = 5.0;    // mm
+    double slabSpacing = 0.0025;   // m
+    double beamSpacing = 0.005;    // m
+    // Above the half width, so that the soffit's heat does not reach the adiabatic top.
+    double beamMargin = 0.3;  // m
+    double timeStepFactor = 0.9;
+};
+
+// Depths 0, step, 2 step, ... up to last, with last itself as the final depth. mm.
+std::vector<double> Depths(double last, double step);
+
+// Slab heated at its soffit under the standard fire: temperatures (degC) at the depths (mm)
+// at each rating (minutes); result[rating][depth].
+std::vector<std::vector<double>> SlabStandardProfiles(const Material& m, double thickness,
+                                                      const std::vector<double>& depths,
+                                                      const std::vector<int>& ratings,
+                                                      double spacing, double timeStepFactor = 0.9);
+
+// Highest temperature at each depth over the whole fire and its cooling.
+std::vector<double> SlabPeakProfile(const Material& m, const LieFire& fire, double thickness,
+                                    const std::vector<double>& depths, double spacing,
+                                    double timeStepFactor = 0.9);
+
+// Rectangular section of the given width heated on its soffit and both sides: the temperature at
+// d from the soffit and d from the nearer side, for the depths d (mm, up to half the width).
+std::vector<std::vector<double>> BeamStandardProfiles(const Material& m, double width,
+                                                      const std::vector<double>& depths,
+                                                      const std::vector<int>& ratings,
+                                                      double spacing, double margin,
+                                                      double timeStepFactor = 0.9);
+// The same section at any points (x from the side face, y from the soffit; mm).
+std::vector<std::vector<double>> BeamStandardAtPoints(
+    const Material& m, double width, const std::vector<std::pair<double, double>>& points,
+    const std::vector<int>& ratings, double spacing, double margin, double timeStepFactor = 0.9);
+std::vector<double> BeamPeakProfile(const Material& m, const LieFire& fire, double width,
+                                    const std::vector<double>& depths, double spacing,
+                                    double margin, double timeStepFactor = 0.9);
+
+// Minutes of standard fire until the unexposed face of a slab (mm) has risen by 140 degC.
+double InsulationMinutes(const Material& m, double thickness, double spacing,
+                         double timeStepFactor = 0.9);
+
+// The five layouts' records as text, one record per line.
+void WriteStandardSlabFile(std::ostream& out, const Material& m, const Options& o);
+void WriteStandardBeamFile(std::ostream& out, const Material& m, const Options& o);
+void WriteRealSlabFile(std::ostream& out, const Material& m, const Options& o);
+void WriteRealBeamFile(std::ostream& out, const Material& m, const Options& o);
+
+// The seven data files, written into dir; returns their names.
+std::vector<std::string> GenerateAll(const std::filesystem::path& dir, const Options& o);
+
+}  // namespace tempgen

@@ -1,0 +1,182 @@
+#include "Validation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "Generator.h"
+#include "HeatSolver.h"
+
+namespace tempgen {
+namespace {
+
+std::string Format(const char* pattern, double a) {
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, a);
+    return text;
+}
+
+// Depth (mm) at which a profile falls through the temperature, linear between depths.
+double DepthAt(const std::vector<double>& depths, const std::vector<double>& t, double target) {
+    for (std::size_t i = 1; i < depths.size(); ++i) {
+        if (t[i] <= target) {
+            return depths[i] - (target - t[i]) * (depths[i] - depths[i - 1]) / (t[i - 1] - t[i]);
+        }
+    }
+    return NAN;
+}
+
+}  // namespace
+
+const std::vector<int>& BandRatings() {
+    static const std::vector<int> ratings = {30, 60, 90, 120, 180, 240};
+    return ratings;
+}
+
+const std::vector<InsulationBands>& InsulationBandTable() {
+    static const std::vector<InsulationBands> table = {
+        {Concrete::NormalWeight, {50, 75, 95, 110, 140, 165}},
+        {Concrete::AlluvialQuartz, {50, 75, 95, 110, 140, 165}},
+        {Concrete::Dacite, {45, 70, 90, 105, 135, 160}},
+        {Concrete::Pumice, {40, 55, 70, 80, 100, 120}},
+    };
+    return table;
+}
+
+const std::vector<AxisDistance>& SlabAxisDistances() {
+    // EN 1992-1-2 Table 5.8, simply supported one-way solid slabs, REI 30 to REI 240.
+    static const std::vector<AxisDistance> table = {{30, 10},  {60, 20},  {90, 30},
+                                                    {120, 40}, {180, 55}, {240, 65}};
+    return table;
+}
+
+double DepthOf500(const Material& m, int rating, double spacing) {
+    const auto depths = Depths(120.0, 0.5);
+    const auto p = SlabStandardProfiles(m, 200.0, depths, {rating}, spacing);
+    return DepthAt(depths, p[0], 500.0);
+}
+
+std::string ValidationReport() {
+    std::ostringstream out;
+    const Options o;
+    const Material normal = MakeConcrete(Concrete::NormalWeight);
+
+    out << "### Normal-weight slab, h = 200 mm, standard fire (degC)\n\n| depth mm |";
+    for (int r : o.ratings) {
+        out << " R" << r << " |";
+    }
+    out << "\n|---|";
+    for (std::size_t i = 0; i < o.ratings.size(); ++i) {
+        out << "---|";
+    }
+    out << '\n';
+    const std::vector<double> annexDepths = {0, 10, 20, 30, 40, 50, 60, 80, 100, 150, 200};
+    const auto slab = SlabStandardProfiles(normal, 200.0, annexDepths, o.ratings, o.slabSpacing);
+    for (std::size_t d = 0; d < annexDepths.size(); ++d) {
+        out << "| " << annexDepths[d] << " |";
+        for (std::size_t r = 0; r < o.ratings.size(); ++r) {
+            out << ' ' << Format("%.0f", slab[r][d]) << " |";
+        }
+        out << '\n';
+    }
+
+    out << "\n### 500 degC depth of the normal-weight slab against EN 1992-1-2 Table 5.8\n\n"
+           "| rating | axis distance a, mm | 500 degC depth, mm | ratio |\n|---|---|---|---|\n";
+    for (const auto& a : SlabAxisDistances()) {
+        const double d = DepthOf500(normal, a.rating, o.slabSpacing);
+        out << "| R" << a.rating << " | " << a.distance << " | " << Format("%.1f", d) << " | "
+            << Format("%.2f", d / a.distance) << " |\n";
+    }
+
+    out << "\n### Insulation: minutes to a 140 degC rise of the unexposed face\n\n"
+           "| concrete | 30 | 60 | 90 | 120 | 180 | 240 |\n|---|---|---|---|---|---|---|\n";
+    for (const auto& band : InsulationBandTable()) {
+        const Material m = MakeConcrete(band.concrete);
+        out << "| " << ConcreteName(band.concrete) << " |";
+        for (std::size_t i = 0; i < band.thickness.size(); ++i) {
+            const double t = InsulationMinutes(m, band.thickness[i], o.slabSpacing);
+            out << ' ' << band.thickness[i] << " mm: " << Format("%.0f", t) << " ("
+                << Format("%+.0f", 100.0 * (t / BandRatings()[i] - 1.0)) << " %) |";
+        }
+        out << '\n';
+    }
+
+    out << "\n### Corner bisector against the centre line (standard fire, degC)\n\n"
+           "| width mm | rating | depth mm | bisector | centre line | difference |\n"
+           "|---|---|---|---|---|---|\n";
+    for (int w : {200, 300, 400}) {
+        const std::vector<double> depths = {25, 40, 60};
+        std::vector<std::pair<double, double>> points;
+        for (double d : depths) {
+            points.emplace_back(d, d);
+            points.emplace_back(0.5 * w, d);
+        }
+        const std::vector<int> ratings = {60, 120, 240};
+        const auto t =
+            BeamStandardAtPoints(normal, w, points, ratings, o.beamSpacing, o.beamMargin);
+        for (std::size_t r = 0; r < ratings.size(); ++r) {
+            for (std::size_t d = 0; d < depths.size(); ++d) {
+                const double b = t[r][2 * d];
+                const double c = t[r][2 * d + 1];
+                out << "| " << w << " | R" << ratings[r] << " | " << depths[d] << " | "
+                    << Format("%.0f", b) << " | " << Format("%.0f", c) << " | "
+                    << Format("%+.0f", b - c) << " |\n";
+            }
+        }
+    }
+
+    out << "\n### Grid study: largest change of a tabulated value when the spacing is halved "
+           "(the explicit step falls with it to a quarter)\n\n| case | spacing mm | change degC |\n"
+           "|---|---|---|\n";
+    auto maxChange = [](const std::vector<std::vector<double>>& a,
+                        const std::vector<std::vector<double>>& b) {
+        double worst = 0.0;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            for (std::size_t j = 0; j < a[i].size(); ++j) {
+                worst = std::max(worst, std::abs(a[i][j] - b[i][j]));
+            }
+        }
+        return worst;
+    };
+    {
+        const auto depths = Depths(o.slabThickness, o.slabDepthStep);
+        const auto a = SlabStandardProfiles(normal, 200.0, depths, o.ratings, o.slabSpacing);
+        const auto b = SlabStandardProfiles(normal, 200.0, depths, o.ratings, 0.5 * o.slabSpacing);
+        out << "| slab, standard fire, R30..R240 | " << 1000 * o.slabSpacing << " | "
+            << Format("%.2f", maxChange(a, b)) << " |\n";
+        double worst = 0.0;
+        for (int load : o.fireLoads) {
+            for (const auto& f : o.openingFactors) {
+                const LieFire fire(load, std::stod(f));
+                const auto pa = SlabPeakProfile(normal, fire, 200.0, depths, o.slabSpacing);
+                const auto pb = SlabPeakProfile(normal, fire, 200.0, depths, 0.5 * o.slabSpacing);
+                worst = std::max(worst, maxChange({pa}, {pb}));
+            }
+        }
+        out << "| slab, all 15 compartment fires | " << 1000 * o.slabSpacing << " | "
+            << Format("%.2f", worst) << " |\n";
+    }
+    for (int w : {100, 300}) {
+        const auto depths = Depths(0.5 * w, o.beamDepthStep);
+        const auto a =
+            BeamStandardProfiles(normal, w, depths, o.ratings, o.beamSpacing, o.beamMargin);
+        const auto b =
+            BeamStandardProfiles(normal, w, depths, o.ratings, 0.5 * o.beamSpacing, o.beamMargin);
+        out << "| beam " << w << " mm, standard fire, R30..R240 | " << 1000 * o.beamSpacing << " | "
+            << Format("%.2f", maxChange(a, b)) << " |\n";
+    }
+    for (const auto& [load, factor] :
+         std::vector<std::pair<int, double>>{{111, 0.01}, {37, 0.15}}) {
+        const LieFire fire(load, factor);
+        const auto depths = Depths(75.0, o.beamDepthStep);
+        const auto a = BeamPeakProfile(normal, fire, 150, depths, o.beamSpacing, o.beamMargin);
+        const auto b =
+            BeamPeakProfile(normal, fire, 150, depths, 0.5 * o.beamSpacing, o.beamMargin);
+        out << "| beam 150 mm, fire load " << load << ", opening factor " << factor << " | "
+            << 1000 * o.beamSpacing << " | " << Format("%.2f", maxChange({a}, {b})) << " |\n";
+    }
+    return out.str();
+}
+
+}  // namespace tempgen
