@@ -47,7 +47,9 @@ bool PaintReport(QPainter& painter, QSizeF pageSize, const std::function<bool()>
     painter.setFont(regular);
     const QFontMetricsF regularMetrics(regular, painter.device());
     const QFontMetricsF boldMetrics(bold, painter.device());
-    const double zoneWidth = ReportZoneWidth * regularMetrics.averageCharWidth();
+    // A zone is 14 characters; the font's own average width is not what a fixed-pitch
+    // character advances.
+    const double zoneWidth = ReportZoneWidth * regularMetrics.horizontalAdvance(QLatin1Char('0'));
     const double lineHeight = std::max(regularMetrics.lineSpacing(), boldMetrics.lineSpacing());
     const double ascent = std::max(regularMetrics.ascent(), boldMetrics.ascent());
 

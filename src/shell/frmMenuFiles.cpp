@@ -48,12 +48,12 @@ void Tell(Platform& platform, const QString& text, const char* title = AppTitle)
 bool SaveText(Platform& platform, const QString& name, const std::string& text,
               const QString& what) {
     QSaveFile file(name);
-    // Unbuffered, so a device that fills up part-way shows as a short write here; buffered, Qt
-    // flushes the part that fitted, reports no error and the commit replaces the old file.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+    // Qt 6.4 commits a save file whose buffered data failed to reach the disk, so the data is
+    // flushed and checked before the commit may replace the old file.
+    if (file.open(QIODevice::WriteOnly) &&
         file.write(text.data(), static_cast<qint64>(text.size())) ==
             static_cast<qint64>(text.size()) &&
-        file.commit()) {
+        file.flush() && file.error() == QFileDevice::NoError && file.commit()) {
         return true;
     }
     const QString reason = file.errorString();

@@ -1,0 +1,66 @@
+#!/bin/bash
+# fd9-cli on a few models: reports, boxes on standard error and exit codes.
+cli=$1
+data=$2
+models=$3
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+failures=0
+
+expect() {  # expect NAME WANTED-STATUS ARGS...
+    local name=$1 wanted=$2
+    shift 2
+    "$cli" "$@" >"$out/stdout" 2>"$out/stderr"
+    local got=$?
+    if [ "$got" != "$wanted" ]; then
+        echo "FAIL $name: exit $got, wanted $wanted"
+        cat "$out/stderr"
+        failures=$((failures + 1))
+    fi
+}
+check() {  # check NAME CONDITION...
+    local name=$1
+    shift
+    if ! "$@"; then
+        echo "FAIL $name"
+        failures=$((failures + 1))
+    fi
+}
+
+date=(--date 6-December-2026 --data-dir "$data")
+
+expect "one slab" 0 "${date[@]}" "$models/slab.dat"
+check "report on stdout" grep -q $'^Date is 6-December-2026\r$' "$out/stdout"
+check "report ends with the verdict" grep -q $'^STABILITY OF  30 MINUTES HAS NOT BEEN ACHIEVED\r$' "$out/stdout"
+check "verdict box on stderr" grep -q '^BOX: STABILITY OF  30 MINUTES HAS NOT BEEN ACHIEVED' "$out/stderr"
+check "one line per box" test "$(grep -c '^BOX: ' "$out/stderr")" = "$(wc -l <"$out/stderr")"
+cp "$out/stdout" "$out/slab-stdout.txt"
+
+mkdir "$out/dir"
+expect "output folder" 0 "${date[@]}" --output-dir "$out/dir" "$models/slab.dat"
+check "one report per model" cmp -s "$out/dir/slab.txt" "$out/slab-stdout.txt"
+check "nothing on stdout" test ! -s "$out/stdout"
+
+expect "output file" 1 "${date[@]}" --output "$out/all.txt" "$models/slab.dat" "$models/nobars.dat" "$models/slab.dat"
+check "two reports in one file" test "$(grep -c '^Date is' "$out/all.txt")" = 2
+check "no report without bars" grep -q 'nobars.dat: no report' "$out/stderr"
+
+expect "data files missing" 1 --date 6-December-2026 --data-dir "$out/none" "$models/slab.dat"
+check "stop box" grep -q '^BOX: .*no verdict' "$out/stderr"
+check "no report of a stopped run" test ! -s "$out/stdout"
+
+expect "31 bars" 2 "${date[@]}" "$models/count31.dat" "$models/slab.dat"
+check "count named" grep -q 'count31.dat: it gives 31 bars' "$out/stderr"
+check "the readable model still reported" grep -q '^Date is' "$out/stdout"
+expect "short file" 2 "${date[@]}" "$models/short.dat"
+expect "missing file" 2 "${date[@]}" "$out/absent.dat"
+expect "bad exposure" 2 --exposure D "$models/slab.dat"
+expect "bad date" 2 --date 31-February-2026 "$models/slab.dat"
+expect "no model" 2 "${date[@]}"
+expect "both outputs" 2 "${date[@]}" --output a --output-dir "$out" "$models/slab.dat"
+expect "data beside the program" 0 --date 6-December-2026 "$models/slab.dat"
+check "shipped data give a report" grep -q '^Date is' "$out/stdout"
+expect "exposure C" 0 "${date[@]}" --exposure C "$models/slab.dat"
+
+[ "$failures" = 0 ] && echo "all fd9-cli checks passed"
+exit "$failures"

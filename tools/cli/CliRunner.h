@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/FloorModel.h"
+
+namespace fd9::cli {
+
+struct Options {
+    ExposureClass exposure = ExposureClass::A1;
+    std::string dataDir;  // where the temperature data files are
+    std::string date;     // "6-December-2026", as the report writes it
+};
+
+enum class RunStatus { Completed, NotCompleted, Unreadable };
+
+struct RunResult {
+    RunStatus status = RunStatus::Unreadable;
+    // The results text file, CR LF lines; empty unless the calculation completed, so that no
+    // verdict of a run that stopped is ever written.
+    std::string report;
+    // Every message box of the run, one line each, and why a file or a run failed.
+    std::vector<std::string> boxes;
+    std::string error;
+};
+
+// One model file's text: read as File > Open reads it, calculated with the file's stored codes
+// as the current selections, reported.
+RunResult RunModel(const std::string& fileText, const Options& options);
+
+std::optional<ExposureClass> ParseExposure(const std::string& text);
+// True for "D-MMMM-YYYY" with a real day of an English month name.
+bool IsReportDate(const std::string& text);
+std::string TodayReportDate();
+// The folder of the running program.
+std::string ProgramDirectory(const char* argv0);
+
+}  // namespace fd9::cli

@@ -1,0 +1,168 @@
+// fd9-cli: checks and batch studies with the same core as the program.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "CliRunner.h"
+
+namespace fs = std::filesystem;
+using namespace fd9::cli;
+
+namespace {
+
+constexpr int ExitCompleted = 0;
+constexpr int ExitNotCompleted = 1;
+constexpr int ExitUnreadable = 2;
+
+const char* const Usage =
+    "usage: fd9-cli [--exposure A1|A2|B1|B2|C] [--data-dir DIR] [--date D-MMMM-YYYY]\n"
+    "               [--output FILE | --output-dir DIR] MODEL.dat...\n"
+    "Opens each model file, runs CALCULATE with the file's settings and writes its results\n"
+    "report (to standard output unless --output or --output-dir is given). Message boxes go\n"
+    "to standard error as lines beginning \"BOX: \".\n"
+    "Exit status: 0 every calculation completed, 1 one could not complete, 2 bad usage or a\n"
+    "model file that could not be read.\n";
+
+int BadUsage(const std::string& why) {
+    std::cerr << "fd9-cli: " << why << "\n" << Usage;
+    return ExitUnreadable;
+}
+
+// Written beside the target and renamed into place, so a failed write never leaves half a
+// report where an older one was.
+bool WriteWhole(const fs::path& path, const std::string& text) {
+    const fs::path temporary = path.string() + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    fs::rename(temporary, path, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Options options;
+    options.dataDir = ProgramDirectory(argv[0]);
+    options.date = TodayReportDate();
+    std::string output;
+    std::string outputDir;
+    std::vector<std::string> models;
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&](std::string& target) {
+            if (i + 1 >= argc) {
+                return false;
+            }
+            target = argv[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--help" || arg == "-h") {
+            std::cout << Usage;
+            return ExitCompleted;
+        } else if (arg == "--exposure") {
+            if (!value(text) || !ParseExposure(text)) {
+                return BadUsage("--exposure takes A1, A2, B1, B2 or C");
+            }
+            options.exposure = *ParseExposure(text);
+        } else if (arg == "--data-dir") {
+            if (!value(options.dataDir)) {
+                return BadUsage("--data-dir takes a folder");
+            }
+        } else if (arg == "--date") {
+            if (!value(text) || !IsReportDate(text)) {
+                return BadUsage("--date takes a date such as 6-December-2026");
+            }
+            options.date = text;
+        } else if (arg == "--output") {
+            if (!value(output)) {
+                return BadUsage("--output takes a file name");
+            }
+        } else if (arg == "--output-dir") {
+            if (!value(outputDir)) {
+                return BadUsage("--output-dir takes a folder");
+            }
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return BadUsage("unknown option " + arg);
+        } else {
+            models.push_back(arg);
+        }
+    }
+    if (models.empty()) {
+        return BadUsage("no model file given");
+    }
+    if (!output.empty() && !outputDir.empty()) {
+        return BadUsage("give --output or --output-dir, not both");
+    }
+    if (!outputDir.empty() && !fs::is_directory(outputDir)) {
+        return BadUsage("no folder " + outputDir);
+    }
+
+    int status = ExitCompleted;
+    const auto worsen = [&status](int s) { status = std::max(status, s); };
+    std::string combined;
+    for (const std::string& name : models) {
+        std::ifstream in(name, std::ios::binary);
+        if (!in) {
+            std::cerr << "fd9-cli: " << name << ": cannot be read\n";
+            worsen(ExitUnreadable);
+            continue;
+        }
+        const std::string text{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
+        if (in.bad()) {
+            std::cerr << "fd9-cli: " << name << ": cannot be read\n";
+            worsen(ExitUnreadable);
+            continue;
+        }
+        const RunResult result = RunModel(text, options);
+        for (const std::string& box : result.boxes) {
+            std::cerr << "BOX: " << box << "\n";
+        }
+        if (result.status == RunStatus::Unreadable) {
+            std::cerr << "fd9-cli: " << name << ": " << result.error << "\n";
+            worsen(ExitUnreadable);
+            continue;
+        }
+        if (result.status == RunStatus::NotCompleted) {
+            std::cerr << "fd9-cli: " << name << ": no report: " << result.error << "\n";
+            worsen(ExitNotCompleted);
+            continue;
+        }
+        if (!outputDir.empty()) {
+            const fs::path target =
+                fs::path(outputDir) / fs::path(name).filename().replace_extension(".txt");
+            if (!WriteWhole(target, result.report)) {
+                std::cerr << "fd9-cli: " << target.string() << ": cannot be written\n";
+                worsen(ExitUnreadable);
+            }
+        } else if (!output.empty()) {
+            combined += result.report;
+        } else {
+            std::cout << result.report << std::flush;
+        }
+    }
+    if (!output.empty() && !WriteWhole(output, combined)) {
+        std::cerr << "fd9-cli: " << output << ": cannot be written\n";
+        worsen(ExitUnreadable);
+    }
+    return status;
+}
