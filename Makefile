@@ -2,10 +2,19 @@
 # Both install missing Debian packages first.
 
 BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev locales
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev locales \
+            clang-14 libclang-rt-14-dev
 
-.PHONY: all deps configure build run test clean
+# Any sanitizer report fails the run; leaks are suppressed only inside third-party libraries.
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=1 \
+                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+                 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan.supp:print_suppressions=0
+
+.PHONY: all deps configure build run test test-asan fuzz clean
 
 all: build
 
@@ -29,8 +38,32 @@ build: configure
 run: build
 	$(BUILD_DIR)/bin/fd9
 
-test: build
+# The sanitizer pass runs first so that the last lines are the ordinary ctest summary.
+test: test-asan build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+test-asan: deps
+	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFD9_SANITIZE=ON > /dev/null
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets, each run for FUZZ_SECONDS from its seed corpus in fuzz/corpus/<target>.
+# New inputs go to a scratch corpus in the build dir; the repository's seeds stay as they are.
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFD9_FUZZ=ON \
+	       -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 > /dev/null
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fd9_fuzzers
+	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
+	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/artifacts/$$name; \
+	  log=$(FUZZ_DIR)/artifacts/$$name.log; \
+	  $(SANITIZER_ENV) $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/artifacts/$$name/ \
+	    $(FUZZ_DIR)/corpus/$$name fuzz/corpus/$$name > $$log 2>&1; rc=$$?; \
+	  execs=$$(sed -n 's/^stat::number_of_executed_units: *//p' $$log); \
+	  echo "$$name: $${execs:-?} executions, exit $$rc"; \
+	  if [ $$rc -ne 0 ]; then tail -n 40 $$log; exit 1; fi; \
+	done
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

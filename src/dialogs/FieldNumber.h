@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <cmath>
+#include <limits>
 #include <cstdint>
 
 #include "model/NumberText.h"
@@ -9,9 +11,22 @@
 
 namespace fd9 {
 
-// The number a field's text gives, as every check and drawing reads it.
+// The number a field's text gives, as every check and drawing reads it. A number no float can
+// hold ("1E39", "9E999") reads as NaN: it fails every "positive" or range rule, where infinity
+// would pass "> 0" and reach the model.
 inline double FieldNumber(const QLineEdit* field) {
-    return ParseLeadingNumber(field->text().toStdString());
+    const double value = ParseLeadingNumber(field->text().toStdString());
+    return std::fabs(value) <= std::numeric_limits<float>::max()
+               ? value
+               : std::numeric_limits<double>::quiet_NaN();
+}
+
+// Stores a field's number where no rule guards the store; a number no float can hold leaves the
+// model as it was.
+inline void StoreFieldNumber(float& target, double value) {
+    if (std::isfinite(value)) {
+        target = static_cast<float>(value);
+    }
 }
 
 inline QString NumberQText(double value) {

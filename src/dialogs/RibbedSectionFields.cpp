@@ -61,7 +61,7 @@ void RibbedSectionFields::keyPress(int field, int key) {
 
 void RibbedSectionFields::storeAll() {
     for (int i = 0; i < FieldCount; ++i) {
-        model().*specs_[i].target = static_cast<float>(FieldNumber(fields_[i]));
+        StoreFieldNumber(model().*specs_[i].target, FieldNumber(fields_[i]));
     }
     menu().setFloorType(floorType_);
     hide();

@@ -109,7 +109,7 @@ void frmBeamDimensions::checkWidth() {
     }
     // Narrow widths pass even when not positive or wider than deep; only the slab advice
     // keeps a value out.
-    model().SectionWidth = static_cast<float>(width);
+    StoreFieldNumber(model().SectionWidth, width);
 }
 
 void frmBeamDimensions::txtBeamWidth_KeyPress(int key) {
@@ -125,8 +125,8 @@ void frmBeamDimensions::txtBeamWidth_LostFocus() {
 }
 
 void frmBeamDimensions::cmdOK_Click() {
-    model().SectionWidth = static_cast<float>(FieldNumber(txtBeamWidth));
-    model().SectionDepth = static_cast<float>(FieldNumber(txtBeamDepth));
+    StoreFieldNumber(model().SectionWidth, FieldNumber(txtBeamWidth));
+    StoreFieldNumber(model().SectionDepth, FieldNumber(txtBeamDepth));
     menu().setFloorType(FloorType::Beam);
     hide();
     menu().DrawCrossSection();

@@ -165,7 +165,10 @@ frmDesignLoads::frmDesignLoads(frmMenu& menu) : InputDialog(menu) {
         {txtDeadLoadReduction, LoadField::DeadLoadReduction},
         {txtLiveLoadReduction, LoadField::LiveLoadReduction},
     };
-    for (const auto& [field, which] : fields) {
+    // Not a structured binding: clang before 16 cannot capture one in a lambda.
+    for (const auto& entry : fields) {
+        QLineEdit* const field = entry.first;
+        const LoadField which = entry.second;
         watchField(
             field, [this, which] { checkField(which, false); },
             [this, which] { checkField(which, true); });

@@ -63,7 +63,7 @@ bool frmSlabDimensions::eventFilter(QObject* watched, QEvent* event) {
 double frmSlabDimensions::storeDepth() {
     // The slab depth reaches the model before it is checked, refused or not.
     const double depth = FieldNumber(txtSlabDepth);
-    model().SectionDepth = static_cast<float>(depth);
+    StoreFieldNumber(model().SectionDepth, depth);
     return depth;
 }
 
@@ -80,7 +80,7 @@ void frmSlabDimensions::txtSlabDepth_KeyPress(int key) {
 }
 
 void frmSlabDimensions::txtSlabDepth_LostFocus() {
-    if (storeDepth() <= 0) {
+    if (!(storeDepth() > 0)) {
         refuse(InvalidDepth);
         txtSlabDepth->setFocus();
     }

@@ -184,13 +184,20 @@ class ModelReader {
 public:
     ModelReader(std::istream& in, ModelFileResult& result) : fields_(in), result_(result) {}
 
-    bool readFloat(float& target, const char* name) {
+    // An input the dialogs wrote: NAN or INF there is damage, and would reach the calculation.
+    bool readFloat(float& target, const char* name) { return readFloat(target, name, false); }
+    // A calculated value that a stopped run may have left as NAN or INF; the next CALCULATE
+    // writes it afresh, so the file still opens.
+    bool readResult(float& target, const char* name) { return readFloat(target, name, true); }
+
+    bool readFloat(float& target, const char* name, bool nonFiniteAllowed) {
         const std::optional<Field> field = take(name);
         if (!field) {
             return false;
         }
         const std::optional<double> value = ParseFileNumber(field->text);
-        if (!value || (std::isfinite(*value) && std::fabs(*value) > FLT_MAX)) {
+        if (!value || (std::isfinite(*value) && std::fabs(*value) > FLT_MAX) ||
+            (!std::isfinite(*value) && !nonFiniteAllowed)) {
             return fail(ModelFileStatus::NotANumber, *field, name);
         }
         target = static_cast<float>(*value);
@@ -266,8 +273,11 @@ private:
 
 bool ReadBars(ModelReader& reader, SteelTable& table, std::int16_t count, const char* name) {
     for (int row = 0; row < count; ++row) {
-        for (float& value : table[row]) {
-            if (!reader.readFloat(value, name)) {
+        for (int column = 0; column < 4; ++column) {
+            float& value = table[row][column];
+            const bool read = column == SteelCover ? reader.readResult(value, name)
+                                                   : reader.readFloat(value, name);
+            if (!read) {
                 return false;
             }
         }
@@ -338,14 +348,14 @@ ModelFileResult ReadModelFile(std::istream& in, FloorModel& m) {
         r.readCode(m.SupportCondition, "SupportCondition", 1) &&
         r.readCode(combination, "load combination", 1) &&
         r.readCount(m.NegSteelCount, "NegSteelCount") &&
-        r.readFloat(m.NegSteelArea, "NegSteelArea") &&
-        r.readFloat(m.NegEffectiveCover, "NegEffectiveCover") &&
-        r.readFloat(m.NegCentroid, "NegCentroid") && r.readFloat(m.OverallWidth, "OverallWidth") &&
+        r.readResult(m.NegSteelArea, "NegSteelArea") &&
+        r.readResult(m.NegEffectiveCover, "NegEffectiveCover") &&
+        r.readResult(m.NegCentroid, "NegCentroid") && r.readFloat(m.OverallWidth, "OverallWidth") &&
         r.readFloat(m.OverallDepth, "OverallDepth") && r.readFloat(m.RibDepth, "RibDepth") &&
         r.readFloat(m.RibWidthBot, "RibWidthBot") && r.readFloat(m.RibWidthTop, "RibWidthTop") &&
-        r.readFloat(m.PosSteelArea, "PosSteelArea") &&
-        r.readFloat(m.PosEffectiveCover, "PosEffectiveCover") &&
-        r.readFloat(m.PosCentroid, "PosCentroid") && r.readInt(m.PosSteelType, "PosSteelType") &&
+        r.readResult(m.PosSteelArea, "PosSteelArea") &&
+        r.readResult(m.PosEffectiveCover, "PosEffectiveCover") &&
+        r.readResult(m.PosCentroid, "PosCentroid") && r.readInt(m.PosSteelType, "PosSteelType") &&
         r.readInt(m.NegSteelType, "NegSteelType") &&
         r.readCode(m.ConcreteType, "ConcreteType", 4) && r.readFloat(m.DeadLoad, "DeadLoad") &&
         r.readFloat(m.LiveLoad, "LiveLoad") && r.readFloat(m.DeadLoadFactor, "DeadLoadFactor") &&

@@ -258,6 +258,17 @@ bool PreviousUsable(PreviousRecordRule rule, float depth, float temperature) {
     return depth != 0.0f || temperature != 0.0f;
 }
 
+// Records of a damaged file can interpolate to beyond any float; infinity must not pass on
+// as a temperature or a depth.
+float InterpolatedFloat(double answer, const std::string& path, int record) {
+    if (!(std::fabs(answer) <= std::numeric_limits<float>::max())) {
+        ThrowUnusable(path, "record " + std::to_string(record) +
+                                " and the record read before it interpolate to a number out of "
+                                "range");
+    }
+    return static_cast<float>(answer);
+}
+
 }  // namespace
 
 std::string BeamFileName(DesignFire fire) {
@@ -335,7 +346,7 @@ std::optional<float> FindTempAtDepth(FloorModel& model, const std::string& path,
                               (static_cast<double>(record.depth) - targetDepth) *
                                   (static_cast<double>(previous.temperature) - record.temperature) /
                                   run;
-        return static_cast<float>(answer);
+        return InterpolatedFloat(answer, path, reader.RecordNumber());
     }
     return std::nullopt;
 }
@@ -370,7 +381,7 @@ std::optional<float> FindDepthAt750(FloorModel& model, const std::string& path, 
         if (answer <= 0.0) {
             answer = 0.0;
         }
-        return static_cast<float>(answer);
+        return InterpolatedFloat(answer, path, reader.RecordNumber());
     }
     return std::nullopt;
 }
