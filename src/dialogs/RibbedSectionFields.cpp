@@ -9,13 +9,13 @@
 
 namespace fd9 {
 
-RibbedSectionFields::RibbedSectionFields(frmMenu& menu, const FieldSpecs& specs,
+RibbedSectionFields::RibbedSectionFields(frmMenu& menu, const FieldRules& rules,
                                          FloorType floorType)
-    : InputDialog(menu), specs_(specs), floorType_(floorType) {
+    : InputDialog(menu), rules_(rules), floorType_(floorType) {
     auto* grid = new QGridLayout(this);
     for (int i = 0; i < FieldCount; ++i) {
-        fields_[i] = NewField(specs_[i].name, specs_[i].text);
-        grid->addWidget(NewLabel(specs_[i].label), i, 0);
+        fields_[i] = NewField(rules_[i].name, rules_[i].text);
+        grid->addWidget(NewLabel(rules_[i].label), i, 0);
         grid->addWidget(fields_[i], i, 1);
     }
     cmdOK = NewButton("cmdOK", "OK");
@@ -34,7 +34,7 @@ RibbedSectionFields::RibbedSectionFields(frmMenu& menu, const FieldSpecs& specs,
 
 void RibbedSectionFields::FillFromModel() {
     for (int i = 0; i < FieldCount; ++i) {
-        fields_[i]->setText(NumberQText(model().*specs_[i].target));
+        fields_[i]->setText(NumberQText(model().*rules_[i].target));
     }
 }
 
@@ -46,10 +46,10 @@ void RibbedSectionFields::check(int field, bool leaving) {
     const double value = FieldNumber(fields_[field]);
     if (!accepts(field, value)) {
         refuse(
-            QString::fromLatin1(leaving ? specs_[field].leaveMessage : specs_[field].enterMessage));
+            QString::fromLatin1(leaving ? rules_[field].leaveMessage : rules_[field].enterMessage));
         return;
     }
-    model().*specs_[field].target = static_cast<float>(value);
+    model().*rules_[field].target = static_cast<float>(value);
     menu().DrawCrossSection();
 }
 
@@ -61,7 +61,7 @@ void RibbedSectionFields::keyPress(int field, int key) {
 
 void RibbedSectionFields::storeAll() {
     for (int i = 0; i < FieldCount; ++i) {
-        StoreFieldNumber(model().*specs_[i].target, FieldNumber(fields_[i]));
+        StoreFieldNumber(model().*rules_[i].target, FieldNumber(fields_[i]));
     }
     menu().setFloorType(floorType_);
     hide();

@@ -18,7 +18,7 @@ class RibbedSectionFields : public InputDialog {
 public:
     static constexpr int FieldCount = 5;
 
-    struct FieldSpec {
+    struct FieldRule {
         const char* name;
         const char* label;
         const char* text;
@@ -26,7 +26,7 @@ public:
         const char* enterMessage;
         const char* leaveMessage;
     };
-    using FieldSpecs = std::array<FieldSpec, FieldCount>;
+    using FieldRules = std::array<FieldRule, FieldCount>;
 
     // The fields show the model's ribbed section, as after opening a model file.
     void FillFromModel();
@@ -35,8 +35,8 @@ public:
     QPushButton* cmdCancel = nullptr;
 
 protected:
-    // specs must outlive the dialog; OK makes floorType the checked floor type.
-    RibbedSectionFields(frmMenu& menu, const FieldSpecs& specs, FloorType floorType);
+    // rules must outlive the dialog; OK makes floorType the checked floor type.
+    RibbedSectionFields(frmMenu& menu, const FieldRules& rules, FloorType floorType);
 
     // Sends the fields, OK, Cancel and Esc to the dialog's own handlers.
     template <typename Dialog>
@@ -64,7 +64,7 @@ private:
     // Whether the field may take value; by default any positive number.
     virtual bool accepts(int field, double value) const;
 
-    const FieldSpecs& specs_;
+    const FieldRules& rules_;
     FloorType floorType_;
 };
 

@@ -7,7 +7,7 @@ namespace fd9 {
 namespace {
 
 // In tab order, matching the Field enumeration.
-constexpr RibbedSectionFields::FieldSpecs Specs = {{
+constexpr RibbedSectionFields::FieldRules Rules = {{
     {"txtDoubleTeeOverallDepth", "Overall Depth (mm)", "480", &FloorModel::OverallDepth,
      "Beam Depth is invalid!", "Beam Depth is invalid!"},
     {"txtDoubleTeeRibDepth", "Rib Depth (mm)", "350", &FloorModel::RibDepth,
@@ -25,7 +25,7 @@ constexpr RibbedSectionFields::FieldSpecs Specs = {{
 static_assert(frmDoubleTeeDimensions::FieldCount == RibbedSectionFields::FieldCount);
 
 frmDoubleTeeDimensions::frmDoubleTeeDimensions(frmMenu& menu)
-    : RibbedSectionFields(menu, Specs, FloorType::DoubleTee) {
+    : RibbedSectionFields(menu, Rules, FloorType::DoubleTee) {
     setObjectName(QStringLiteral("frmDoubleTeeDimensions"));
     setWindowTitle(QStringLiteral("Double Tee Dimensions"));
     txtDoubleTeeOverallDepth = fields_[OverallDepth];

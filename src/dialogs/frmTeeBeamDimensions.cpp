@@ -12,7 +12,7 @@ namespace fd9 {
 namespace {
 
 // In tab order, matching the Field enumeration.
-constexpr RibbedSectionFields::FieldSpecs Specs = {{
+constexpr RibbedSectionFields::FieldRules Rules = {{
     {"txtTeeBeamDepth", "Overall Depth (mm)", "480", &FloorModel::OverallDepth, "Depth is invalid!",
      "Depth is invalid!"},
     {"txtTeeBeamRibDepth", "Rib Depth (mm)", "350", &FloorModel::RibDepth, "Rib Depth is invalid!",
@@ -35,7 +35,7 @@ constexpr TeeBeamDimension Markers[] = {TeeBeamDimension::Depth, TeeBeamDimensio
 static_assert(frmTeeBeamDimensions::FieldCount == RibbedSectionFields::FieldCount);
 
 frmTeeBeamDimensions::frmTeeBeamDimensions(frmMenu& menu)
-    : RibbedSectionFields(menu, Specs, FloorType::TeeBeam) {
+    : RibbedSectionFields(menu, Rules, FloorType::TeeBeam) {
     setObjectName(QStringLiteral("frmTeeBeamDimensions"));
     setWindowTitle(QStringLiteral("Tee Beam Dimensions"));
     txtTeeBeamDepth = fields_[Depth];
