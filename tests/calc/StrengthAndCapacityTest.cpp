@@ -199,7 +199,7 @@ TEST(StrengthAndCapacity, SimplySupportedLeavesNegativeStrengthAndDepthsAlone) {
     EXPECT_FLOAT_EQ(model.NegEffectiveDepth, -1);
 }
 
-TEST(StrengthAndCapacity, DoubleTeeIsRatedOnItsFlange) {
+TEST(StrengthAndCapacity, DoubleTeeIsRatedOnItsFlangeAndBeamsOrNonStandardFiresNotAtAll) {
     FloorModel model;
     model.Selected.FloorType = FloorType::DoubleTee;
     model.Selected.ConcreteType = ConcreteType::NormalWeight;
@@ -209,10 +209,6 @@ TEST(StrengthAndCapacity, DoubleTeeIsRatedOnItsFlange) {
     ComputeInsulationRating(model);
     EXPECT_FLOAT_EQ(model.SectionDepth, 130);
     EXPECT_EQ(model.InsulationRating, 120);
-}
-
-TEST(StrengthAndCapacity, InsulationIsNotRatedForBeamsOrNonStandardFire) {
-    FloorModel model;
     model.SectionDepth = 200;
     model.InsulationRating = 30;
     model.Selected.FloorType = FloorType::Beam;

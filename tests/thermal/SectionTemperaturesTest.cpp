@@ -142,13 +142,6 @@ INSTANTIATE_TEST_SUITE_P(
                   0, 30, 30, 700, 500.0f, "realslab.con"}),
     [](const ::testing::TestParamInfo<SteelCase>& info) { return std::string(info.param.name); });
 
-TEST(SectionTemperaturesTest, RibWidthTapersFromSoffitToFlange) {
-    const FloorModel model = MakeModel(DoubleTee);
-    EXPECT_DOUBLE_EQ(RibWidthAt(model, 480), 125);
-    EXPECT_DOUBLE_EQ(RibWidthAt(model, 130), 175);
-    EXPECT_DOUBLE_EQ(RibWidthAt(model, 305), 150);
-}
-
 TEST(SectionTemperaturesTest, SteelSearchLeavesTheRibWidthAtTheCentroid) {
     FloorModel model = MakeModel(TeeBeam);
     model.PosCentroid = 50;
