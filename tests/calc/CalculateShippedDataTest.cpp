@@ -27,6 +27,31 @@ void AddBar(SteelTable& table, std::int16_t& count, float x, float y, float diam
     ++count;
 }
 
+// Loads, strengths and the default ribbed section shared by every run below.
+FloorModel Member(FloorType floor, DesignFire fire, SupportCondition support) {
+    FloorModel model;
+    model.Selected.FloorType = floor;
+    model.Selected.DesignFire = fire;
+    model.Selected.SupportCondition = support;
+    model.FRRequired = 60;
+    model.FireLoad = 37;
+    model.OpeningFactor = 0.04f;
+    model.ConcreteStrength = 30;
+    model.PosSteelStrength = 500;
+    model.NegSteelStrength = 500;
+    model.DeadLoad = 6;
+    model.LiveLoad = 16;
+    model.DeadLoadFactor = 1;
+    model.LiveLoadFactor = 0.4f;
+    model.Span = 8;
+    model.OverallDepth = 480;
+    model.OverallWidth = 2400;
+    model.RibDepth = 350;
+    model.RibWidthBot = 125;
+    model.RibWidthTop = 175;
+    return model;
+}
+
 // The shipped tables must carry every member through a whole run at the common fire cases,
 // with finite numbers in every label and a verdict in the message area.
 TEST(CalculateShippedData, EveryFloorTypeGetsAVerdict) {
@@ -39,25 +64,9 @@ TEST(CalculateShippedData, EveryFloorTypeGetsAVerdict) {
             for (ConcreteType concrete :
                  {ConcreteType::NormalWeight, ConcreteType::LightWeight,
                   ConcreteType::AlluvialQuartz, ConcreteType::Dacite, ConcreteType::Pumice}) {
-                FloorModel model;
-                model.Selected.FloorType = floor;
-                model.Selected.DesignFire = fire;
+                FloorModel model = Member(floor, fire, SupportCondition::SimplySupported);
                 model.Selected.ConcreteType = concrete;
-                model.FRRequired = 60;
-                model.FireLoad = 37;
-                model.OpeningFactor = 0.04f;
-                model.ConcreteStrength = 30;
-                model.PosSteelStrength = 500;
-                model.DeadLoad = 6;
-                model.LiveLoad = 16;
-                model.DeadLoadFactor = 1;
-                model.LiveLoadFactor = 0.4f;
                 model.Span = 6;
-                model.OverallDepth = 480;
-                model.OverallWidth = 2400;
-                model.RibDepth = 350;
-                model.RibWidthBot = 125;
-                model.RibWidthTop = 175;
                 if (floor == FloorType::Beam) {
                     model.SectionWidth = 300;
                     model.SectionDepth = 500;
@@ -87,32 +96,12 @@ TEST(CalculateShippedData, EveryFloorTypeGetsAVerdict) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // The default double-tee and tee-beam section, continuous, with negative bars over the support.
 FloorModel ContinuousRibbed(FloorType floor, DesignFire fire, int rating, int load, float factor) {
-    FloorModel model;
-    model.Selected.FloorType = floor;
-    model.Selected.DesignFire = fire;
-    model.Selected.SupportCondition = SupportCondition::Continuous;
+    FloorModel model = Member(floor, fire, SupportCondition::Continuous);
     model.FRRequired = static_cast<std::int16_t>(rating);
     model.FireLoad = static_cast<std::int16_t>(load);
     model.OpeningFactor = factor;
-    model.ConcreteStrength = 30;
-    model.PosSteelStrength = 500;
-    model.NegSteelStrength = 500;
-    model.DeadLoad = 6;
-    model.LiveLoad = 16;
-    model.DeadLoadFactor = 1;
-    model.LiveLoadFactor = 0.4f;
-    model.Span = 8;
-    model.OverallDepth = 480;
-    model.OverallWidth = 2400;
-    model.RibDepth = 350;
-    model.RibWidthBot = 125;
-    model.RibWidthTop = 175;
     // One bar in each rib: a double-tee's ribs stand at the quarter points, a tee-beam's at the
     // middle.
     const std::vector<float> ribs =
@@ -204,21 +193,9 @@ TEST(CalculateShippedData, BeamsOfAnyWidthFindTheirConcreteTemperature) {
     }
     for (float width : {300.f, 350.f, 600.f, 800.f, 1200.f}) {
         for (DesignFire fire : {DesignFire::Standard, DesignFire::NonStandard}) {
-            FloorModel model;
-            model.Selected.FloorType = FloorType::Beam;
-            model.Selected.DesignFire = fire;
-            model.Selected.SupportCondition = SupportCondition::Continuous;
+            FloorModel model = Member(FloorType::Beam, fire, SupportCondition::Continuous);
             model.FRRequired = 120;
             model.FireLoad = 74;
-            model.OpeningFactor = 0.04f;
-            model.ConcreteStrength = 30;
-            model.PosSteelStrength = 500;
-            model.NegSteelStrength = 500;
-            model.DeadLoad = 6;
-            model.LiveLoad = 16;
-            model.DeadLoadFactor = 1;
-            model.LiveLoadFactor = 0.4f;
-            model.Span = 8;
             model.SectionWidth = width;
             model.SectionDepth = 600;
             for (float x : {60.f, width / 2, width - 60}) {

@@ -104,10 +104,6 @@ struct SlabCase {
     std::int16_t insulationRating;
 };
 
-void PrintTo(const SlabCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class SimplySupportedSlab : public testing::TestWithParam<SlabCase> {};
 
 TEST_P(SimplySupportedSlab, ShowsLabelsMessagesAndBoxesInOrder) {
@@ -185,10 +181,6 @@ struct ContinuousCase {
     bool red;
     int passes;
 };
-
-void PrintTo(const ContinuousCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ContinuousMember : public testing::TestWithParam<ContinuousCase> {};
 

@@ -150,10 +150,6 @@ struct StopCase {
     const char* words;
 };
 
-void PrintTo(const StopCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class ContinuityStops : public testing::TestWithParam<StopCase> {};
 
 TEST_P(ContinuityStops, InsteadOfNaN) {

@@ -36,10 +36,6 @@ struct GroupCase {
     double effectiveCover;
 };
 
-void PrintTo(const GroupCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class GroupAreaAndCoverTest : public ::testing::TestWithParam<GroupCase> {};
 
 TEST_P(GroupAreaAndCoverTest, BothGroupsWeightTheCoversByArea) {
@@ -77,10 +73,6 @@ struct CentroidCase {
     FloorType floor;
     double expected;
 };
-
-void PrintTo(const CentroidCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class PosCentroidTest : public ::testing::TestWithParam<CentroidCase> {};
 

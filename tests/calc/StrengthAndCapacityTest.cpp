@@ -23,10 +23,6 @@ struct SteelCase {
     double factor;
 };
 
-void PrintTo(const SteelCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class ReducedSteel : public testing::TestWithParam<SteelCase> {};
 
 TEST_P(ReducedSteel, KeepsTheQuotedShareOfYield) {
@@ -56,10 +52,6 @@ struct ConcreteCase {
     double factor;
 };
 
-void PrintTo(const ConcreteCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class ReducedConcrete : public testing::TestWithParam<ConcreteCase> {};
 
 TEST_P(ReducedConcrete, KeepsTheQuotedShareOfFc) {
@@ -85,10 +77,6 @@ struct InsulationCase {
     double thickness;
     int minutes;
 };
-
-void PrintTo(const InsulationCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Insulation : public testing::TestWithParam<InsulationCase> {};
 
@@ -170,10 +158,6 @@ struct WidthCase {
     float negWidth;
 };
 
-void PrintTo(const WidthCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class ReducedWidths : public testing::TestWithParam<WidthCase> {};
 
 TEST_P(ReducedWidths, DiscountTheDamagedSides) {
@@ -215,7 +199,7 @@ TEST(StrengthAndCapacity, SimplySupportedLeavesNegativeStrengthAndDepthsAlone) {
     EXPECT_FLOAT_EQ(model.NegEffectiveDepth, -1);
 }
 
-TEST(StrengthAndCapacity, DoubleTeeIsRatedOnItsFlange) {
+TEST(StrengthAndCapacity, DoubleTeeIsRatedOnItsFlangeAndBeamsOrNonStandardFiresNotAtAll) {
     FloorModel model;
     model.Selected.FloorType = FloorType::DoubleTee;
     model.Selected.ConcreteType = ConcreteType::NormalWeight;
@@ -225,10 +209,6 @@ TEST(StrengthAndCapacity, DoubleTeeIsRatedOnItsFlange) {
     ComputeInsulationRating(model);
     EXPECT_FLOAT_EQ(model.SectionDepth, 130);
     EXPECT_EQ(model.InsulationRating, 120);
-}
-
-TEST(StrengthAndCapacity, InsulationIsNotRatedForBeamsOrNonStandardFire) {
-    FloorModel model;
     model.SectionDepth = 200;
     model.InsulationRating = 30;
     model.Selected.FloorType = FloorType::Beam;
@@ -257,10 +237,6 @@ struct StopCase {
     const char* words;
 };
 
-void PrintTo(const StopCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class StopsWithoutVerdict : public testing::TestWithParam<StopCase> {};
 
 TEST_P(StopsWithoutVerdict, ThrowsAnEngineersMessage) {
@@ -282,9 +258,6 @@ INSTANTIATE_TEST_SUITE_P(
     Arithmetic, StopsWithoutVerdict,
     testing::Values(
         StopCase{"StressBlockWithoutWidth", [](FloorModel& m) { m.PosReducedWidth = 0; },
-                 ComputeStressBlockDepths,
-                 "consumed the whole width of the compression zone (reduced width"},
-        StopCase{"StressBlockWithNegativeWidth", [](FloorModel& m) { m.PosReducedWidth = -10; },
                  ComputeStressBlockDepths,
                  "consumed the whole width of the compression zone (reduced width"},
         StopCase{"StressBlockWithoutConcreteStrength",

@@ -23,36 +23,31 @@ TEST(SteelTypeCode, AnyNonZeroCodeIsStrand) {
     EXPECT_EQ(SteelTypeFromCode(-3), SteelType::PrestressingStrand);
 }
 
-TEST(ResetModelData, SlabGivesThousandByOneFifty) {
-    FloorModel model;
-    model.SectionDepth = 220;
-    ResetModelData(model);
-    EXPECT_EQ(model.SectionWidth, 1000);
-    EXPECT_EQ(model.SectionDepth, 150);
-}
-
-TEST(ResetModelData, BeamGivesThreeHundredByFiveHundred) {
-    FloorModel model;
-    model.Selected.FloorType = FloorType::Beam;
-    ResetModelData(model);
-    EXPECT_EQ(model.SectionWidth, 300);
-    EXPECT_EQ(model.SectionDepth, 500);
-}
-
-TEST(ResetModelData, DoubleTeeSetsRibsAndKeepsWorkingSection) {
-    for (FloorType type : {FloorType::DoubleTee, FloorType::TeeBeam}) {
+// Solid sections get their default size; ribbed ones their default ribs, and keep the working
+// section the calculation left.
+TEST(ResetModelData, EachFloorTypeGetsItsDefaultSection) {
+    const struct {
+        FloorType type;
+        float width, depth;
+    } cases[] = {{FloorType::Slab, 1000, 150},
+                 {FloorType::Beam, 300, 500},
+                 {FloorType::DoubleTee, 137.5f, 410},
+                 {FloorType::TeeBeam, 137.5f, 410}};
+    for (const auto& c : cases) {
         FloorModel model;
-        model.Selected.FloorType = type;
+        model.Selected.FloorType = c.type;
         model.SectionWidth = 137.5f;
         model.SectionDepth = 410;
         ResetModelData(model);
-        EXPECT_EQ(model.OverallDepth, 480);
-        EXPECT_EQ(model.OverallWidth, 2400);
-        EXPECT_EQ(model.RibDepth, 350);
-        EXPECT_EQ(model.RibWidthBot, 125);
-        EXPECT_EQ(model.RibWidthTop, 175);
-        EXPECT_EQ(model.SectionWidth, 137.5f);
-        EXPECT_EQ(model.SectionDepth, 410);
+        EXPECT_EQ(model.SectionWidth, c.width);
+        EXPECT_EQ(model.SectionDepth, c.depth);
+        if (c.type == FloorType::DoubleTee || c.type == FloorType::TeeBeam) {
+            EXPECT_EQ(model.OverallDepth, 480);
+            EXPECT_EQ(model.OverallWidth, 2400);
+            EXPECT_EQ(model.RibDepth, 350);
+            EXPECT_EQ(model.RibWidthBot, 125);
+            EXPECT_EQ(model.RibWidthTop, 175);
+        }
     }
 }
 

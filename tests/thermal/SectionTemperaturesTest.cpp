@@ -71,8 +71,6 @@ constexpr Member LightBeam{FloorType::Beam, Std, ConcreteType::LightWeight};
 constexpr Member QuartzBeam{FloorType::Beam, Std, ConcreteType::AlluvialQuartz};
 constexpr Member LightSlab{FloorType::Slab, Std, ConcreteType::LightWeight};
 constexpr Member QuartzSlab{FloorType::Slab, Std, ConcreteType::AlluvialQuartz};
-constexpr Member DaciteSlab{FloorType::Slab, Std, ConcreteType::Dacite};
-constexpr Member PumiceSlab{FloorType::Slab, Std, ConcreteType::Pumice};
 constexpr Member RealFireBeam{FloorType::Beam, DesignFire::NonStandard};
 constexpr Member RealFireSlab{FloorType::Slab, DesignFire::NonStandard};
 constexpr Member DoubleTee{FloorType::DoubleTee};
@@ -89,10 +87,6 @@ struct SteelCase {
     std::optional<float> expectedNeg;
     const char* lastFile;
 };
-
-void PrintTo(const SteelCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class SteelTemperatureTest : public ::testing::TestWithParam<SteelCase> {};
 
@@ -127,8 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
         SteelCase{"LightWeightSlabReadsTheNormalWeightFile", LightSlab, 0, 30, 0, 380, std::nullopt,
                   "denslab.con"},
         SteelCase{"AlluvialQuartzSlab", QuartzSlab, 0, 30, 0, 600, std::nullopt, "aqslab.con"},
-        SteelCase{"DaciteSlab", DaciteSlab, 0, 30, 0, 660, std::nullopt, "dacslab.con"},
-        SteelCase{"PumiceSlab", PumiceSlab, 0, 30, 0, 500, std::nullopt, "pumslab.con"},
         SteelCase{"ContinuousSlabKeepsTheSlabFile", ContinuousOf(FloorType::Slab), 0, 30, 40, 475,
                   400.0f, "denslab.con"},
         // Centroid at the soffit: rib width 125 falls in the 100 mm block.
@@ -150,13 +142,6 @@ INSTANTIATE_TEST_SUITE_P(
                   0, 30, 30, 700, 500.0f, "realslab.con"}),
     [](const ::testing::TestParamInfo<SteelCase>& info) { return std::string(info.param.name); });
 
-TEST(SectionTemperaturesTest, RibWidthTapersFromSoffitToFlange) {
-    const FloorModel model = MakeModel(DoubleTee);
-    EXPECT_DOUBLE_EQ(RibWidthAt(model, 480), 125);
-    EXPECT_DOUBLE_EQ(RibWidthAt(model, 130), 175);
-    EXPECT_DOUBLE_EQ(RibWidthAt(model, 305), 150);
-}
-
 TEST(SectionTemperaturesTest, SteelSearchLeavesTheRibWidthAtTheCentroid) {
     FloorModel model = MakeModel(TeeBeam);
     model.PosCentroid = 50;
@@ -165,15 +150,6 @@ TEST(SectionTemperaturesTest, SteelSearchLeavesTheRibWidthAtTheCentroid) {
     CalcSteelTemperatures(model, context);
     EXPECT_EQ(model.SectionWidth, static_cast<float>(125.0 + 50.0 * 50.0 / 350.0));
     ExpectClose(model.PosSteelTemp, 680);
-}
-
-TEST(SectionTemperaturesTest, OtherOpeningFactorReadsItsOwnBlock) {
-    FloorModel model = MakeModel(RealFireBeam);
-    model.OpeningFactor = 0.02f;
-    model.PosEffectiveCover = 30;
-    TempDataContext context{DataSet("section"), ""};
-    CalcSteelTemperatures(model, context);
-    ExpectClose(model.PosSteelTemp, 500);
 }
 
 TEST(SectionTemperaturesTest, SimplySupportedLightWeightLeavesTheNegativeSteelAlone) {
@@ -196,10 +172,6 @@ struct DamageCase {
     float expectedNeg;
     float expectedWidth;
 };
-
-void PrintTo(const DamageCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class DamagedDepthTest : public ::testing::TestWithParam<DamageCase> {};
 
@@ -245,10 +217,6 @@ struct ConcreteCase {
     std::optional<float> expectedNeg;
 };
 
-void PrintTo(const ConcreteCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class ConcreteTemperatureTest : public ::testing::TestWithParam<ConcreteCase> {};
 
 TEST_P(ConcreteTemperatureTest, AveragesTheZoneWith750Degrees) {
@@ -276,8 +244,6 @@ INSTANTIATE_TEST_SUITE_P(
         ConcreteCase{"LightWeightBeam", LightBeam, 300, 0, 460, std::nullopt},
         // Half of 600 mm lies beyond every record: counts as 0 degC.
         ConcreteCase{"BeamWiderThanTheDataGives375", Beam, 600, 0, 375, std::nullopt},
-        ConcreteCase{"LightWeightBeamWiderThanTheDataGives300", LightBeam, 600, 0, 300,
-                     std::nullopt},
         ConcreteCase{"ContinuousBeam", ContinuousOf(FloorType::Beam), 300, 70, 575, 650.0f},
         ConcreteCase{"ContinuousLightWeightBeam",
                      ContinuousOf(FloorType::Beam, ConcreteType::LightWeight), 300, 70, 460,
@@ -365,10 +331,6 @@ struct NotFoundCase {
     bool damagedDepth;
     const char* fireCase;
 };
-
-void PrintTo(const NotFoundCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class NotFoundTest : public ::testing::TestWithParam<NotFoundCase> {};
 

@@ -51,10 +51,6 @@ struct TempCase {
     std::optional<float> expected;
 };
 
-void PrintTo(const TempCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class FindTempAtDepthTest : public ::testing::TestWithParam<TempCase> {};
 
 TEST_P(FindTempAtDepthTest, FindsTheTabulatedOrInterpolatedTemperature) {
@@ -102,8 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                  Either, std::nullopt},
         TempCase{"RatingNotInTheFileIsNotFound", "denbeam.con", TwoWidthBlocks, 90, 300, 0, 30,
                  Either, std::nullopt},
-        TempCase{"RatingZeroIsNotFound", "denbeam.con", TwoWidthBlocks, 0, 300, 0, 30, Either,
-                 std::nullopt},
         TempCase{"TargetBeyondEveryRecordIsNotFound", "denbeam.con", TwoWidthBlocks, 60, 300, 0, 81,
                  Either, std::nullopt},
         // The rating 60 block starts below the target: it interpolates with the rating 30 block.
@@ -118,9 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
                  74, 300, 0.04f, 30, Either, 400.0f},
         TempCase{"NonStandardBeamOtherOpeningFactorIsNotFound", "realbm.con",
                  "74,300,0.04,20,500\n74,300,0.04,40,300\n", 74, 300, 0.02f, 30, Either,
-                 std::nullopt},
-        TempCase{"NonStandardBeamOtherFireLoadIsNotFound", "realbm.con",
-                 "74,300,0.04,20,500\n74,300,0.04,40,300\n", 37, 300, 0.04f, 30, Either,
                  std::nullopt},
         TempCase{"NonStandardSlabIgnoresTheWidth", "realslab.con",
                  "111,0.15,20,500,0\n111,0.15,40,300,0\n", 111, 0, 0.15f, 30, Either, 400.0f},
@@ -144,10 +135,6 @@ struct DepthCase {
     float openingFactor;
     std::optional<float> expected;
 };
-
-void PrintTo(const DepthCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class FindDepthAt750Test : public ::testing::TestWithParam<DepthCase> {};
 
@@ -222,10 +209,6 @@ struct BadFileCase {
     const char* why;
 };
 
-void PrintTo(const BadFileCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class MalformedDataFileTest : public ::testing::TestWithParam<BadFileCase> {};
 
 TEST_P(MalformedDataFileTest, StopsWithAMessageNamingFileAndFolder) {
@@ -256,27 +239,25 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"LastRecordShort", "60,300,20,900,0\n60,300,40", "fewer than five numbers"},
         BadFileCase{"Word", "60,300,twenty,900,0\n", "\"twenty\", which is not a number"},
         BadFileCase{"Infinity", "60,300,20,inf,0\n", "\"inf\", which is not a number"},
-        BadFileCase{"NotANumber", "60,300,20,nan,0\n", "\"nan\", which is not a number"},
         BadFileCase{"Hexadecimal", "60,300,0x14,900,0\n", "\"0x14\", which is not a number"},
         BadFileCase{"TooLargeForAFloat", "60,300,20,1e39,0\n", "\"1e39\", which is not a number"},
-        BadFileCase{"QuotedText", "\"60\",300,20,900,0\n", "which is not a number"},
         BadFileCase{"TwoDecimalPoints", "60,300,20,900.0.0,0\n", "not a number"},
         BadFileCase{"RatingBeyond16Bits", "70000,300,20,900,0\n",
                     "not a whole number from -32768 to 32767"}),
     [](const ::testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
 
-TEST(TempDataSearchTest, SameDepthTwiceCannotBeInterpolated) {
-    const std::string path = WriteDataFile("denbeam.con", "60,300,20,500,0\n60,300,20,400,0\n");
+// Two records at one depth (or one temperature) would divide by zero in the interpolation.
+TEST(TempDataSearchTest, RepeatedDepthOrTemperatureIsADamagedFile) {
     FloorModel model;
-    EXPECT_THROW(FindTempAtDepth(model, path, RecordLayout::Standard, 60, 300, 0, 10,
-                                 PreviousRecordRule::Both),
-                 TempDataError);
-}
-
-TEST(TempDataSearchTest, SameTemperatureTwiceCannotGiveThe750Depth) {
-    const std::string path = WriteDataFile("denbeam.con", "60,300,10,700,0\n60,300,20,700,0\n");
-    FloorModel model;
-    EXPECT_THROW(FindDepthAt750(model, path, RecordLayout::Standard, 60, 300, 0), TempDataError);
+    EXPECT_THROW(
+        FindTempAtDepth(model, WriteDataFile("denbeam.con", "60,300,20,500,0\n60,300,20,400,0\n"),
+                        RecordLayout::Standard, 60, 300, 0, 10, PreviousRecordRule::Both),
+        TempDataError);
+    model = FloorModel{};
+    EXPECT_THROW(
+        FindDepthAt750(model, WriteDataFile("denslab.con", "60,300,10,700,0\n60,300,20,700,0\n"),
+                       RecordLayout::Standard, 60, 300, 0),
+        TempDataError);
 }
 
 TEST(TempDataSearchTest, MissingFileNamesTheFolderItWasLookedFor) {
@@ -310,7 +291,7 @@ TEST(TempDataFileNamesTest, ResolveJoinsTheProgramDirectoryOnce) {
     EXPECT_EQ(ResolveDataFilePath("/data/denbeam.con", "/opt/fd9"), "/data/denbeam.con");
 }
 
-TEST(TempDataFileNamesTest, FileFollowsFireAndConcrete) {
+TEST(TempDataFileNamesTest, FileAndLayoutFollowFireAndConcrete) {
     EXPECT_EQ(BeamFileName(DesignFire::Standard), "denbeam.con");
     EXPECT_EQ(BeamFileName(DesignFire::NonStandard), "realbm.con");
     const struct {
@@ -326,9 +307,6 @@ TEST(TempDataFileNamesTest, FileFollowsFireAndConcrete) {
         EXPECT_EQ(SlabFileName(DesignFire::NonStandard, slab.concrete), "realslab.con");
     }
     EXPECT_EQ(SlabFileName(DesignFire::Standard, static_cast<ConcreteType>(7)), "");
-}
-
-TEST(TempDataFileNamesTest, LayoutFollowsTheFile) {
     EXPECT_EQ(LayoutOfFile("/opt/fd9/realbm.con"), RecordLayout::NonStandardBeam);
     EXPECT_EQ(LayoutOfFile("realslab.con"), RecordLayout::NonStandardSlab);
     for (const char* name :

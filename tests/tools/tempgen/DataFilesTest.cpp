@@ -4,7 +4,6 @@
 #include <cmath>
 #include <fstream>
 #include <map>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -202,18 +201,6 @@ TEST_P(CommittedFile, BeamBlocksReachHalfTheNextWiderKeyAndSlabBlocksRunThroughT
         }
     }
     EXPECT_GT(blocks, 0);
-}
-
-TEST(CommittedFiles, OpeningFactorsReadBackAsTheModelsFloats) {
-    const std::set<float> model = {0.01f, 0.02f, 0.04f, 0.08f, 0.15f};
-    const std::set<std::string> texts = {"0.01", "0.02", "0.04", "0.08", "0.15"};
-    for (const auto& [name, layout] :
-         {std::pair{"realbm.con", Layout::RealBeam}, {"realslab.con", Layout::RealSlab}}) {
-        for (const auto& r : ReadCommitted(name, layout)) {
-            EXPECT_EQ(texts.count(r.factor), 1u) << name << ": " << r.factor;
-            EXPECT_EQ(model.count(std::stof(r.factor)), 1u) << name << ": " << r.factor;
-        }
-    }
 }
 
 // Physics the searches never check but a generation fault would break: a longer standard fire,
