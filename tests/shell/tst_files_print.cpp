@@ -74,11 +74,6 @@ protected:
                 return 210;
             case PdmHeightMM:
                 return 297;
-            case PdmDpiX:
-            case PdmDpiY:
-            case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 300;
             case PdmDepth:
                 return 32;
             case PdmNumColors:
@@ -87,8 +82,9 @@ protected:
                 return 1;
             case PdmDevicePixelRatioScaled:
                 return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+            default:
+                return 300;  // every resolution
         }
-        return 0;
     }
 };
 
