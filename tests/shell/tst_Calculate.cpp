@@ -17,6 +17,14 @@ struct DataPlatform : FakePlatform {
     DataPlatform() { programDir = DataDir; }
 };
 
+QStringList Strings(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* text : texts) {
+        list << QString::fromLatin1(text);
+    }
+    return list;
+}
+
 // A main window on screen that reads the test temperature tables.
 struct Window {
     FloorModel model;
@@ -91,11 +99,8 @@ private slots:
         }
         QCOMPARE(w.menu.lblMessages->text(),
                  QStringLiteral("STABILITY OF  60 MINUTES HAS NOT BEEN ACHIEVED\n"));
-        QCOMPARE(
-            values(w.menu).mid(0, 8),
-            QStringList({QStringLiteral("30.0"), QStringLiteral("400.0"), QStringLiteral("452.4"),
-                         QStringLiteral("120.0"), QStringLiteral("1000.0"), QStringLiteral("350.0"),
-                         QStringLiteral("11.2"), QStringLiteral("27.9")}));
+        QCOMPARE(values(w.menu).mid(0, 8),
+                 Strings({"30.0", "400.0", "452.4", "120.0", "1000.0", "350.0", "11.2", "27.9"}));
         QVERIFY(w.menu.fraResults[0]->isVisible());
         QVERIFY(!w.menu.fraResults[1]->isVisible());
         QCOMPARE(w.platform.busyDepth, 0);
@@ -124,11 +129,8 @@ private slots:
                     QStringLiteral("INSULATION HAS NOT BEEN CONSIDERED FOR NON-STANDARD FIRE.");
             }
             QCOMPARE(w.menu.lblMessages->text(), messages);
-            QCOMPARE(values(w.menu).mid(6),
-                     QStringList({QStringLiteral("45.0"), QStringLiteral("77.5"),
-                                  QStringLiteral("73.777"), QStringLiteral("32.499"),
-                                  QStringLiteral("124.117"), QStringLiteral("COMPRESSIVE"),
-                                  QStringLiteral("7.05"), QStringLiteral("0.76")}));
+            QCOMPARE(values(w.menu).mid(6), Strings({"45.0", "77.5", "73.777", "32.499", "124.117",
+                                                     "COMPRESSIVE", "7.05", "0.76"}));
             QCOMPARE(w.menu.lblFailureMode->palette().color(QPalette::WindowText), QColor(Qt::red));
             QVERIFY(!w.menu.fraResults[0]->isVisible());
             QVERIFY(w.menu.fraResults[1]->isVisible());
@@ -164,13 +166,8 @@ private slots:
             }
             QCOMPARE(w.menu.lblMessages->text(), messages);
             QCOMPARE(values(w.menu),
-                     QStringList({QStringLiteral("50.0"), QStringLiteral("500.0"),
-                                  QStringLiteral("942.5"), QStringLiteral("450.0"),
-                                  QStringLiteral("270.0"), QStringLiteral("425.0"),
-                                  QStringLiteral("68.4"), QStringLiteral("111.6"),
-                                  QStringLiteral("97.047"), QStringLiteral("43.249"),
-                                  QStringLiteral("60.496"), QStringLiteral("FLEXURAL TENSION"),
-                                  QStringLiteral("8.77"), QStringLiteral("0.77")}));
+                     Strings({"50.0", "500.0", "942.5", "450.0", "270.0", "425.0", "68.4", "111.6",
+                              "97.047", "43.249", "60.496", "FLEXURAL TENSION", "8.77", "0.77"}));
             QCOMPARE(w.menu.lblFailureMode->palette().color(QPalette::WindowText),
                      QColor(Qt::black));
             QVERIFY(w.menu.fraResults[1]->isVisible());

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +128,9 @@ private slots:
         menu.mnuOpen_Click();
         QVERIFY2(platform.boxes.empty(), qPrintable(platform.boxTexts().join(QLatin1Char('|'))));
         QCOMPARE(FileImage(model), saved);
+        QVERIFY(!platform.fileRequests.at(0).save);
+        QCOMPARE(platform.fileRequests[0].request.filterIndex, 2);
+        QVERIFY(!menu.cmdUpdateResults->isHidden());
 
         for (FloorType t :
              {FloorType::Beam, FloorType::Slab, FloorType::DoubleTee, FloorType::TeeBeam}) {

@@ -37,11 +37,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::newRow("folder") << QStringLiteral("/opt/fd9")
                                 << QStringLiteral("/opt/fd9/FD9.html");
-        QTest::newRow("blanks") << QStringLiteral("  /opt/fd9  ")
-                                << QStringLiteral("/opt/fd9/FD9.html");
         QTest::newRow("trailing separator")
             << QStringLiteral("/opt/fd9/") << QStringLiteral("/opt/fd9/FD9.html");
-        QTest::newRow("root") << QStringLiteral("/") << QStringLiteral("/FD9.html");
     }
 
     void helpFileLiesBesideTheProgram() {

@@ -9,22 +9,41 @@
 #include "dialogs/frmBeamDimensions.h"
 #include "dialogs/frmSlabDimensions.h"
 #include "support/DialogRig.h"
-#include "support/RecordingSurface.h"
 #include "view/CrossSectionWidget.h"
 #include "view/RecordedDrawing.h"
 #include "view/SectionDrawing.h"
 
 using namespace fd9;
+using Kind = DrawingStep::Kind;
 
 Q_DECLARE_METATYPE(fd9::TeeBeamDimension)
 
 namespace {
 
-bool Near(double a, double b) {
-    return std::abs(a - b) <= std::max(1e-9, 1e-9 * std::abs(b));
+std::vector<DrawingStep> Steps(const RecordedDrawing& d, Kind kind) {
+    std::vector<DrawingStep> found;
+    for (const DrawingStep& step : d.steps()) {
+        if (step.kind == kind) {
+            found.push_back(step);
+        }
+    }
+    return found;
 }
 
-bool SameSegment(const RecordingSurface::Segment& s, double x1, double y1, double x2, double y2) {
+// The scale the picture is painted at: the last one set, else the one kept from before.
+UserScale ScaleOf(const RecordedDrawing& d) {
+    const auto scales = Steps(d, Kind::Scale);
+    if (scales.empty()) {
+        return d.scaleAtClear().value_or(UserScale{});
+    }
+    return {scales.back().x1, scales.back().y1, scales.back().x2, scales.back().y2};
+}
+
+bool Near(double a, double b) {
+    return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b));
+}
+
+bool Is(const DrawingStep& s, double x1, double y1, double x2, double y2) {
     return Near(s.x1, x1) && Near(s.y1, y1) && Near(s.x2, x2) && Near(s.y2, y2);
 }
 
@@ -37,18 +56,6 @@ void SetRibbedDefaults(FloorModel& m) {
 }
 
 using examples::AddBar;
-
-int InkedPixels(const QImage& image) {
-    int inked = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) != QColor(Qt::white)) {
-                ++inked;
-            }
-        }
-    }
-    return inked;
-}
 
 bool InkNear(const QImage& image, QPoint centre) {
     for (int dy = -2; dy <= 2; ++dy) {
@@ -69,158 +76,143 @@ class tst_CrossSection : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void beamIsFilledOverTheDepthSquare() {
-        RecordingSurface s;
+    void beamAndSlabAreFilledOverASquare() {
+        RecordedDrawing s;
         FloorModel m;
         AddBar(m.PosSteel, m.PosSteelCount, 50, 450, 20);
         DrawBeamSection(s, m, 500, 300);
-        QVERIFY(s.scale);
-        QCOMPARE(s.scale->right, 500.0);
-        QCOMPARE(s.scale->bottom, 500.0);
-        QCOMPARE(s.rectangles.size(), size_t(1));
-        const auto& r = s.rectangles[0];
-        QVERIFY(r.x1 == 0 && r.y1 == 0 && r.x2 == 300 && r.y2 == 500);
-        QCOMPARE(r.fill, FillStyle::Solid);
-        QVERIFY(r.fillColor == Cyan);
-        QCOMPARE(s.circles.size(), size_t(1));
-        QVERIFY(s.circles[0].x1 == 50 && s.circles[0].y1 == 450 && s.circles[0].x2 == 10);
-        QVERIFY(s.circles[0].fillColor == Cyan);
-    }
+        QVERIFY(ScaleOf(s) == (UserScale{0, 0, 500, 500}));
+        const auto beam = Steps(s, Kind::Rectangle);
+        QCOMPARE(beam.size(), size_t(1));
+        QVERIFY(Is(beam[0], 0, 0, 300, 500) && beam[0].filled && beam[0].fill == Cyan);
+        const auto bar = Steps(s, Kind::Circle);
+        QCOMPARE(bar.size(), size_t(1));
+        QVERIFY(Is(bar[0], 50, 450, 10, 0) && bar[0].fill == Cyan);
 
-    void zeroDepthEndsTheDrawingSilently() {
-        RecordingSurface s;
-        FloorModel m;
-        AddBar(m.PosSteel, m.PosSteelCount, 50, 450, 20);
-        DrawBeamSection(s, m, 0, 300);
-        QCOMPARE(s.clears, 1);
-        QVERIFY(s.rectangles.empty());
-        QVERIFY(s.circles.empty());
-
-        m.SectionWidth = 0;
-        DrawSlabSection(s, m, 150);
-        QVERIFY(s.rectangles.empty());
-        QVERIFY(s.circles.empty());
-    }
-
-    void slabFillsTheTopOfASquareOnTheStripWidth() {
-        RecordingSurface s;
-        FloorModel m;
         m.SectionWidth = 1000;
-        AddBar(m.PosSteel, m.PosSteelCount, 100, 120, 16);
         AddBar(m.NegSteel, m.NegSteelCount, 200, 30, 12);
         DrawSlabSection(s, m, 150);
-        QVERIFY(s.scale && s.scale->right == 1000 && s.scale->bottom == 1000);
-        QCOMPARE(s.rectangles.size(), size_t(1));
-        QVERIFY(s.rectangles[0].x2 == 1000 && s.rectangles[0].y2 == 150);
-        QCOMPARE(s.circles.size(), size_t(2));
-        QVERIFY(s.circles[0].x1 == 100 && s.circles[1].x1 == 200 && s.circles[1].x2 == 6);
+        QVERIFY(ScaleOf(s) == (UserScale{0, 0, 1000, 1000}));
+        QVERIFY(Is(Steps(s, Kind::Rectangle).at(0), 0, 0, 1000, 150));
+        const auto bars = Steps(s, Kind::Circle);
+        QCOMPARE(bars.size(), size_t(2));
+        QVERIFY(Is(bars[1], 200, 30, 6, 0));
+    }
+
+    void noSizeEndsTheDrawingSilently() {
+        RecordedDrawing s;
+        FloorModel m;
+        SetRibbedDefaults(m);
+        AddBar(m.PosSteel, m.PosSteelCount, 50, 450, 20);
+        const std::function<void()> drawings[] = {
+            [&] { DrawBeamSection(s, m, 0, 300); },
+            [&] { DrawSlabSection(s, m, 150); },  // no strip width
+            [&] { DrawDoubleTeeSection(s, m); },  // OK stores unchecked values
+            [&] { DrawTeeBeamSection(s, m); },
+        };
+        m.OverallWidth = -100;
+        for (const auto& draw : drawings) {
+            s.moveTo(0, 0);
+            s.line(0, 0, 1, 1);  // an earlier picture, to be cleared
+            draw();
+            QVERIFY(Steps(s, Kind::Line).empty());
+            QVERIFY(Steps(s, Kind::Rectangle).empty());
+            QVERIFY(Steps(s, Kind::Circle).empty());
+        }
     }
 
     void doubleTeeOutlineHasTheRibCorners() {
-        RecordingSurface s;
+        RecordedDrawing s;
         FloorModel m;
         SetRibbedDefaults(m);
         AddBar(m.PosSteel, m.PosSteelCount, 600, 450, 12.7f);
         AddBar(m.NegSteel, m.NegSteelCount, 100, 40, 10);
         DrawDoubleTeeSection(s, m);
 
-        QVERIFY(s.scale && s.scale->right == 2500 && s.scale->bottom == 580);
-        QCOMPARE(s.segments.size(), size_t(12));
-        QVERIFY(SameSegment(s.segments[0], 50, 50, 2450, 50));
+        QVERIFY(ScaleOf(s) == (UserScale{0, 0, 2500, 580}));
+        const auto l = Steps(s, Kind::Line);
+        QCOMPARE(l.size(), size_t(12));
+        QVERIFY(Is(l[0], 50, 50, 2450, 50));
         // Right rib: outer face, soffit, inner face.
-        QVERIFY(SameSegment(s.segments[3], 1850 + 87.5, 180, 1850 + 62.5, 530));
-        QVERIFY(SameSegment(s.segments[4], 1850 + 62.5, 530, 1850 - 62.5, 530));
-        QVERIFY(SameSegment(s.segments[5], 1850 - 62.5, 530, 1850 - 87.5, 180));
+        QVERIFY(Is(l[3], 1850 + 87.5, 180, 1850 + 62.5, 530));
+        QVERIFY(Is(l[4], 1850 + 62.5, 530, 1850 - 62.5, 530));
+        QVERIFY(Is(l[5], 1850 - 62.5, 530, 1850 - 87.5, 180));
         // Left rib mirrors it about a quarter of the width.
-        QVERIFY(SameSegment(s.segments[7], 650 + 87.5, 180, 650 + 62.5, 530));
-        QVERIFY(SameSegment(s.segments[9], 650 - 62.5, 530, 650 - 87.5, 180));
-        QVERIFY(SameSegment(s.segments[11], 50, 180, 50, 50));
-        QVERIFY(s.rectangles.empty());
+        QVERIFY(Is(l[7], 650 + 87.5, 180, 650 + 62.5, 530));
+        QVERIFY(Is(l[9], 650 - 62.5, 530, 650 - 87.5, 180));
+        QVERIFY(Is(l[11], 50, 180, 50, 50));
+        QVERIFY(Steps(s, Kind::Rectangle).empty());
 
-        QCOMPARE(s.circles.size(), size_t(2));
-        QVERIFY(Near(s.circles[0].x1, 650) && Near(s.circles[0].y1, 500));
-        QVERIFY(Near(s.circles[0].x2, 12.7f / 2.0));
-        QVERIFY(Near(s.circles[1].x1, 150) && Near(s.circles[1].y1, 90));
-        for (const auto& c : s.circles) {
-            QCOMPARE(c.fill, FillStyle::Solid);
-            QVERIFY(c.fillColor == Red);
-        }
+        const auto c = Steps(s, Kind::Circle);
+        QCOMPARE(c.size(), size_t(2));
+        QVERIFY(Is(c[0], 650, 500, 12.7f / 2.0, 0));
+        QVERIFY(Is(c[1], 150, 90, 5, 0));
+        QVERIFY(c[0].filled && c[0].fill == Red && c[1].filled && c[1].fill == Red);
     }
 
     void teeBeamHasOneCentredRibAndKeepsTheLastFill() {
-        RecordingSurface s;
+        RecordedDrawing s;
         FloorModel m;
         SetRibbedDefaults(m);
         AddBar(m.PosSteel, m.PosSteelCount, 1200, 450, 20);
         DrawTeeBeamSection(s, m);
-        QCOMPARE(s.segments.size(), size_t(8));
-        QVERIFY(SameSegment(s.segments[3], 1250 + 87.5, 180, 1250 + 62.5, 530));
-        QVERIFY(SameSegment(s.segments[4], 1250 + 62.5, 530, 1250 - 62.5, 530));
-        QVERIFY(SameSegment(s.segments[7], 50, 180, 50, 50));
-        QCOMPARE(s.circles.size(), size_t(1));
-        QCOMPARE(s.circles[0].fill, FillStyle::Transparent);
+        const auto l = Steps(s, Kind::Line);
+        QCOMPARE(l.size(), size_t(8));
+        QVERIFY(Is(l[3], 1250 + 87.5, 180, 1250 + 62.5, 530));
+        QVERIFY(Is(l[4], 1250 + 62.5, 530, 1250 - 62.5, 530));
+        QVERIFY(Is(l[7], 50, 180, 50, 50));
+        QCOMPARE(Steps(s, Kind::Circle).size(), size_t(1));
+        QVERIFY(!Steps(s, Kind::Circle)[0].filled);
 
         DrawBeamSection(s, m, 500, 300);
         DrawTeeBeamSection(s, m);
-        QVERIFY(s.circles[0].fill == FillStyle::Solid && s.circles[0].fillColor == Cyan);
-    }
-
-    void ribbedSectionWithoutSizeDrawsNothing() {
-        RecordingSurface s;
-        FloorModel m;
-        SetRibbedDefaults(m);
-        m.OverallWidth = -100;  // OK stores unchecked values
-        AddBar(m.PosSteel, m.PosSteelCount, 1200, 450, 20);
-        DrawDoubleTeeSection(s, m);
-        DrawTeeBeamSection(s, m);
-        QVERIFY(s.segments.empty());
-        QVERIFY(s.circles.empty());
+        const DrawingStep bar = Steps(s, Kind::Circle).at(0);
+        QVERIFY(bar.filled && bar.fill == Cyan);
     }
 
     void teeBeamMarker_data() {
         QTest::addColumn<TeeBeamDimension>("which");
         QTest::addColumn<bool>("rescales");
         QTest::addColumn<QList<double>>("red");
-        QTest::newRow("width") << TeeBeamDimension::Width << true
-                               << QList<double>{50, 50, 2450, 50};
-        QTest::newRow("depth") << TeeBeamDimension::Depth << true
-                               << QList<double>{1250, 50, 1250, 530};
-        QTest::newRow("rib depth")
-            << TeeBeamDimension::RibDepth << true << QList<double>{1250, 180, 1250, 530};
+        using D = TeeBeamDimension;
+        QTest::newRow("width") << D::Width << true << QList<double>{50, 50, 2450, 50};
+        QTest::newRow("depth") << D::Depth << true << QList<double>{1250, 50, 1250, 530};
+        QTest::newRow("rib depth") << D::RibDepth << true << QList<double>{1250, 180, 1250, 530};
         QTest::newRow("rib width bot")
-            << TeeBeamDimension::RibWidthBot << false << QList<double>{1312.5, 530, 1187.5, 530};
+            << D::RibWidthBot << false << QList<double>{1312.5, 530, 1187.5, 530};
         QTest::newRow("rib width top")
-            << TeeBeamDimension::RibWidthTop << false << QList<double>{1337.5, 180, 1162.5, 180};
+            << D::RibWidthTop << false << QList<double>{1337.5, 180, 1162.5, 180};
     }
 
     void teeBeamMarker() {
         QFETCH(TeeBeamDimension, which);
         QFETCH(bool, rescales);
         QFETCH(QList<double>, red);
-        RecordingSurface s;
+        RecordedDrawing s;
         FloorModel m;
         SetRibbedDefaults(m);
         m.SectionWidth = 1000;
         DrawSlabSection(s, m, 150);  // whatever the view showed keeps its scale
         DrawTeeBeamMarker(s, m, which);
-        QCOMPARE(s.scale->right, rescales ? 2500.0 : 1000.0);
-        QVERIFY(!s.segments.empty());
-        const auto& last = s.segments.back();
-        QVERIFY(last.color == Red);
-        QCOMPARE(last.width, 3);
-        QCOMPARE(s.drawWidth, 1);  // the outline stays thin for the next drawing
-        QVERIFY(SameSegment(last, red[0], red[1], red[2], red[3]));
+        QCOMPARE(ScaleOf(s).right, rescales ? 2500.0 : 1000.0);
+        const auto l = Steps(s, Kind::Line);
+        QVERIFY(!l.empty());
+        QVERIFY(l.back().pen == Red);
+        QCOMPARE(l.back().width, 3);
+        QVERIFY(Is(l.back(), red[0], red[1], red[2], red[3]));
         // The pen walked the outline from the section's corner to the start of the marker.
-        for (size_t i = 0; i + 1 < s.segments.size(); ++i) {
-            QVERIFY(!(s.segments[i].color == Red));
-            QVERIFY(Near(s.segments[i].x2, s.segments[i + 1].x1));
-            QVERIFY(Near(s.segments[i].y2, s.segments[i + 1].y1));
+        for (size_t i = 0; i + 1 < l.size(); ++i) {
+            QVERIFY(!(l[i].pen == Red));
+            QVERIFY(Near(l[i].x2, l[i + 1].x1) && Near(l[i].y2, l[i + 1].y1));
         }
-        if (s.segments.size() > 1) {
-            QVERIFY(Near(s.segments[0].x1, 50) && Near(s.segments[0].y1, 50));
-        }
+        QVERIFY(l.size() == 1 || (Near(l[0].x1, 50) && Near(l[0].y1, 50)));
         if (which == TeeBeamDimension::RibDepth) {
-            QVERIFY(s.segments[s.segments.size() - 2].color == White);
+            QVERIFY(l[l.size() - 2].pen == White);
+        }
+        // The outline stays thin for the next drawing.
+        DrawTeeBeamSection(s, m);
+        for (const DrawingStep& line : Steps(s, Kind::Line)) {
+            QCOMPARE(line.width, 1);
         }
     }
 
@@ -237,17 +229,12 @@ private slots:
             [&](DrawingSurface& s) { DrawTeeBeamSection(s, m); },
         };
         for (const auto& draw : drawings) {
-            RecordingSurface calls;
             RecordedDrawing picture;
-            draw(calls);
             draw(picture);
-            const auto firstCalls = calls.callsSinceClear;
-            const auto firstSteps = picture.steps();
-            draw(calls);
+            const auto first = picture.steps();
             draw(picture);
-            QVERIFY(!firstCalls.empty());
-            QVERIFY(calls.callsSinceClear == firstCalls);
-            QVERIFY(picture.steps() == firstSteps);
+            QVERIFY(!first.empty());
+            QVERIFY(picture.steps() == first);
         }
     }
 
@@ -265,8 +252,7 @@ private slots:
         QVERIFY(!d.circle(1, 2, -1));
         QVERIFY(!d.line(0, 0, std::nan(""), 1));
         QCOMPARE(d.steps().size(), size_t(2));
-        const DrawingStep& line = d.steps()[0];
-        QVERIFY(line.x1 == 10 && line.y1 == 20 && line.x2 == 15 && line.y2 == 25);
+        QVERIFY(Is(d.steps()[0], 10, 20, 15, 25));
         QVERIFY(d.steps()[1].filled && d.steps()[1].fill == Cyan);
     }
 
@@ -277,30 +263,31 @@ private slots:
         rig.menu.DrawCrossSection();
         const RecordedDrawing& d = rig.menu.picFloorCrossSection->drawing();
         QCOMPARE(d.steps().size(), size_t(2));
-        QVERIFY(d.steps()[0].kind == DrawingStep::Kind::Scale && d.steps()[0].x2 == 400);
-        QVERIFY(d.steps()[1].kind == DrawingStep::Kind::Rectangle && d.steps()[1].x2 == 250);
+        QVERIFY(d.steps()[0].kind == Kind::Scale && d.steps()[0].x2 == 400);
+        QVERIFY(d.steps()[1].kind == Kind::Rectangle && d.steps()[1].x2 == 250);
         QCOMPARE(rig.model.SectionDepth, 500.0f);
 
         rig.menu.setFloorType(FloorType::Slab);
         rig.model.SectionWidth = 1000;
         rig.menu.slabDimensions().txtSlabDepth->setText(QStringLiteral("200abc"));
         rig.menu.DrawCrossSection();
-        QVERIFY(d.steps()[1].kind == DrawingStep::Kind::Rectangle && d.steps()[1].y2 == 200);
-    }
+        QVERIFY(d.steps()[1].kind == Kind::Rectangle && d.steps()[1].y2 == 200);
 
-    void clickingTheViewRedrawsIt() {
-        MenuRig rig;
+        // A click or double click on the view redraws it.
         rig.menu.show();
-        rig.menu.ClearCrossSection();
-        QVERIFY(rig.menu.picFloorCrossSection->drawing().steps().empty());
-        QTest::mouseClick(rig.menu.picFloorCrossSection, Qt::LeftButton);
-        QVERIFY(!rig.menu.picFloorCrossSection->drawing().steps().empty());
-        rig.menu.ClearCrossSection();
-        QTest::mouseDClick(rig.menu.picFloorCrossSection, Qt::LeftButton);
-        QVERIFY(!rig.menu.picFloorCrossSection->drawing().steps().empty());
+        for (const bool twice : {false, true}) {
+            rig.menu.ClearCrossSection();
+            QVERIFY(d.steps().empty());
+            if (twice) {
+                QTest::mouseDClick(rig.menu.picFloorCrossSection, Qt::LeftButton);
+            } else {
+                QTest::mouseClick(rig.menu.picFloorCrossSection, Qt::LeftButton);
+            }
+            QVERIFY(!d.steps().empty());
+        }
     }
 
-    void pictureOfEveryFloorTypeIsNotBlank_data() {
+    void pictureOfEveryFloorTypeShowsItsBars_data() {
         QTest::addColumn<FloorType>("type");
         QTest::newRow("beam") << FloorType::Beam;
         QTest::newRow("slab") << FloorType::Slab;
@@ -308,7 +295,7 @@ private slots:
         QTest::newRow("tee-beam") << FloorType::TeeBeam;
     }
 
-    void pictureOfEveryFloorTypeIsNotBlank() {
+    void pictureOfEveryFloorTypeShowsItsBars() {
         QFETCH(FloorType, type);
         MenuRig rig(type);
         const bool ribbed = type == FloorType::DoubleTee || type == FloorType::TeeBeam;
@@ -322,13 +309,12 @@ private slots:
             QPainter painter(&image);
             PaintDrawing(painter, image.rect(), rig.menu.picFloorCrossSection->drawing());
         }
-        QVERIFY(InkedPixels(image) > 100);
         // The left edge of the bar nearest the top left shows, filled or not.
         const double scaleX = ribbed ? 400.0 / 2500 : type == FloorType::Beam ? 400.0 / 500 : 0.4;
         const double scaleY = ribbed ? 300.0 / 580 : type == FloorType::Beam ? 300.0 / 500 : 0.3;
         const double offset = ribbed ? 50 : 0;
-        const QPoint edge(int((130 + offset) * scaleX), int((40 + offset) * scaleY));
-        QVERIFY(InkNear(image, edge));
+        QVERIFY(InkNear(image, QPoint(int((130 + offset) * scaleX), int((40 + offset) * scaleY))));
+        QVERIFY(!InkNear(image, QPoint(397, 297)));  // not simply all ink
     }
 
     void viewKeepsItsPictureWhenResized() {
