@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "thermal/SectionTemperatures.h"
 
@@ -79,9 +80,9 @@ std::string CoverMessage(int cover) {
            " mm cover to the face of the bar";
 }
 
-}  // namespace
-
-float PosBarCover(const FloorModel& model, float x, float y) {
+// Beams and slabs measure the cover of top and bottom bars alike; empty for a ribbed member,
+// whose two steels lie in different parts of the section.
+std::optional<float> SolidSectionCover(const FloorModel& model, float x, float y) {
     switch (model.Selected.FloorType) {
         case FloorType::Beam:
             return RectangleCover(model, x, y);
@@ -91,18 +92,21 @@ float PosBarCover(const FloorModel& model, float x, float y) {
         case FloorType::TeeBeam:
             break;
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+float PosBarCover(const FloorModel& model, float x, float y) {
+    if (const std::optional<float> cover = SolidSectionCover(model, x, y)) {
+        return *cover;
+    }
     return RibCover(model, x, y);
 }
 
 float NegBarCover(const FloorModel& model, float x, float y) {
-    switch (model.Selected.FloorType) {
-        case FloorType::Beam:
-            return RectangleCover(model, x, y);
-        case FloorType::Slab:
-            return static_cast<float>(static_cast<double>(model.SectionDepth) - y);
-        case FloorType::DoubleTee:
-        case FloorType::TeeBeam:
-            break;
+    if (const std::optional<float> cover = SolidSectionCover(model, x, y)) {
+        return *cover;
     }
     // The negative steel of a ribbed member is in the flange, heated from its underside.
     return static_cast<float>(static_cast<double>(model.OverallDepth) - model.RibDepth - y);

@@ -31,6 +31,11 @@ void RequireCompressionZone(double width, double concStrength, double concTemp, 
     }
 }
 
+// Depth of the rectangular stress block whose force balances the steel's.
+double StressBlockDepth(float steelStrength, float steelArea, float concStrength, float width) {
+    return double(steelStrength) * steelArea / (0.85 * concStrength * width);
+}
+
 }  // namespace
 
 double ReducedSteelStrength(double yieldStrength, double steelTemp, SteelType type) {
@@ -175,8 +180,8 @@ void ComputeStressBlockDepths(FloorModel& model) {
     RequireCompressionZone(model.PosReducedWidth, model.PosReducedConcStrength, model.PosConcTemp,
                            "compression zone");
     model.PosStressBlockDepth =
-        StoreResult(double(model.PosReducedSteelStrength) * model.PosSteelArea /
-                        (0.85 * model.PosReducedConcStrength * model.PosReducedWidth),
+        StoreResult(StressBlockDepth(model.PosReducedSteelStrength, model.PosSteelArea,
+                                     model.PosReducedConcStrength, model.PosReducedWidth),
                     "The positive stress block depth");
     if (!IsContinuous(model)) {
         return;
@@ -189,8 +194,8 @@ void ComputeStressBlockDepths(FloorModel& model) {
     RequireCompressionZone(model.NegReducedWidth, model.NegReducedConcStrength, model.NegConcTemp,
                            "negative moment compression zone at the soffit");
     model.NegStressBlockDepth =
-        StoreResult(double(model.NegReducedSteelStrength) * model.NegSteelArea /
-                        (0.85 * model.NegReducedConcStrength * model.NegReducedWidth),
+        StoreResult(StressBlockDepth(model.NegReducedSteelStrength, model.NegSteelArea,
+                                     model.NegReducedConcStrength, model.NegReducedWidth),
                     "The negative stress block depth");
 }
 

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "model/NumberText.h"
@@ -33,6 +34,10 @@ inline QString NumberQText(double value) {
 }
 
 inline QString NumberQText(float value) {
+    return QString::fromStdString(NumberText(value));
+}
+
+inline QString NumberQText(std::int16_t value) {
     return QString::fromStdString(NumberText(value));
 }
 

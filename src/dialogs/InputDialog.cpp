@@ -9,9 +9,7 @@
 #include <cmath>
 #include <limits>
 
-#include "model/NumberText.h"
-#include "model/ParseLeadingNumber.h"
-
+#include "dialogs/FieldNumber.h"
 #include "shell/Platform.h"
 #include "shell/frmMenu.h"
 
@@ -58,16 +56,17 @@ void InputDialog::returnFocus(QWidget* control) {
     returningFocus_ = outer;
 }
 
+// Fields are read and written in one place for the dialogs and the drawing alike.
 double InputDialog::fieldNumber(const QLineEdit* field) {
-    return ParseLeadingNumber(field->text().toStdString());
+    return FieldNumber(field);
 }
 
 void InputDialog::setFieldNumber(QLineEdit* field, float value) {
-    field->setText(QString::fromStdString(NumberText(value)));
+    field->setText(NumberQText(value));
 }
 
 void InputDialog::setFieldNumber(QLineEdit* field, std::int16_t value) {
-    field->setText(QString::fromStdString(NumberText(value)));
+    field->setText(NumberQText(value));
 }
 
 std::optional<float> InputDialog::modelFloat(double value) {

@@ -164,8 +164,7 @@ void frmAddSteel::cmdAddSteel_Click() {
             frmRemoveSteel& lists = menu().removeSteel();
             (positive ? lists.lstSteelPos : lists.lstSteelNeg)
                 ->addItem(SteelListItem(row[SteelX], row[SteelY], row[SteelDiameter]));
-            platform().messageBox(group + QString::fromStdString(NumberText(count)) +
-                                      QStringLiteral(" has been added."),
+            platform().messageBox(group + NumberQText(count) + QStringLiteral(" has been added."),
                                   QString::fromLatin1(AppTitle), MsgIcon::None, MsgButtons::OK);
         }
     }

@@ -1,24 +1,18 @@
 #pragma once
 
-#include <array>
-
-#include "dialogs/InputDialog.h"
+#include "dialogs/RibbedSectionFields.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace fd9 {
 
 // Flange and rib dimensions of a double-tee unit; the two ribs are centred at a quarter and
 // three quarters of the width.
-class frmDoubleTeeDimensions : public InputDialog {
+class frmDoubleTeeDimensions : public RibbedSectionFields {
     Q_OBJECT
 
 public:
     explicit frmDoubleTeeDimensions(frmMenu& menu);
-
-    // The fields show the model's ribbed section, as after opening a model file.
-    void FillFromModel();
 
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -33,14 +27,9 @@ public:
     QLineEdit* txtDoubleTeeOverallWidth = nullptr;
     QLineEdit* txtDoubleTeeRibWidthBot = nullptr;
     QLineEdit* txtDoubleTeeRibWidthTop = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
 
 private:
-    void check(Field field, bool leaving);
-    bool accepts(Field field, double value) const;
-
-    std::array<QLineEdit*, FieldCount> fields_{};
+    bool accepts(int field, double value) const override;
 };
 
 }  // namespace fd9

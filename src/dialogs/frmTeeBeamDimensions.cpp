@@ -1,10 +1,8 @@
 #include "dialogs/frmTeeBeamDimensions.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
+#include <QEvent>
+#include <QLineEdit>
 
-#include "dialogs/DialogParts.h"
-#include "dialogs/FieldNumber.h"
 #include "shell/frmMenu.h"
 #include "view/CrossSectionWidget.h"
 #include "view/SectionDrawing.h"
@@ -13,74 +11,39 @@ namespace fd9 {
 
 namespace {
 
-struct FieldSpec {
-    const char* name;
-    const char* label;
-    const char* text;
-    float FloorModel::*target;
-    const char* enterMessage;
-    const char* leaveMessage;
-    TeeBeamDimension marker;
-};
-
 // In tab order, matching the Field enumeration.
-constexpr FieldSpec Specs[] = {
+constexpr RibbedSectionFields::FieldSpecs Specs = {{
     {"txtTeeBeamDepth", "Overall Depth (mm)", "480", &FloorModel::OverallDepth, "Depth is invalid!",
-     "Depth is invalid!", TeeBeamDimension::Depth},
+     "Depth is invalid!"},
     {"txtTeeBeamRibDepth", "Rib Depth (mm)", "350", &FloorModel::RibDepth, "Rib Depth is invalid!",
-     "Depth is invalid!", TeeBeamDimension::RibDepth},
+     "Depth is invalid!"},
     {"txtTeeBeamWidth", "Width (mm)", "2400", &FloorModel::OverallWidth, "Width is invalid!",
-     "Width is invalid!", TeeBeamDimension::Width},
+     "Width is invalid!"},
     {"txtTeeBeamRibWidthBot", "Rib Width (bot) (mm)", "125", &FloorModel::RibWidthBot,
-     "Width is invalid!", "Width is invalid!", TeeBeamDimension::RibWidthBot},
+     "Width is invalid!", "Width is invalid!"},
     {"txtTeeBeamRibWidthTop", "Rib Width (top) (mm)", "175", &FloorModel::RibWidthTop,
-     "Width is invalid!", "Width is invalid!", TeeBeamDimension::RibWidthTop},
-};
+     "Width is invalid!", "Width is invalid!"},
+}};
+
+// The dimension each field marks on the view, matching the Field enumeration.
+constexpr TeeBeamDimension Markers[] = {TeeBeamDimension::Depth, TeeBeamDimension::RibDepth,
+                                        TeeBeamDimension::Width, TeeBeamDimension::RibWidthBot,
+                                        TeeBeamDimension::RibWidthTop};
 
 }  // namespace
 
-frmTeeBeamDimensions::frmTeeBeamDimensions(frmMenu& menu) : InputDialog(menu) {
+static_assert(frmTeeBeamDimensions::FieldCount == RibbedSectionFields::FieldCount);
+
+frmTeeBeamDimensions::frmTeeBeamDimensions(frmMenu& menu)
+    : RibbedSectionFields(menu, Specs, FloorType::TeeBeam) {
     setObjectName(QStringLiteral("frmTeeBeamDimensions"));
     setWindowTitle(QStringLiteral("Tee Beam Dimensions"));
-    auto* grid = new QGridLayout(this);
-    for (int i = 0; i < FieldCount; ++i) {
-        fields_[i] = NewField(Specs[i].name, Specs[i].text);
-        grid->addWidget(NewLabel(Specs[i].label), i, 0);
-        grid->addWidget(fields_[i], i, 1);
-    }
     txtTeeBeamDepth = fields_[Depth];
     txtTeeBeamRibDepth = fields_[RibDepth];
     txtTeeBeamWidth = fields_[Width];
     txtTeeBeamRibWidthBot = fields_[RibWidthBot];
     txtTeeBeamRibWidthTop = fields_[RibWidthTop];
-    cmdOK = NewButton("cmdOK", "OK");
-    cmdCancel = NewButton("cmdCancel", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, FieldCount, 0, 1, 2);
-    for (int i = 0; i + 1 < FieldCount; ++i) {
-        setTabOrder(fields_[i], fields_[i + 1]);
-    }
-    setTabOrder(fields_[FieldCount - 1], cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
-    fields_[0]->setFocus();
-
-    for (int i = 0; i < FieldCount; ++i) {
-        const auto field = static_cast<Field>(i);
-        watchField(
-            fields_[i], [this, field] { Field_KeyPress(field, Qt::Key_Return); },
-            [this, field] { Field_LostFocus(field); });
-    }
-    connect(cmdOK, &QPushButton::clicked, this, &frmTeeBeamDimensions::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmTeeBeamDimensions::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
-}
-
-void frmTeeBeamDimensions::FillFromModel() {
-    for (int i = 0; i < FieldCount; ++i) {
-        fields_[i]->setText(NumberQText(model().*Specs[i].target));
-    }
+    connectHandlers(this);
 }
 
 bool frmTeeBeamDimensions::eventFilter(QObject* watched, QEvent* event) {
@@ -94,21 +57,8 @@ bool frmTeeBeamDimensions::eventFilter(QObject* watched, QEvent* event) {
     return InputDialog::eventFilter(watched, event);
 }
 
-void frmTeeBeamDimensions::check(Field field, bool leaving) {
-    const double value = FieldNumber(fields_[field]);
-    if (!(value > 0)) {
-        refuse(
-            QString::fromLatin1(leaving ? Specs[field].leaveMessage : Specs[field].enterMessage));
-        return;
-    }
-    model().*Specs[field].target = static_cast<float>(value);
-    menu().DrawCrossSection();
-}
-
 void frmTeeBeamDimensions::Field_KeyPress(Field field, int key) {
-    if (IsEnterKey(key)) {
-        check(field, false);
-    }
+    keyPress(field, key);
 }
 
 void frmTeeBeamDimensions::Field_LostFocus(Field field) {
@@ -119,16 +69,11 @@ void frmTeeBeamDimensions::Field_GotFocus(Field field) {
     // The marker shows the model's dimension, which is what the last accepted value left.
     menu().ClearCrossSection();
     menu().DrawCrossSection();
-    DrawTeeBeamMarker(*menu().picFloorCrossSection, model(), Specs[field].marker);
+    DrawTeeBeamMarker(*menu().picFloorCrossSection, model(), Markers[field]);
 }
 
 void frmTeeBeamDimensions::cmdOK_Click() {
-    for (int i = 0; i < FieldCount; ++i) {
-        StoreFieldNumber(model().*Specs[i].target, FieldNumber(fields_[i]));
-    }
-    menu().setFloorType(FloorType::TeeBeam);
-    hide();
-    menu().DrawCrossSection();
+    storeAll();
 }
 
 void frmTeeBeamDimensions::cmdCancel_Click() {

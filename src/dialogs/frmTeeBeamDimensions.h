@@ -1,24 +1,18 @@
 #pragma once
 
-#include <array>
-
-#include "dialogs/InputDialog.h"
+#include "dialogs/RibbedSectionFields.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace fd9 {
 
 // Flange and rib dimensions of a tee-beam. The field being edited is marked in red on the
 // cross-section view.
-class frmTeeBeamDimensions : public InputDialog {
+class frmTeeBeamDimensions : public RibbedSectionFields {
     Q_OBJECT
 
 public:
     explicit frmTeeBeamDimensions(frmMenu& menu);
-
-    // The fields show the model's ribbed section, as after opening a model file.
-    void FillFromModel();
 
     enum Field { Depth, RibDepth, Width, RibWidthBot, RibWidthTop, FieldCount };
     void cmdOK_Click();
@@ -34,16 +28,9 @@ public:
     QLineEdit* txtTeeBeamWidth = nullptr;
     QLineEdit* txtTeeBeamRibWidthBot = nullptr;
     QLineEdit* txtTeeBeamRibWidthTop = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void check(Field field, bool leaving);
-
-    std::array<QLineEdit*, FieldCount> fields_{};
 };
 
 }  // namespace fd9

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ExampleMembers.h"
 #include "calc/Calculate.h"
 
 using namespace fd9;
@@ -13,66 +14,33 @@ namespace {
 
 const std::string DataDir = FD9_TEST_SOURCE_DIR "/calc/data";
 
-void AddBar(SteelTable& table, std::int16_t& count, float x, float y, float diameter) {
-    table[count] = {x, y, diameter, 0};
-    ++count;
-}
-
-// Loads of the applied-moment example: 5 kN/m dead, 3 kN/m live, factors 1.0 and 0.4.
+// The applied-moment example members under the given fire.
 FloorModel Member(FloorType floor, DesignFire fire, SupportCondition support, float span) {
     FloorModel model;
     model.Selected.FloorType = floor;
     model.Selected.DesignFire = fire;
     model.Selected.SupportCondition = support;
-    model.FRRequired = 60;
-    model.FireLoad = 37;
-    model.OpeningFactor = 0.04f;
-    model.ConcreteStrength = 25;
-    model.PosSteelStrength = 300;
-    model.NegSteelStrength = 300;
-    model.DeadLoad = 5;
-    model.LiveLoad = 3;
-    model.DeadLoadFactor = 1;
-    model.LiveLoadFactor = 0.4f;
-    model.Span = span;
+    examples::Loads(model, span);
     return model;
 }
 
 FloorModel Slab(DesignFire fire, float depth, float span) {
     FloorModel model = Member(FloorType::Slab, fire, SupportCondition::SimplySupported, span);
-    model.SectionWidth = 1000;
-    model.SectionDepth = depth;
-    for (float x : {100.f, 300.f, 500.f, 700.f}) {
-        AddBar(model.PosSteel, model.PosSteelCount, x, depth - 30, 12);
-    }
+    examples::SlabSection(model, depth);
     return model;
 }
 
 FloorModel ContinuousBeam(DesignFire fire) {
     FloorModel model = Member(FloorType::Beam, fire, SupportCondition::Continuous, 12);
-    model.SectionWidth = 300;
-    model.SectionDepth = 500;
-    for (float x : {60.f, 150.f, 240.f}) {
-        AddBar(model.PosSteel, model.PosSteelCount, x, 450, 20);
-        AddBar(model.NegSteel, model.NegSteelCount, x, 50, 16);
-    }
+    examples::BeamSection(model);
     return model;
 }
 
 FloorModel ContinuousDoubleTee(DesignFire fire) {
     FloorModel model = Member(FloorType::DoubleTee, fire, SupportCondition::Continuous, 10);
-    model.OverallDepth = 480;
-    model.OverallWidth = 2400;
-    model.RibDepth = 350;
-    model.RibWidthBot = 125;
-    model.RibWidthTop = 175;
+    examples::DoubleTeeSection(model);
     model.SectionWidth = 300;
     model.SectionDepth = 150;
-    AddBar(model.PosSteel, model.PosSteelCount, 600, 430, 20);
-    AddBar(model.PosSteel, model.PosSteelCount, 1800, 430, 20);
-    for (float x : {300.f, 900.f, 1500.f, 2100.f}) {
-        AddBar(model.NegSteel, model.NegSteelCount, x, 50, 20);
-    }
     return model;
 }
 

@@ -6,33 +6,15 @@
 #include <QTest>
 
 #include "dialogs/frmConcreteProperties.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 
 using namespace fd9;
-
-namespace {
-
-void Type(QLineEdit* field, const QString& text) {
-    field->clear();
-    QTest::keyClicks(field, text);
-}
-
-}  // namespace
 
 class tst_frmConcreteProperties : public QObject {
     Q_OBJECT
 
-    struct App {
-        FloorModel model;
-        FakePlatform platform;
-        frmMenu menu{model, platform};
-        frmConcreteProperties* dialog = nullptr;
-        App() {
-            menu.ResetModel();
-            menu.mnuConcrete->trigger();
-            dialog = &menu.concreteProperties();
-        }
+    struct App : MenuRig {
+        frmConcreteProperties* dialog = open(menu.mnuConcrete, &frmMenu::concreteProperties);
     };
 
 private slots:
@@ -42,7 +24,7 @@ private slots:
         App app;
         frmConcreteProperties& d = *app.dialog;
         Type(d.txtCompressiveStrength, QStringLiteral("32.6"));
-        QTest::keyClick(d.txtCompressiveStrength, Qt::Key_Return);
+        PressEnter(d.txtCompressiveStrength);
         QCOMPARE(app.model.ConcreteStrength, 32.6f);
         QVERIFY(d.isVisible());
         d.cmdOK->click();
@@ -86,14 +68,13 @@ private slots:
     void enterRefusalBeepsResetsAndKeepsFocus() {
         App app;
         frmConcreteProperties& d = *app.dialog;
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QVERIFY(Activate(d));
         d.txtCompressiveStrength->setFocus();
         app.model.ConcreteStrength = 30;
         for (const QString& typed : {QStringLiteral("0"), QStringLiteral("-20"), QString()}) {
             app.platform.clear();
             Type(d.txtCompressiveStrength, typed);
-            QTest::keyClick(d.txtCompressiveStrength, Qt::Key_Return);
+            PressEnter(d.txtCompressiveStrength);
             QCOMPARE(app.platform.boxTexts(),
                      QStringList{QStringLiteral("Concrete Compressive Strength is invalid!")});
             QCOMPARE(app.platform.beeps, 1);
@@ -107,7 +88,7 @@ private slots:
         App app;
         frmConcreteProperties& d = *app.dialog;
         Type(d.txtCompressiveStrength, QStringLiteral("40"));
-        QTest::keyClick(d.txtCompressiveStrength, Qt::Key_Return);
+        PressEnter(d.txtCompressiveStrength);
         Type(d.txtCompressiveStrength, QStringLiteral("55"));
         d.cmdCancel->click();
         QCOMPARE(app.model.ConcreteStrength, 40.0f);

@@ -8,38 +8,15 @@
 #include <map>
 
 #include "dialogs/frmDesignLoads.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 
 using namespace fd9;
-
-namespace {
-
-void Type(QLineEdit* field, const QString& text) {
-    field->clear();
-    QTest::keyClicks(field, text);
-}
-
-}  // namespace
 
 class tst_frmDesignLoads : public QObject {
     Q_OBJECT
 
-    struct App {
-        FloorModel model;
-        FakePlatform platform;
-        frmMenu menu{model, platform};
-        frmDesignLoads* dialog = nullptr;
-        App() {
-            menu.ResetModel();
-            menu.mnuLoads->trigger();
-            dialog = &menu.designLoads();
-        }
-        // Focus changes need the dialog to be the active window, even offscreen.
-        bool activate() {
-            dialog->activateWindow();
-            return QTest::qWaitForWindowActive(dialog);
-        }
+    struct App : MenuRig {
+        frmDesignLoads* dialog = open(menu.mnuLoads, &frmMenu::designLoads);
     };
 
     QLineEdit* fieldNamed(frmDesignLoads& d, const QString& name) {
@@ -98,13 +75,13 @@ private slots:
         QFETCH(QString, resetText);
         App app;
         frmDesignLoads& d = *app.dialog;
-        QVERIFY(app.activate());
+        QVERIFY(Activate(*app.dialog));
         QLineEdit* f = fieldNamed(d, field);
         QVERIFY(f);
         f->setFocus();
         const FloorModel before = app.model;
         Type(f, typed);
-        QTest::keyClick(f, Qt::Key_Return);
+        PressEnter(f);
         QCOMPARE(app.platform.beeps, 0);
         QCOMPARE(QApplication::focusWidget(), f);
         if (message.isEmpty()) {
@@ -131,10 +108,10 @@ private slots:
     void shortSpanPassesEnterButNotLeaving() {
         App app;
         frmDesignLoads& d = *app.dialog;
-        QVERIFY(app.activate());
+        QVERIFY(Activate(*app.dialog));
         d.txtSpan->setFocus();
         Type(d.txtSpan, QStringLiteral("0.5"));
-        QTest::keyClick(d.txtSpan, Qt::Key_Return);
+        PressEnter(d.txtSpan);
         QCOMPARE(app.model.Span, 0.5f);
         QVERIFY(app.platform.boxes.empty());
 
@@ -156,7 +133,7 @@ private slots:
     void leavingTheDeadFactorBeepsBeforeItsMessage() {
         App app;
         frmDesignLoads& d = *app.dialog;
-        QVERIFY(app.activate());
+        QVERIFY(Activate(*app.dialog));
         d.txtDeadLoadReduction->setFocus();
         Type(d.txtDeadLoadReduction, QStringLiteral("-2"));
         d.txtLiveLoadReduction->setFocus(Qt::TabFocusReason);

@@ -4,8 +4,7 @@
 #include <QTest>
 
 #include "dialogs/frmExpose.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 
 using namespace fd9;
 
@@ -16,12 +15,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void theClassChangesAsSoonAsAnOptionIsChosen() {
-        FloorModel model;
-        FakePlatform platform;
-        frmMenu menu(model, platform);
-        menu.ResetModel();
-        menu.mnuExposure->trigger();
-        frmExpose& d = menu.expose();
+        MenuRig rig;
+        frmExpose& d = *rig.open(rig.menu.mnuExposure, &frmMenu::expose);
         QCOMPARE(d.windowTitle(), QStringLiteral("Exposure Conditions "));
         QVERIFY(d.optExposeA1->isChecked());
         const std::pair<QRadioButton*, ExposureClass> cases[] = {
@@ -31,18 +26,18 @@ private slots:
         };
         for (const auto& [option, exposure] : cases) {
             option->click();
-            QCOMPARE(model.Selected.Exposure, exposure);
+            QCOMPARE(rig.model.Selected.Exposure, exposure);
             QVERIFY(d.isVisible());
         }
         d.optExposeC->click();
         d.cmdOK->click();
         QVERIFY(!d.isVisible());
-        QCOMPARE(model.Selected.Exposure, ExposureClass::C);
+        QCOMPARE(rig.model.Selected.Exposure, ExposureClass::C);
 
         // New discards the dialog, so the class is A1 again.
-        menu.ResetModel();
-        QCOMPARE(model.Selected.Exposure, ExposureClass::A1);
-        QVERIFY(menu.expose().optExposeA1->isChecked());
+        rig.menu.ResetModel();
+        QCOMPARE(rig.model.Selected.Exposure, ExposureClass::A1);
+        QVERIFY(rig.menu.expose().optExposeA1->isChecked());
     }
 };
 

@@ -4,24 +4,15 @@
 #include <QTest>
 
 #include "dialogs/frmNonStandardFire.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 
 using namespace fd9;
 
 class tst_frmNonStandardFire : public QObject {
     Q_OBJECT
 
-    struct App {
-        FloorModel model;
-        FakePlatform platform;
-        frmMenu menu{model, platform};
-        frmNonStandardFire* dialog = nullptr;
-        App() {
-            menu.ResetModel();
-            menu.mnuNonStandardFire->trigger();
-            dialog = &menu.nonStandardFire();
-        }
+    struct App : MenuRig {
+        frmNonStandardFire* dialog = open(menu.mnuNonStandardFire, &frmMenu::nonStandardFire);
     };
 
 private slots:
@@ -65,7 +56,7 @@ private slots:
         QCOMPARE(app.model.Selected.DesignFire, DesignFire::Standard);
 
         app.menu.mnuNonStandardFire->trigger();
-        QTest::keyClick(d.optOpeningFactor08, Qt::Key_Return);
+        PressEnter(d.optOpeningFactor08);
         QVERIFY(!d.isVisible());
         QCOMPARE(int(app.model.FireLoad), 74);
         QCOMPARE(app.model.OpeningFactor, 0.08f);

@@ -5,12 +5,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <memory>
 
 #include "dialogs/frmAddSteel.h"
 #include "dialogs/frmRemoveSteel.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 #include "view/CrossSectionWidget.h"
 
 using namespace fd9;
@@ -21,21 +19,11 @@ namespace {
 
 // A main window after a reset with the given floor type checked (1000 x 150 slab, 300 x 500
 // beam, or the default double-tee and tee-beam), no boxes recorded yet.
-struct Rig {
-    FloorModel model;
-    FakePlatform platform;
-    std::unique_ptr<frmMenu> menu;
+struct Rig : MenuRig {
+    using MenuRig::MenuRig;
 
-    explicit Rig(FloorType type) {
-        menu = std::make_unique<frmMenu>(model, platform);
-        menu->setFloorType(type);
-        menu->ResetModel();
-        platform.clear();
-    }
-
-    frmAddSteel& add() { return menu->addSteel(); }
-    frmRemoveSteel& remove() { return menu->removeSteel(); }
-    QStringList boxes() const { return platform.boxTexts(); }
+    frmAddSteel& add() { return menu.addSteel(); }
+    frmRemoveSteel& remove() { return menu.removeSteel(); }
 
     void addBar(const char* x, const char* y, const char* diameter, bool positive = true) {
         frmAddSteel& a = add();
@@ -49,7 +37,7 @@ struct Rig {
 
     int circlesDrawn() const {
         int circles = 0;
-        for (const DrawingStep& step : menu->picFloorCrossSection->drawing().steps()) {
+        for (const DrawingStep& step : menu.picFloorCrossSection->drawing().steps()) {
             circles += step.kind == DrawingStep::Kind::Circle ? 1 : 0;
         }
         return circles;
@@ -144,7 +132,7 @@ private slots:
                                          : add.txtSteelDiameter;
         add.txtXcoordinate->setFocus();
         QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
+        PressEnter(edit);
         QCOMPARE(rig.boxes(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(edit->text(), message.isEmpty() ? text : QString());
         if (!message.isEmpty()) {
@@ -312,7 +300,7 @@ private slots:
         rig.addBar("100", "120", "10");
         frmAddSteel& add = rig.add();
         add.showOrRaise();
-        rig.menu->ClearCrossSection();
+        rig.menu.ClearCrossSection();
         add.cmdFinished->click();
         QVERIFY(!add.isVisible());
         QCOMPARE(rig.circlesDrawn(), 1);
@@ -322,12 +310,10 @@ private slots:
 
         // Enter presses the remove dialog's default button.
         frmRemoveSteel& remove = rig.remove();
-        remove.show();
-        QApplication::setActiveWindow(&remove);
-        QVERIFY(QTest::qWaitForWindowActive(&remove));
-        rig.menu->ClearCrossSection();
+        QVERIFY(Activate(remove));
+        rig.menu.ClearCrossSection();
         remove.lstSteelPos->setFocus();
-        QTest::keyClick(remove.lstSteelPos, Qt::Key_Return);
+        PressEnter(remove.lstSteelPos);
         QVERIFY(!remove.isVisible());
         QCOMPARE(rig.circlesDrawn(), 1);
     }
@@ -353,7 +339,7 @@ private slots:
         rig.add().optAddNegMomentReinforcement->setChecked(true);
         QPointer<QDialog> add = &rig.add();
         QPointer<QDialog> remove = &rig.remove();
-        rig.menu->ResetModel();
+        rig.menu.ResetModel();
         QVERIFY(add.isNull() && remove.isNull());
         QVERIFY(rig.add().txtXcoordinate->text().isEmpty());
         QVERIFY(rig.add().optAddPosMomentReinforcement->isChecked());

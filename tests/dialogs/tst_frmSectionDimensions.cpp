@@ -3,14 +3,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <memory>
 
 #include "dialogs/frmBeamDimensions.h"
 #include "dialogs/frmDoubleTeeDimensions.h"
 #include "dialogs/frmSlabDimensions.h"
 #include "dialogs/frmTeeBeamDimensions.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 #include "view/CrossSectionWidget.h"
 
 using namespace fd9;
@@ -18,30 +16,19 @@ using namespace fd9;
 namespace {
 
 // A main window after a reset with the given floor type checked, no boxes recorded yet.
-struct Rig {
-    FloorModel model;
-    FakePlatform platform;
-    std::unique_ptr<frmMenu> menu;
-
-    explicit Rig(FloorType type) {
-        menu = std::make_unique<frmMenu>(model, platform);
-        menu->setFloorType(type);
-        menu->ResetModel();
-        platform.clear();
-    }
-
-    QStringList boxes() const { return platform.boxTexts(); }
+struct Rig : MenuRig {
+    using MenuRig::MenuRig;
 
     int checkMarks() const {
         int marks = 0;
-        for (QAction* a : menu->mnuFloor) {
+        for (QAction* a : menu.mnuFloor) {
             marks += a->isChecked() ? 1 : 0;
         }
         return marks;
     }
 
     const DrawingStep* lastRedLine() const {
-        const auto& steps = menu->picFloorCrossSection->drawing().steps();
+        const auto& steps = menu.picFloorCrossSection->drawing().steps();
         for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
             if (it->kind == DrawingStep::Kind::Line && it->pen == Red) {
                 return &*it;
@@ -50,35 +37,6 @@ struct Rig {
         return nullptr;
     }
 };
-
-void Retype(QLineEdit* field, const QString& text) {
-    field->clear();
-    QTest::keyClicks(field, text);
-}
-
-void PressEnter(QLineEdit* field) {
-    QTest::keyClick(field, Qt::Key_Return);
-}
-
-// Shows the dialog as the active window, so focus moves between its fields as for a user.
-bool Activate(QWidget& dialog) {
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    return QTest::qWaitForWindowActive(&dialog);
-}
-
-// Moves the focus into field (running whatever the field that had it does on leaving), then
-// forgets the boxes that produced.
-void FocusInto(Rig& rig, QLineEdit* field) {
-    field->setFocus(Qt::MouseFocusReason);
-    QVERIFY(field->hasFocus());
-    rig.platform.clear();
-}
-
-void Leave(QLineEdit* field) {
-    QTest::keyClick(field, Qt::Key_Tab);
-    QVERIFY(!field->hasFocus());
-}
 
 const QString SlabAdvice = QStringLiteral("You should treat the beam as a slab.");
 
@@ -92,7 +50,7 @@ private slots:
 
     void tabOrderFollowsTheFields() {
         Rig rig(FloorType::Slab);
-        frmTeeBeamDimensions& tb = rig.menu->teeBeamDimensions();
+        frmTeeBeamDimensions& tb = rig.menu.teeBeamDimensions();
         QVERIFY(Activate(tb));
         QCOMPARE(QApplication::focusWidget(), tb.txtTeeBeamDepth);
         QList<QWidget*> order;
@@ -136,9 +94,9 @@ private slots:
         QFETCH(QString, message);
         QFETCH(float, stored);
         Rig rig(FloorType::Beam);
-        frmBeamDimensions& beam = rig.menu->beamDimensions();
-        Retype(beam.txtBeamWidth, width);
-        Retype(beam.txtBeamDepth, depth);
+        frmBeamDimensions& beam = rig.menu.beamDimensions();
+        Type(beam.txtBeamWidth, width);
+        Type(beam.txtBeamDepth, depth);
         rig.platform.clear();
         PressEnter(beam.txtBeamDepth);
         QCOMPARE(rig.boxes(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -146,7 +104,7 @@ private slots:
         QCOMPARE(rig.model.SectionWidth, 300.0f);
         QCOMPARE(beam.txtBeamDepth->text(), depth);
         QCOMPARE(rig.checkMarks(), 1);
-        QVERIFY(rig.menu->mnuFloor[int(FloorType::Beam)]->isChecked());
+        QVERIFY(rig.menu.mnuFloor[int(FloorType::Beam)]->isChecked());
         if (!message.isEmpty()) {
             const FakePlatform::Box& box = rig.platform.boxes[0];
             QCOMPARE(box.title, QStringLiteral("ORVAN FD9"));
@@ -179,11 +137,11 @@ private slots:
         QFETCH(bool, advice);
         for (const bool leaving : {false, true}) {
             Rig rig(FloorType::Beam);
-            frmBeamDimensions& beam = rig.menu->beamDimensions();
+            frmBeamDimensions& beam = rig.menu.beamDimensions();
             QVERIFY(Activate(beam));
-            Retype(beam.txtBeamDepth, depth);
-            FocusInto(rig, beam.txtBeamWidth);
-            Retype(beam.txtBeamWidth, width);
+            Type(beam.txtBeamDepth, depth);
+            rig.focusInto(beam.txtBeamWidth);
+            Type(beam.txtBeamWidth, width);
             if (leaving) {
                 Leave(beam.txtBeamWidth);
             } else {
@@ -198,16 +156,16 @@ private slots:
 
     void leavingTheBeamDepthTidiesItsTextButStoresNothing() {
         Rig rig(FloorType::Beam);
-        frmBeamDimensions& beam = rig.menu->beamDimensions();
+        frmBeamDimensions& beam = rig.menu.beamDimensions();
         QVERIFY(Activate(beam));
-        FocusInto(rig, beam.txtBeamDepth);
-        Retype(beam.txtBeamDepth, QStringLiteral("450abc"));
+        rig.focusInto(beam.txtBeamDepth);
+        Type(beam.txtBeamDepth, QStringLiteral("450abc"));
         Leave(beam.txtBeamDepth);
         QCOMPARE(beam.txtBeamDepth->text(), QStringLiteral(" 450"));
         QCOMPARE(rig.model.SectionDepth, 500.0f);
         QVERIFY(rig.boxes().isEmpty());
         // The view follows the field, not the model.
-        const auto& steps = rig.menu->picFloorCrossSection->drawing().steps();
+        const auto& steps = rig.menu.picFloorCrossSection->drawing().steps();
         QVERIFY(!steps.empty() && steps[0].kind == DrawingStep::Kind::Scale);
         QCOMPARE(steps[0].x2, 450.0);
 
@@ -225,8 +183,8 @@ private slots:
         };
         for (const Refusal& r : refusals) {
             beam.txtBeamWidth->setText(QString::fromLatin1(r.width));
-            FocusInto(rig, beam.txtBeamDepth);
-            Retype(beam.txtBeamDepth, QString::fromLatin1(r.depth));
+            rig.focusInto(beam.txtBeamDepth);
+            Type(beam.txtBeamDepth, QString::fromLatin1(r.depth));
             Leave(beam.txtBeamDepth);
             QCOMPARE(rig.boxes(), QStringList{r.message});
             QCOMPARE(beam.txtBeamDepth->text(), QString::fromLatin1(r.depth));
@@ -238,10 +196,10 @@ private slots:
 
     void beamEnterRedrawsFromTheFields() {
         Rig rig(FloorType::Beam);
-        frmBeamDimensions& beam = rig.menu->beamDimensions();
-        Retype(beam.txtBeamDepth, QStringLiteral("400"));
+        frmBeamDimensions& beam = rig.menu.beamDimensions();
+        Type(beam.txtBeamDepth, QStringLiteral("400"));
         PressEnter(beam.txtBeamDepth);
-        const auto& steps = rig.menu->picFloorCrossSection->drawing().steps();
+        const auto& steps = rig.menu.picFloorCrossSection->drawing().steps();
         QCOMPARE(steps[0].x2, 400.0);
         QCOMPARE(steps[1].x2, 300.0);
         QCOMPARE(steps[1].y2, 400.0);
@@ -249,30 +207,30 @@ private slots:
 
     void okStoresWhatTheFieldsHoldRefusedOrNot() {
         Rig rig(FloorType::Slab);
-        frmBeamDimensions& beam = rig.menu->beamDimensions();
+        frmBeamDimensions& beam = rig.menu.beamDimensions();
         beam.showOrRaise();
-        Retype(beam.txtBeamWidth, QStringLiteral("400"));
-        Retype(beam.txtBeamDepth, QStringLiteral("200"));
+        Type(beam.txtBeamWidth, QStringLiteral("400"));
+        Type(beam.txtBeamDepth, QStringLiteral("200"));
         PressEnter(beam.txtBeamDepth);
         QCOMPARE(rig.boxes(), QStringList{SlabAdvice});
         // The advice moves no check mark.
         QCOMPARE(rig.checkMarks(), 1);
-        QVERIFY(rig.menu->mnuFloor[int(FloorType::Slab)]->isChecked());
+        QVERIFY(rig.menu.mnuFloor[int(FloorType::Slab)]->isChecked());
         QTest::mouseClick(beam.cmdOK, Qt::LeftButton);
         QCOMPARE(rig.model.SectionWidth, 400.0f);
         QCOMPARE(rig.model.SectionDepth, 200.0f);
         QCOMPARE(rig.model.Selected.FloorType, FloorType::Beam);
         QCOMPARE(rig.checkMarks(), 1);
-        QVERIFY(rig.menu->mnuFloor[int(FloorType::Beam)]->isChecked());
+        QVERIFY(rig.menu.mnuFloor[int(FloorType::Beam)]->isChecked());
         QVERIFY(!beam.isVisible());
-        const auto& steps = rig.menu->picFloorCrossSection->drawing().steps();
+        const auto& steps = rig.menu.picFloorCrossSection->drawing().steps();
         QVERIFY(steps.size() >= 2 && steps[1].kind == DrawingStep::Kind::Rectangle);
         QCOMPARE(steps[1].x2, 400.0);
     }
 
     void cancelAndEscStoreNothingAndKeepTheTexts() {
         Rig rig(FloorType::Slab);
-        frmDoubleTeeDimensions& dt = rig.menu->doubleTeeDimensions();
+        frmDoubleTeeDimensions& dt = rig.menu.doubleTeeDimensions();
         const float depth = rig.model.OverallDepth;
         for (const bool esc : {false, true}) {
             QVERIFY(Activate(dt));
@@ -284,22 +242,22 @@ private slots:
             }
             QVERIFY(!dt.isVisible());
             QCOMPARE(rig.model.OverallDepth, depth);
-            QVERIFY(rig.menu->mnuFloor[int(FloorType::Slab)]->isChecked());
+            QVERIFY(rig.menu.mnuFloor[int(FloorType::Slab)]->isChecked());
             QCOMPARE(rig.checkMarks(), 1);
             dt.showOrRaise();
             QCOMPARE(dt.txtDoubleTeeOverallDepth->text(), QStringLiteral("600"));
             dt.hide();
         }
         QPointer<QDialog> old = &dt;
-        rig.menu->ResetModel();
+        rig.menu.ResetModel();
         QVERIFY(old.isNull());
-        QCOMPARE(rig.menu->doubleTeeDimensions().txtDoubleTeeOverallDepth->text(),
+        QCOMPARE(rig.menu.doubleTeeDimensions().txtDoubleTeeOverallDepth->text(),
                  QStringLiteral("480"));
     }
 
     void slabStoresEveryKeyBeforeChecking() {
         Rig rig(FloorType::Slab);
-        frmSlabDimensions& slab = rig.menu->slabDimensions();
+        frmSlabDimensions& slab = rig.menu.slabDimensions();
         slab.txtSlabDepth->clear();
         QTest::keyClick(slab.txtSlabDepth, Qt::Key_2);
         QCOMPARE(rig.model.SectionDepth, 0.0f);
@@ -308,7 +266,7 @@ private slots:
         PressEnter(slab.txtSlabDepth);
         QCOMPARE(rig.model.SectionDepth, 20.0f);
         QVERIFY(rig.boxes().isEmpty());
-        const auto& steps = rig.menu->picFloorCrossSection->drawing().steps();
+        const auto& steps = rig.menu.picFloorCrossSection->drawing().steps();
         QCOMPARE(steps[1].y2, 20.0);
 
         slab.txtSlabDepth->setText(QStringLiteral("0"));
@@ -319,16 +277,16 @@ private slots:
 
     void leavingTheSlabDepthRefusedKeepsTheFocus() {
         Rig rig(FloorType::Slab);
-        frmSlabDimensions& slab = rig.menu->slabDimensions();
+        frmSlabDimensions& slab = rig.menu.slabDimensions();
         QVERIFY(Activate(slab));
-        FocusInto(rig, slab.txtSlabDepth);
-        Retype(slab.txtSlabDepth, QStringLiteral("-5"));
+        rig.focusInto(slab.txtSlabDepth);
+        Type(slab.txtSlabDepth, QStringLiteral("-5"));
         QTest::keyClick(slab.txtSlabDepth, Qt::Key_Tab);
         QCOMPARE(rig.boxes(), QStringList{QStringLiteral("Slab Depth is Invalid!")});
         QCOMPARE(rig.model.SectionDepth, -5.0f);
         QVERIFY(slab.txtSlabDepth->hasFocus());
 
-        Retype(slab.txtSlabDepth, QStringLiteral("180"));
+        Type(slab.txtSlabDepth, QStringLiteral("180"));
         rig.platform.clear();
         Leave(slab.txtSlabDepth);
         QVERIFY(rig.boxes().isEmpty());
@@ -338,17 +296,17 @@ private slots:
 
     void slabOkSetsTheStripAndAResetReturnsTo150() {
         Rig rig(FloorType::Beam);
-        frmSlabDimensions& slab = rig.menu->slabDimensions();
+        frmSlabDimensions& slab = rig.menu.slabDimensions();
         slab.txtSlabDepth->setText(QStringLiteral("220"));
         rig.model.SectionWidth = 300;
         slab.cmdOK->click();
         QCOMPARE(rig.model.SectionWidth, 1000.0f);
         QCOMPARE(rig.model.SectionDepth, 220.0f);
-        QVERIFY(rig.menu->mnuFloor[int(FloorType::Slab)]->isChecked());
+        QVERIFY(rig.menu.mnuFloor[int(FloorType::Slab)]->isChecked());
         QCOMPARE(rig.checkMarks(), 1);
-        rig.menu->ResetModel();
+        rig.menu.ResetModel();
         QCOMPARE(rig.model.SectionDepth, 150.0f);
-        QCOMPARE(rig.menu->slabDimensions().txtSlabDepth->text(), QStringLiteral("150"));
+        QCOMPARE(rig.menu.slabDimensions().txtSlabDepth->text(), QStringLiteral("150"));
     }
 
     void doubleTeeLimits_data() {
@@ -388,7 +346,7 @@ private slots:
         QFETCH(QString, leaveMessage);
         for (const bool leaving : {false, true}) {
             Rig rig(FloorType::DoubleTee);
-            frmDoubleTeeDimensions& dt = rig.menu->doubleTeeDimensions();
+            frmDoubleTeeDimensions& dt = rig.menu.doubleTeeDimensions();
             QLineEdit* fields[] = {dt.txtDoubleTeeOverallDepth, dt.txtDoubleTeeRibDepth,
                                    dt.txtDoubleTeeOverallWidth, dt.txtDoubleTeeRibWidthBot,
                                    dt.txtDoubleTeeRibWidthTop};
@@ -398,8 +356,8 @@ private slots:
             QLineEdit* edit = fields[field];
             const float before = rig.model.*targets[field];
             QVERIFY(Activate(dt));
-            FocusInto(rig, edit);
-            Retype(edit, text);
+            rig.focusInto(edit);
+            Type(edit, text);
             if (leaving) {
                 Leave(edit);
             } else {
@@ -415,12 +373,12 @@ private slots:
 
     void doubleTeeRibLimitsReadTheFieldsNotTheModel() {
         Rig rig(FloorType::DoubleTee);
-        frmDoubleTeeDimensions& dt = rig.menu->doubleTeeDimensions();
+        frmDoubleTeeDimensions& dt = rig.menu.doubleTeeDimensions();
         dt.txtDoubleTeeOverallDepth->setText(QStringLiteral("300"));
         dt.txtDoubleTeeOverallWidth->setText(QStringLiteral("600"));
-        Retype(dt.txtDoubleTeeRibDepth, QStringLiteral("320"));
+        Type(dt.txtDoubleTeeRibDepth, QStringLiteral("320"));
         PressEnter(dt.txtDoubleTeeRibDepth);
-        Retype(dt.txtDoubleTeeRibWidthTop, QStringLiteral("300"));
+        Type(dt.txtDoubleTeeRibWidthTop, QStringLiteral("300"));
         PressEnter(dt.txtDoubleTeeRibWidthTop);
         QCOMPARE(rig.boxes(), (QStringList{QStringLiteral("Rib Depth is invalid!"),
                                            QStringLiteral("Rib Width is invalid!")}));
@@ -428,24 +386,24 @@ private slots:
         QCOMPARE(rig.model.RibDepth, 350.0f);
 
         // An accepted value redraws the double-tee, once it is the checked type.
-        Retype(dt.txtDoubleTeeRibWidthTop, QStringLiteral("200"));
+        Type(dt.txtDoubleTeeRibWidthTop, QStringLiteral("200"));
         PressEnter(dt.txtDoubleTeeRibWidthTop);
         QCOMPARE(rig.model.RibWidthTop, 200.0f);
         dt.cmdOK->click();
         QCOMPARE(rig.model.OverallDepth, 300.0f);
         QCOMPARE(rig.model.RibDepth, 320.0f);  // refused on Enter, stored by OK
-        QVERIFY(rig.menu->mnuFloor[int(FloorType::DoubleTee)]->isChecked());
-        const auto& steps = rig.menu->picFloorCrossSection->drawing().steps();
+        QVERIFY(rig.menu.mnuFloor[int(FloorType::DoubleTee)]->isChecked());
+        const auto& steps = rig.menu.picFloorCrossSection->drawing().steps();
         QCOMPARE(steps[0].x2, 700.0);
         QCOMPARE(steps[0].y2, 400.0);
     }
 
     void teeBeamMessagesDifferOnlyForTheRibDepth() {
         Rig rig(FloorType::TeeBeam);
-        frmTeeBeamDimensions& tb = rig.menu->teeBeamDimensions();
+        frmTeeBeamDimensions& tb = rig.menu.teeBeamDimensions();
         QVERIFY(Activate(tb));
-        FocusInto(rig, tb.txtTeeBeamRibDepth);
-        Retype(tb.txtTeeBeamRibDepth, QStringLiteral("0"));
+        rig.focusInto(tb.txtTeeBeamRibDepth);
+        Type(tb.txtTeeBeamRibDepth, QStringLiteral("0"));
         PressEnter(tb.txtTeeBeamRibDepth);
         Leave(tb.txtTeeBeamRibDepth);
         QCOMPARE(rig.boxes(), (QStringList{QStringLiteral("Rib Depth is invalid!"),
@@ -453,12 +411,12 @@ private slots:
         QCOMPARE(rig.model.RibDepth, 350.0f);
 
         // Unlike the double-tee, nothing compares the rib with the overall size.
-        FocusInto(rig, tb.txtTeeBeamRibWidthBot);
-        Retype(tb.txtTeeBeamRibWidthBot, QStringLiteral("5000"));
+        rig.focusInto(tb.txtTeeBeamRibWidthBot);
+        Type(tb.txtTeeBeamRibWidthBot, QStringLiteral("5000"));
         PressEnter(tb.txtTeeBeamRibWidthBot);
         QVERIFY(rig.boxes().isEmpty());
         QCOMPARE(rig.model.RibWidthBot, 5000.0f);
-        Retype(tb.txtTeeBeamRibWidthBot, QString());
+        Type(tb.txtTeeBeamRibWidthBot, QString());
         PressEnter(tb.txtTeeBeamRibWidthBot);
         QCOMPARE(rig.boxes(), QStringList{QStringLiteral("Width is invalid!")});
         tb.hide();
@@ -466,26 +424,26 @@ private slots:
 
     void teeBeamFieldGainingFocusMarksItsDimension() {
         Rig rig(FloorType::TeeBeam);
-        frmTeeBeamDimensions& tb = rig.menu->teeBeamDimensions();
+        frmTeeBeamDimensions& tb = rig.menu.teeBeamDimensions();
         QVERIFY(Activate(tb));
         // The first showing focuses the depth field.
         const DrawingStep* red = rig.lastRedLine();
         QVERIFY(red);
         QVERIFY(red->x1 == 1250 && red->y1 == 50 && red->x2 == 1250 && red->y2 == 530);
 
-        FocusInto(rig, tb.txtTeeBeamWidth);
+        rig.focusInto(tb.txtTeeBeamWidth);
         red = rig.lastRedLine();
         QVERIFY(red && red->x1 == 50 && red->y1 == 50 && red->x2 == 2450 && red->y2 == 50);
         // One marker at a time: the view was cleared and redrawn first.
         int redLines = 0;
-        for (const DrawingStep& step : rig.menu->picFloorCrossSection->drawing().steps()) {
+        for (const DrawingStep& step : rig.menu.picFloorCrossSection->drawing().steps()) {
             redLines += step.kind == DrawingStep::Kind::Line && step.pen == Red ? 1 : 0;
         }
         QCOMPARE(redLines, 1);
 
         // The marker uses the model, not the text in the field.
         tb.txtTeeBeamRibWidthTop->setText(QStringLiteral("400"));
-        FocusInto(rig, tb.txtTeeBeamRibWidthTop);
+        rig.focusInto(tb.txtTeeBeamRibWidthTop);
         red = rig.lastRedLine();
         QVERIFY(red && red->x1 == 1337.5 && red->x2 == 1162.5 && red->y1 == 180);
         tb.hide();
@@ -493,14 +451,14 @@ private slots:
 
     void teeBeamOkChecksTheTeeBeam() {
         Rig rig(FloorType::Slab);
-        frmTeeBeamDimensions& tb = rig.menu->teeBeamDimensions();
+        frmTeeBeamDimensions& tb = rig.menu.teeBeamDimensions();
         tb.txtTeeBeamDepth->setText(QStringLiteral("500"));
         tb.txtTeeBeamWidth->setText(QStringLiteral("-3"));
         tb.cmdOK->click();
         QCOMPARE(rig.model.OverallDepth, 500.0f);
         QCOMPARE(rig.model.OverallWidth, -3.0f);
         QCOMPARE(rig.model.RibDepth, 350.0f);
-        QVERIFY(rig.menu->mnuFloor[int(FloorType::TeeBeam)]->isChecked());
+        QVERIFY(rig.menu.mnuFloor[int(FloorType::TeeBeam)]->isChecked());
         QCOMPARE(rig.checkMarks(), 1);
     }
 
@@ -509,16 +467,16 @@ private slots:
         rig.model.SectionWidth = 250.5f;
         rig.model.SectionDepth = 0.4f;
         rig.model.OverallDepth = 610;
-        frmBeamDimensions& beam = rig.menu->beamDimensions();
+        frmBeamDimensions& beam = rig.menu.beamDimensions();
         beam.FillFromModel();
         QCOMPARE(beam.txtBeamWidth->text(), QStringLiteral(" 250.5"));
         QCOMPARE(beam.txtBeamDepth->text(), QStringLiteral(" .4"));
-        rig.menu->slabDimensions().FillFromModel();
-        QCOMPARE(rig.menu->slabDimensions().txtSlabDepth->text(), QStringLiteral(" .4"));
-        rig.menu->teeBeamDimensions().FillFromModel();
-        QCOMPARE(rig.menu->teeBeamDimensions().txtTeeBeamDepth->text(), QStringLiteral(" 610"));
-        rig.menu->doubleTeeDimensions().FillFromModel();
-        QCOMPARE(rig.menu->doubleTeeDimensions().txtDoubleTeeOverallDepth->text(),
+        rig.menu.slabDimensions().FillFromModel();
+        QCOMPARE(rig.menu.slabDimensions().txtSlabDepth->text(), QStringLiteral(" .4"));
+        rig.menu.teeBeamDimensions().FillFromModel();
+        QCOMPARE(rig.menu.teeBeamDimensions().txtTeeBeamDepth->text(), QStringLiteral(" 610"));
+        rig.menu.doubleTeeDimensions().FillFromModel();
+        QCOMPARE(rig.menu.doubleTeeDimensions().txtDoubleTeeOverallDepth->text(),
                  QStringLiteral(" 610"));
     }
 };

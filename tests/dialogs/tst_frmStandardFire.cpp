@@ -5,33 +5,15 @@
 #include <QTest>
 
 #include "dialogs/frmStandardFire.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 
 using namespace fd9;
-
-namespace {
-
-void Type(QLineEdit* field, const QString& text) {
-    field->clear();
-    QTest::keyClicks(field, text);
-}
-
-}  // namespace
 
 class tst_frmStandardFire : public QObject {
     Q_OBJECT
 
-    struct App {
-        FloorModel model;
-        FakePlatform platform;
-        frmMenu menu{model, platform};
-        frmStandardFire* dialog = nullptr;
-        App() {
-            menu.ResetModel();
-            menu.mnuStandardFire->trigger();
-            dialog = &menu.standardFire();
-        }
+    struct App : MenuRig {
+        frmStandardFire* dialog = open(menu.mnuStandardFire, &frmMenu::standardFire);
     };
 
 private slots:
@@ -77,12 +59,11 @@ private slots:
         QFETCH(int, afterOk);
         App app;
         frmStandardFire& d = *app.dialog;
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QVERIFY(Activate(d));
         d.txtFRRequired->setFocus();
         app.model.FRRequired = 120;
         Type(d.txtFRRequired, typed);
-        QTest::keyClick(d.txtFRRequired, Qt::Key_Return);
+        PressEnter(d.txtFRRequired);
         if (onEnter < 0) {
             QCOMPARE(app.platform.boxTexts(),
                      QStringList{QStringLiteral("FRR is outside valid range!")});

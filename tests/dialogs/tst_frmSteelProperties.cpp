@@ -6,33 +6,15 @@
 #include <QTest>
 
 #include "dialogs/frmSteelProperties.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 
 using namespace fd9;
-
-namespace {
-
-void Type(QLineEdit* field, const QString& text) {
-    field->clear();
-    QTest::keyClicks(field, text);
-}
-
-}  // namespace
 
 class tst_frmSteelProperties : public QObject {
     Q_OBJECT
 
-    struct App {
-        FloorModel model;
-        FakePlatform platform;
-        frmMenu menu{model, platform};
-        frmSteelProperties* dialog = nullptr;
-        App() {
-            menu.ResetModel();
-            menu.mnuSteel->trigger();
-            dialog = &menu.steelProperties();
-        }
+    struct App : MenuRig {
+        frmSteelProperties* dialog = open(menu.mnuSteel, &frmMenu::steelProperties);
     };
 
 private slots:
@@ -60,7 +42,7 @@ private slots:
         for (QLineEdit* field : {d.txtSteelPosStrength, d.txtSteelNegStrength}) {
             app.platform.clear();
             Type(field, typed);
-            QTest::keyClick(field, Qt::Key_Return);
+            PressEnter(field);
             const QString stored =
                 field == d.txtSteelPosStrength ? QStringLiteral(" 450") : QStringLiteral(" 400");
             QCOMPARE(field->text(), refused ? stored : typed);
@@ -93,9 +75,7 @@ private slots:
     void okWithBothStrengthsInvalidReportsOnlyThePositive() {
         App app;
         frmSteelProperties& d = *app.dialog;
-        d.show();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QVERIFY(Activate(d));
         Type(d.txtSteelPosStrength, QStringLiteral("0"));
         Type(d.txtSteelNegStrength, QStringLiteral("-3"));
         d.txtSteelNegStrength->setFocus();

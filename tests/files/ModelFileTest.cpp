@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <sstream>
 #include <string>
 
@@ -284,6 +286,27 @@ TEST(ModelFile, AnyNonZeroSteelCodeIsAStrand) {
     SelectStoredCodes(m);
     EXPECT_EQ(m.PosSteelType, 7);
     EXPECT_EQ(m.Selected.PosSteelType, SteelType::PrestressingStrand);
+}
+
+}  // namespace
+}  // namespace fd9
+
+namespace fd9 {
+namespace {
+
+// A calculation that ran into a division by zero leaves such values; saving must not make the
+// model unopenable.
+TEST(ModelFile, NonFiniteGroupPropertiesComeBack) {
+    FloorModel m;
+    m.PosCentroid = std::numeric_limits<float>::quiet_NaN();
+    m.NegSteelArea = -std::numeric_limits<float>::infinity();
+    std::ostringstream out;
+    WriteModelFile(out, m, LoadCombination::NZS4203);
+    FloorModel back;
+    std::istringstream in(out.str());
+    ASSERT_EQ(ReadModelFile(in, back).status, ModelFileStatus::Read) << out.str();
+    EXPECT_TRUE(std::isnan(back.PosCentroid));
+    EXPECT_EQ(back.NegSteelArea, -std::numeric_limits<float>::infinity());
 }
 
 }  // namespace

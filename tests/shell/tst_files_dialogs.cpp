@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -219,6 +220,34 @@ private slots:
         menu.mnuOpen_Click();
         QCOMPARE(menu.removeSteel().lstSteelPos->count(), 2);
         QCOMPARE(menu.removeSteel().lstSteelNeg->count(), 1);
+    }
+
+    void openCalculateAndReportAgree() {
+        // A model opened in a fresh session calculates with the file's settings, and the
+        // report's verdict is the one the calculation showed.
+        QTemporaryDir dir;
+        FloorModel model;
+        FakePlatform platform;
+        platform.programDir = QStringLiteral(FD9_DATA_DIR);
+        frmMenu menu(model, platform);
+        menu.ResetModel();
+        platform.fileNames.push_back(
+            QStringLiteral(FD9_TEST_SOURCE_DIR "/tools/cli/models/slab.dat"));
+        menu.mnuOpen_Click();
+        QVERIFY(platform.boxes.empty());
+        menu.Calculate();
+        QVERIFY(!platform.boxes.empty());
+        const QString verdict = platform.boxes.back().text.section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(verdict.startsWith(QStringLiteral("STABILITY OF  30 MINUTES")),
+                 qPrintable(verdict));
+        const QString report = dir.filePath(QStringLiteral("report.txt"));
+        platform.fileNames.push_back(report);
+        menu.mnuSaveResultsFile_Click();
+        QFile file(report);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(QString::fromLatin1(lines.at(lines.size() - 2).trimmed()), verdict.trimmed());
+        QVERIFY(lines.contains("Concrete Type is alluvial quartz (NZS 3101 Type A)\r"));
     }
 };
 

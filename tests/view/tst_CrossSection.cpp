@@ -5,10 +5,10 @@
 #include <QTest>
 #include <cmath>
 
+#include "calc/ExampleMembers.h"
 #include "dialogs/frmBeamDimensions.h"
 #include "dialogs/frmSlabDimensions.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 #include "support/RecordingSurface.h"
 #include "view/CrossSectionWidget.h"
 #include "view/RecordedDrawing.h"
@@ -36,10 +36,7 @@ void SetRibbedDefaults(FloorModel& m) {
     m.RibWidthBot = 125;
 }
 
-void AddBar(SteelTable& table, std::int16_t& count, float x, float y, float d) {
-    table[count] = {x, y, d, 0};
-    ++count;
-}
+using examples::AddBar;
 
 int InkedPixels(const QImage& image) {
     int inked = 0;
@@ -274,40 +271,33 @@ private slots:
     }
 
     void viewDrawsTheCheckedFloorTypeFromTheFields() {
-        FloorModel model;
-        FakePlatform platform;
-        frmMenu menu(model, platform);
-        menu.setFloorType(FloorType::Beam);
-        menu.ResetModel();
-        menu.beamDimensions().txtBeamDepth->setText(QStringLiteral("400"));
-        menu.beamDimensions().txtBeamWidth->setText(QStringLiteral("250"));
-        menu.DrawCrossSection();
-        const RecordedDrawing& d = menu.picFloorCrossSection->drawing();
+        MenuRig rig(FloorType::Beam);
+        rig.menu.beamDimensions().txtBeamDepth->setText(QStringLiteral("400"));
+        rig.menu.beamDimensions().txtBeamWidth->setText(QStringLiteral("250"));
+        rig.menu.DrawCrossSection();
+        const RecordedDrawing& d = rig.menu.picFloorCrossSection->drawing();
         QCOMPARE(d.steps().size(), size_t(2));
         QVERIFY(d.steps()[0].kind == DrawingStep::Kind::Scale && d.steps()[0].x2 == 400);
         QVERIFY(d.steps()[1].kind == DrawingStep::Kind::Rectangle && d.steps()[1].x2 == 250);
-        QCOMPARE(model.SectionDepth, 500.0f);
+        QCOMPARE(rig.model.SectionDepth, 500.0f);
 
-        menu.setFloorType(FloorType::Slab);
-        model.SectionWidth = 1000;
-        menu.slabDimensions().txtSlabDepth->setText(QStringLiteral("200abc"));
-        menu.DrawCrossSection();
+        rig.menu.setFloorType(FloorType::Slab);
+        rig.model.SectionWidth = 1000;
+        rig.menu.slabDimensions().txtSlabDepth->setText(QStringLiteral("200abc"));
+        rig.menu.DrawCrossSection();
         QVERIFY(d.steps()[1].kind == DrawingStep::Kind::Rectangle && d.steps()[1].y2 == 200);
     }
 
     void clickingTheViewRedrawsIt() {
-        FloorModel model;
-        FakePlatform platform;
-        frmMenu menu(model, platform);
-        menu.ResetModel();
-        menu.show();
-        menu.ClearCrossSection();
-        QVERIFY(menu.picFloorCrossSection->drawing().steps().empty());
-        QTest::mouseClick(menu.picFloorCrossSection, Qt::LeftButton);
-        QVERIFY(!menu.picFloorCrossSection->drawing().steps().empty());
-        menu.ClearCrossSection();
-        QTest::mouseDClick(menu.picFloorCrossSection, Qt::LeftButton);
-        QVERIFY(!menu.picFloorCrossSection->drawing().steps().empty());
+        MenuRig rig;
+        rig.menu.show();
+        rig.menu.ClearCrossSection();
+        QVERIFY(rig.menu.picFloorCrossSection->drawing().steps().empty());
+        QTest::mouseClick(rig.menu.picFloorCrossSection, Qt::LeftButton);
+        QVERIFY(!rig.menu.picFloorCrossSection->drawing().steps().empty());
+        rig.menu.ClearCrossSection();
+        QTest::mouseDClick(rig.menu.picFloorCrossSection, Qt::LeftButton);
+        QVERIFY(!rig.menu.picFloorCrossSection->drawing().steps().empty());
     }
 
     void pictureOfEveryFloorTypeIsNotBlank_data() {
@@ -320,20 +310,17 @@ private slots:
 
     void pictureOfEveryFloorTypeIsNotBlank() {
         QFETCH(FloorType, type);
-        FloorModel model;
-        FakePlatform platform;
-        frmMenu menu(model, platform);
-        menu.setFloorType(type);
-        menu.ResetModel();
+        MenuRig rig(type);
         const bool ribbed = type == FloorType::DoubleTee || type == FloorType::TeeBeam;
-        AddBar(model.PosSteel, model.PosSteelCount, ribbed ? 1200 : 60, ribbed ? 450 : 100, 40);
-        AddBar(model.NegSteel, model.NegSteelCount, 150, 40, 40);
-        menu.DrawCrossSection();
+        AddBar(rig.model.PosSteel, rig.model.PosSteelCount, ribbed ? 1200 : 60, ribbed ? 450 : 100,
+               40);
+        AddBar(rig.model.NegSteel, rig.model.NegSteelCount, 150, 40, 40);
+        rig.menu.DrawCrossSection();
 
         QImage image(400, 300, QImage::Format_RGB32);
         {
             QPainter painter(&image);
-            PaintDrawing(painter, image.rect(), menu.picFloorCrossSection->drawing());
+            PaintDrawing(painter, image.rect(), rig.menu.picFloorCrossSection->drawing());
         }
         QVERIFY(InkedPixels(image) > 100);
         // The left edge of the bar nearest the top left shows, filled or not.

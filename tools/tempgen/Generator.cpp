@@ -95,16 +95,30 @@ Section SlabSection(double thicknessMm, double spacing) {
     return s;
 }
 
-Section BeamSection(double widthMm, double spacing, double margin) {
+// deepestMm: the deepest point read, which the margin must keep clear of the adiabatic top.
+Section BeamSection(double widthMm, double deepestMm, double spacing, double margin) {
     Section s;
     s.width = 0.5 * widthMm / 1000.0;
-    s.height = s.width + margin;
+    s.height = std::max(s.width, deepestMm / 1000.0) + margin;
     s.spacing = spacing;
     s.left = Face::Fire;
     s.right = Face::Adiabatic;  // centre line
     s.bottom = Face::Fire;
     s.top = Face::Adiabatic;
     return s;
+}
+
+// The bisector down to the half width, the centre line below it: the two meet at d = w/2.
+std::pair<double, double> BeamPoint(double width, double depth) {
+    return {std::min(depth, 0.5 * width), depth};
+}
+
+double Deepest(const std::vector<std::pair<double, double>>& points) {
+    double deepest = 0.0;
+    for (const auto& p : points) {
+        deepest = std::max(deepest, p.second);
+    }
+    return deepest;
 }
 
 std::vector<std::vector<double>> StandardProfiles(
@@ -145,6 +159,56 @@ std::vector<double> Depths(double last, double step) {
     return d;
 }
 
+double BeamExtent(int width, const Options& o) {
+    int wider = 0;
+    for (int key : o.beamKeys) {
+        if (key > width && (wider == 0 || key < wider)) {
+            wider = key;
+        }
+    }
+    const double extent = wider == 0 ? 0.5 * o.widestMember : 0.5 * wider;
+    return std::max(extent, 0.5 * width);
+}
+
+std::vector<double> BeamDepths(int width, const Options& o) {
+    const double half = 0.5 * width;
+    std::vector<double> d = Depths(half, o.beamDepthStep);
+    const double extent = BeamExtent(width, o);
+    const double deepest = std::max(extent, o.beamDamageProbe);
+    for (int i = static_cast<int>(std::floor(half / o.beamDeepStep + 1e-9)) + 1;; ++i) {
+        const double value = i * o.beamDeepStep;
+        if (value > deepest + 1e-9) {
+            break;
+        }
+        if (extent > value - o.beamDeepStep + 1e-9 && extent < value - 1e-9) {
+            d.push_back(extent);
+        }
+        d.push_back(value);
+    }
+    if (d.back() < extent - 1e-9) {
+        d.push_back(extent);
+    }
+    return d;
+}
+
+std::size_t BeamBlockLength(int width, const std::vector<double>& depths,
+                            const std::vector<double>& temperatures, const Options& o) {
+    const double extent = BeamExtent(width, o);
+    std::size_t n = 0;
+    while (n < depths.size() && depths[n] <= extent + 1e-9) {
+        ++n;
+    }
+    // As the search will read it: the printed text as a 32-bit float.
+    const auto crossing = std::find_if(temperatures.begin(), temperatures.end(), [](double t) {
+        return std::stof(Temperature(t)) <= 750.0f;
+    });
+    const auto first = static_cast<std::size_t>(crossing - temperatures.begin());
+    if (crossing != temperatures.end() && first >= n) {
+        n = first + 1;
+    }
+    return n;
+}
+
 std::vector<std::vector<double>> SlabStandardProfiles(const Material& m, double thickness,
                                                       const std::vector<double>& depths,
                                                       const std::vector<int>& ratings,
@@ -172,7 +236,7 @@ std::vector<std::vector<double>> BeamStandardProfiles(const Material& m, double 
                                                       double timeStepFactor) {
     std::vector<std::pair<double, double>> points;
     for (double d : depths) {
-        points.emplace_back(d, d);
+        points.push_back(BeamPoint(width, d));
     }
     return BeamStandardAtPoints(m, width, points, ratings, spacing, margin, timeStepFactor);
 }
@@ -180,17 +244,26 @@ std::vector<std::vector<double>> BeamStandardProfiles(const Material& m, double 
 std::vector<std::vector<double>> BeamStandardAtPoints(
     const Material& m, double width, const std::vector<std::pair<double, double>>& points,
     const std::vector<int>& ratings, double spacing, double margin, double timeStepFactor) {
-    HeatSolver solver(m, BeamSection(width, spacing, margin), StandardFire(), timeStepFactor);
-    return StandardProfiles(solver, points, ratings);
+    std::vector<std::pair<double, double>> inside;
+    for (const auto& [x, y] : points) {
+        inside.emplace_back(std::min(x, 0.5 * width), y);
+    }
+    HeatSolver solver(m, BeamSection(width, Deepest(inside), spacing, margin), StandardFire(),
+                      timeStepFactor);
+    return StandardProfiles(solver, inside, ratings);
 }
 
 std::vector<double> BeamPeakProfile(const Material& m, const LieFire& fire, double width,
                                     const std::vector<double>& depths, double spacing,
                                     double margin, double timeStepFactor) {
-    HeatSolver solver(m, BeamSection(width, spacing, margin), Compartment(fire), timeStepFactor);
-    return TrackPeaks(solver, fire, depths.size(), [&](std::size_t i) {
-        const double d = depths[i] / 1000.0;
-        return solver.at(d, d);
+    std::vector<std::pair<double, double>> points;
+    for (double d : depths) {
+        points.push_back(BeamPoint(width, d));
+    }
+    HeatSolver solver(m, BeamSection(width, Deepest(points), spacing, margin), Compartment(fire),
+                      timeStepFactor);
+    return TrackPeaks(solver, fire, points.size(), [&](std::size_t i) {
+        return solver.at(points[i].first / 1000.0, points[i].second / 1000.0);
     });
 }
 
@@ -228,7 +301,7 @@ void WriteStandardBeamFile(std::ostream& out, const Material& m, const Options& 
     std::vector<std::future<std::vector<std::vector<double>>>> runs;
     std::vector<std::vector<double>> depths;
     for (int w : o.beamWidths) {
-        depths.push_back(Depths(0.5 * w, o.beamDepthStep));
+        depths.push_back(BeamDepths(w, o));
         runs.push_back(std::async(std::launch::async, [&, w, d = depths.back()] {
             return BeamStandardProfiles(m, w, d, o.ratings, o.beamSpacing, o.beamMargin,
                                         o.timeStepFactor);
@@ -240,7 +313,8 @@ void WriteStandardBeamFile(std::ostream& out, const Material& m, const Options& 
     }
     for (std::size_t r = 0; r < o.ratings.size(); ++r) {
         for (std::size_t w = 0; w < o.beamWidths.size(); ++w) {
-            for (std::size_t i = 0; i < depths[w].size(); ++i) {
+            const std::size_t n = BeamBlockLength(o.beamWidths[w], depths[w], results[w][r], o);
+            for (std::size_t i = 0; i < n; ++i) {
                 out << o.ratings[r] << ',' << o.beamWidths[w] << ',' << Number(depths[w][i]) << ','
                     << Temperature(results[w][r][i]) << ",0\n";
             }
@@ -275,7 +349,7 @@ void WriteRealBeamFile(std::ostream& out, const Material& m, const Options& o) {
     for (int load : o.fireLoads) {
         for (const auto& factor : o.openingFactors) {
             for (int w : o.beamWidths) {
-                cases.push_back({load, factor, w, Depths(0.5 * w, o.beamDepthStep), {}});
+                cases.push_back({load, factor, w, BeamDepths(w, o), {}});
             }
         }
     }
@@ -293,7 +367,8 @@ void WriteRealBeamFile(std::ostream& out, const Material& m, const Options& o) {
     work();
     other.get();
     for (std::size_t c = 0; c < cases.size(); ++c) {
-        for (std::size_t i = 0; i < cases[c].depths.size(); ++i) {
+        const std::size_t n = BeamBlockLength(cases[c].width, cases[c].depths, results[c], o);
+        for (std::size_t i = 0; i < n; ++i) {
             out << cases[c].load << ',' << cases[c].width << ',' << cases[c].factor << ','
                 << Number(cases[c].depths[i]) << ',' << Temperature(results[c][i]) << '\n';
         }

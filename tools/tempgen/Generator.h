@@ -20,18 +20,40 @@ struct Options {
     std::vector<std::string> openingFactors = {"0.01", "0.02", "0.04", "0.08", "0.15"};
     // Decreasing, so that the first block a search meets is the widest one that qualifies.
     std::vector<int> beamWidths = {600, 500, 400, 300, 250, 200, 175, 150, 125, 100, 75, 50};
+    // The whole ladder of width keys, which sets how deep each block runs whichever widths a
+    // (reduced) generation writes, and the widest member the widest key serves.
+    std::vector<int> beamKeys = {600, 500, 400, 300, 250, 200, 175, 150, 125, 100, 75, 50};
+    double widestMember = 1200.0;  // mm
+    // How far up a rib's centre line the 750 degC depth is followed (mm): beyond the extent of a
+    // block where it lies deeper, as in a 175 mm rib at 240 minutes.
+    double beamDamageProbe = 400.0;
     double slabThickness = 200.0;  // mm
     double slabDepthStep = 5.0;    // mm
-    double beamDepthStep = 5.0;    // mm
+    double beamDepthStep = 5.0;    // mm, down to half the width
+    double beamDeepStep = 10.0;    // mm, below half the width, on the centre line
     double slabSpacing = 0.0025;   // m
     double beamSpacing = 0.005;    // m
-    // Above the half width, so that the soffit's heat does not reach the adiabatic top.
+    // Above the deepest tabulated point, so that the adiabatic top does not reach it.
     double beamMargin = 0.3;  // m
     double timeStepFactor = 0.9;
 };
 
 // Depths 0, step, 2 step, ... up to last, with last itself as the final depth. mm.
 std::vector<double> Depths(double last, double step);
+
+// Deepest depth of the block of a width key (mm): half the next wider key of the ladder, so that
+// a member between two keys finds its half width in the narrower key's block; half the widest
+// member for the widest key.
+double BeamExtent(int width, const Options& o);
+// The depths computed for a beam block: every beamDepthStep to half the width, then every
+// beamDeepStep (multiples of it) to the extent or the damage probe, whichever is deeper, the
+// half width and the extent themselves included.
+std::vector<double> BeamDepths(int width, const Options& o);
+// How many of those depths a block prints: down to the extent, and on to the first temperature
+// not above 750 degC where that lies deeper (within the probe), so that the damaged-depth search
+// finds its crossing inside the block.
+std::size_t BeamBlockLength(int width, const std::vector<double>& depths,
+                            const std::vector<double>& temperatures, const Options& o);
 
 // Slab heated at its soffit under the standard fire: temperatures (degC) at the depths (mm)
 // at each rating (minutes); result[rating][depth].
@@ -46,13 +68,16 @@ std::vector<double> SlabPeakProfile(const Material& m, const LieFire& fire, doub
                                     double timeStepFactor = 0.9);
 
 // Rectangular section of the given width heated on its soffit and both sides: the temperature at
-// d from the soffit and d from the nearer side, for the depths d (mm, up to half the width).
+// d from the soffit and d from the nearer side for depths d up to half the width, and on the
+// centre line d above the soffit for deeper d (mm). The section is margin (m) taller than the
+// deepest point.
 std::vector<std::vector<double>> BeamStandardProfiles(const Material& m, double width,
                                                       const std::vector<double>& depths,
                                                       const std::vector<int>& ratings,
                                                       double spacing, double margin,
                                                       double timeStepFactor = 0.9);
 // The same section at any points (x from the side face, y from the soffit; mm).
+// Points across the centre line are read at the centre line.
 std::vector<std::vector<double>> BeamStandardAtPoints(
     const Material& m, double width, const std::vector<std::pair<double, double>>& points,
     const std::vector<int>& ratings, double spacing, double margin, double timeStepFactor = 0.9);

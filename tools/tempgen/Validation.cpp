@@ -158,7 +158,7 @@ std::string ValidationReport() {
             << Format("%.2f", worst) << " |\n";
     }
     for (int w : {100, 300}) {
-        const auto depths = Depths(0.5 * w, o.beamDepthStep);
+        const auto depths = BeamDepths(w, o);
         const auto a =
             BeamStandardProfiles(normal, w, depths, o.ratings, o.beamSpacing, o.beamMargin);
         const auto b =

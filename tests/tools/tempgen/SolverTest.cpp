@@ -141,7 +141,7 @@ TEST(GridStudy, HalvingTheSpacingChangesNoTabulatedValueByMoreThanTwoDegrees) {
             EXPECT_NEAR(a[r][i], b[r][i], 2.0) << "slab depth " << slabDepths[i];
         }
     }
-    const auto beamDepths = Depths(50.0, 5.0);
+    const auto beamDepths = BeamDepths(100, o);
     const auto c = BeamStandardProfiles(m, 100.0, beamDepths, {60}, o.beamSpacing, o.beamMargin);
     const auto d =
         BeamStandardProfiles(m, 100.0, beamDepths, {60}, 0.5 * o.beamSpacing, o.beamMargin);
@@ -154,6 +154,40 @@ TEST(GridStudy, HalvingTheSpacingChangesNoTabulatedValueByMoreThanTwoDegrees) {
         BeamPeakProfile(m, fire, 75.0, Depths(37.5, 5.0), 0.5 * o.beamSpacing, o.beamMargin);
     for (std::size_t i = 0; i < e.size(); ++i) {
         EXPECT_NEAR(e[i], f[i], 2.0) << "peak depth " << i;
+    }
+}
+
+// The deepest points of the widest block lie on the centre line up to 600 mm above the soffit;
+// the adiabatic top, a margin above them, must not warm them: doubling the margin changes
+// nothing that the files print.
+TEST(BeamSection, TopMarginDoesNotReachTheDeepestTabulatedPoints) {
+    const Options o;
+    const Material m = MakeConcrete(Concrete::NormalWeight);
+    const std::vector<double> depths = {250, 300, 400, 500, 600};
+    const auto a = BeamStandardProfiles(m, 600, depths, {240}, o.beamSpacing, o.beamMargin);
+    const auto b = BeamStandardProfiles(m, 600, depths, {240}, o.beamSpacing, 2 * o.beamMargin);
+    const LieFire longest(111, 0.01);
+    const auto c = BeamPeakProfile(m, longest, 600, depths, o.beamSpacing, o.beamMargin);
+    const auto d = BeamPeakProfile(m, longest, 600, depths, o.beamSpacing, 2 * o.beamMargin);
+    for (std::size_t i = 0; i < depths.size(); ++i) {
+        EXPECT_NEAR(a[0][i], b[0][i], 0.05) << "standard fire, depth " << depths[i];
+        EXPECT_NEAR(c[i], d[i], 0.2) << "compartment fire, depth " << depths[i];
+    }
+}
+
+// A block that does not fall to 750 degC within the probe must belong to a rib that is above
+// 750 degC over its whole height, not to one whose crossing lies just deeper: the centre line
+// has levelled off well before the probe's end. The two closest cases of the files.
+TEST(BeamSection, RibsWithout750DegreeDepthHaveLevelledOffWithinTheProbe) {
+    const Options o;
+    const Material m = MakeConcrete(Concrete::NormalWeight);
+    const std::vector<double> depths = {0.75 * o.beamDamageProbe, o.beamDamageProbe};
+    const auto standard = BeamStandardProfiles(m, 150, depths, {240}, o.beamSpacing, o.beamMargin);
+    const auto peak =
+        BeamPeakProfile(m, LieFire(111, 0.02), 150, depths, o.beamSpacing, o.beamMargin);
+    for (const std::vector<double>& t : {standard[0], peak}) {
+        EXPECT_GT(t[1], 750.0);
+        EXPECT_LT(t[0] - t[1], 1.0);
     }
 }
 
