@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QString>
 #include <cmath>
-#include <limits>
 #include <cstdint>
+#include <limits>
 
 #include "model/NumberText.h"
 #include "model/ParseLeadingNumber.h"
