@@ -10,12 +10,14 @@
 #include <csignal>
 #include <random>
 
+#include "../reliability/DescribeSlab.h"
 #include "../reliability/ModelFields.h"
 #include "../reliability/OpenFiles.h"
 #include "shell/frmMenu.h"
 #include "support/FakePlatform.h"
 
 using namespace fd9;
+using fd9::reliability::DescribeSlab;
 
 namespace {
 
@@ -28,28 +30,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
-// A slab with three bars and loads, as the dialogs would leave it.
-void DescribeSlab(frmMenu& menu) {
-    menu.ResetModel();
-    menu.setFloorType(FloorType::Slab);
-    FloorModel& m = menu.model();
-    m.SectionWidth = 1000;
-    m.SectionDepth = 150;
-    m.PosSteelCount = 3;
-    m.PosSteel[0] = {200, 120, 12, 0};
-    m.PosSteel[1] = {500, 120, 12, 0};
-    m.PosSteel[2] = {800, 120, 12, 0};
-    m.PosSteelStrength = 300;
-    m.NegSteelStrength = 300;
-    m.ConcreteStrength = 25;
-    m.FRRequired = 60;
-    m.DeadLoad = 5;
-    m.LiveLoad = 3;
-    m.DeadLoadFactor = 1;
-    m.LiveLoadFactor = 0.4f;
-    m.Span = 4;
 }
 
 QByteArray Damage(QByteArray text, std::mt19937& rng) {

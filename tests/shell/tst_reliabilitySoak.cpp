@@ -7,10 +7,12 @@
 #include <QTest>
 #include <functional>
 
+#include "../reliability/DescribeSlab.h"
 #include "shell/frmMenu.h"
 #include "support/FakePlatform.h"
 
 using namespace fd9;
+using fd9::reliability::DescribeSlab;
 
 namespace {
 
@@ -33,27 +35,6 @@ std::size_t HeapInUse() {
 int Cycles() {
     const int cycles = qEnvironmentVariableIntValue("FD9_SOAK_CYCLES");
     return cycles > 0 ? cycles : 60;
-}
-
-void DescribeSlab(frmMenu& menu) {
-    menu.ResetModel();
-    menu.setFloorType(FloorType::Slab);
-    FloorModel& m = menu.model();
-    m.SectionWidth = 1000;
-    m.SectionDepth = 150;
-    m.PosSteelCount = 3;
-    m.PosSteel[0] = {200, 120, 12, 0};
-    m.PosSteel[1] = {500, 120, 12, 0};
-    m.PosSteel[2] = {800, 120, 12, 0};
-    m.PosSteelStrength = 300;
-    m.NegSteelStrength = 300;
-    m.ConcreteStrength = 25;
-    m.FRRequired = 60;
-    m.DeadLoad = 5;
-    m.LiveLoad = 3;
-    m.DeadLoadFactor = 1;
-    m.LiveLoadFactor = 0.4f;
-    m.Span = 4;
 }
 
 }  // namespace
