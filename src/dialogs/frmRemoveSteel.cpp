@@ -24,7 +24,7 @@ namespace {
 
 void FillList(QListWidget* list, const SteelTable& table, int count) {
     list->clear();
-    for (int row = 0; row < count && row < MaxSteelRows; ++row) {
+    for (int row = 0; row < RowsInUse(count); ++row) {
         list->addItem(SteelListItem(table, row));
     }
 }
