@@ -4,13 +4,11 @@
 #include <QString>
 #include <optional>
 
+#include "model/MessageBox.h"
+
 class QPrinter;
 
 namespace fd9 {
-
-enum class MsgIcon { None, Exclamation, Critical, Information, Question };
-enum class MsgButtons { OK, YesNo, YesNoCancel, AbortRetryIgnore };
-enum class MsgAnswer { OK, Yes, No, Cancel, Abort, Retry, Ignore };
 
 struct FileDialogRequest {
     QString title;
