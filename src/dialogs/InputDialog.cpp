@@ -10,7 +10,7 @@
 #include <limits>
 
 #include "dialogs/FieldNumber.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {

@@ -8,7 +8,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
 #include "dialogs/frmRemoveSteel.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {

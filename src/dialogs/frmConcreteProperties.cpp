@@ -9,7 +9,7 @@
 
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace fd9 {
 

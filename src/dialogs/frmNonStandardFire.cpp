@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "model/FloorModel.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {

@@ -1,7 +1,7 @@
 #include "shell/ReportFileError.h"
 
 #include "files/FileErrors.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace fd9 {
 

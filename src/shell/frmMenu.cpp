@@ -29,9 +29,9 @@
 #include "dialogs/frmTeeBeamDimensions.h"
 #include "model/ResetModel.h"
 #include "shell/AboutText.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "view/CrossSectionWidget.h"
-#include "view/DrawCrossSection.h"
+#include "shell/DrawCrossSection.h"
 
 namespace fd9 {
 

@@ -2,7 +2,7 @@
 #include <QPalette>
 
 #include "calc/Calculate.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
