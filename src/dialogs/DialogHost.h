@@ -19,14 +19,14 @@ public:
     virtual QWidget* dialogParent() = 0;
 
     // Redraws the cross-section from the model and the dimension fields as they stand.
-    virtual void redrawSection() = 0;
+    virtual void DrawCrossSection() = 0;
     // Redraws it with the tee-beam dimension being edited marked on it.
     virtual void markTeeBeamDimension(TeeBeamDimension dimension) = 0;
     // The lists of bars that can be removed follow the model's bars.
     virtual void refreshBarLists() = 0;
     // A dimension or fire dialog's OK chooses its floor type or design fire, as the menu does.
-    virtual void chooseFloorType(FloorType type) = 0;
-    virtual void chooseDesignFire(DesignFire fire) = 0;
+    virtual void setFloorType(FloorType type) = 0;
+    virtual void setDesignFire(DesignFire fire) = 0;
 
 protected:
     ~DialogHost() = default;

@@ -31,61 +31,55 @@ float NzsLiveLoadFactor(Occupancy occupancy) {
 
 using M = FloorModel;
 
-constexpr ModelFileField Input(const char* name, float M::*member, bool ends = false) {
-    return {name, StoredKind::Input, member, nullptr, 0, ends};
+constexpr ModelFileField Real(StoredKind kind, const char* name, float M::*member,
+                              bool endsRecord = false) {
+    return {name, kind, member, nullptr, 0, endsRecord};
 }
-constexpr ModelFileField Result(const char* name, float M::*member) {
-    return {name, StoredKind::Result, member, nullptr, 0, false};
-}
-constexpr ModelFileField Whole(const char* name, std::int16_t M::*member) {
-    return {name, StoredKind::Whole, nullptr, member, 0, false};
-}
-constexpr ModelFileField Code(const char* name, std::int16_t M::*member, std::int16_t highest,
-                              bool ends = false) {
-    return {name, StoredKind::Code, nullptr, member, highest, ends};
-}
-constexpr ModelFileField Count(const char* name, std::int16_t M::*member) {
-    return {name, StoredKind::Count, nullptr, member, 0, false};
+constexpr ModelFileField Int(StoredKind kind, const char* name, std::int16_t M::*member,
+                             std::int16_t highest = 0, bool endsRecord = false) {
+    return {name, kind, nullptr, member, highest, endsRecord};
 }
 
 constexpr bool EndsRecord = true;
 
+using enum StoredKind;
+
 constexpr ModelFileField Fields[] = {
-    Input("SectionWidth", &M::SectionWidth),
-    Input("SectionDepth", &M::SectionDepth),
-    Count("PosSteelCount", &M::PosSteelCount),
-    Input("PosSteelStrength", &M::PosSteelStrength),
-    Input("NegSteelStrength", &M::NegSteelStrength),
-    Input("ConcreteStrength", &M::ConcreteStrength),
-    Whole("FRRequired", &M::FRRequired),
-    Code("FloorTypeCode", &M::FloorTypeCode, 3),
-    Code("SupportCondition", &M::SupportCondition, 1),
-    Code("load combination", nullptr, 1, EndsRecord),
+    Real(Input, "SectionWidth", &M::SectionWidth),
+    Real(Input, "SectionDepth", &M::SectionDepth),
+    Int(Count, "PosSteelCount", &M::PosSteelCount),
+    Real(Input, "PosSteelStrength", &M::PosSteelStrength),
+    Real(Input, "NegSteelStrength", &M::NegSteelStrength),
+    Real(Input, "ConcreteStrength", &M::ConcreteStrength),
+    Int(Whole, "FRRequired", &M::FRRequired),
+    Int(Code, "FloorTypeCode", &M::FloorTypeCode, 3),
+    Int(Code, "SupportCondition", &M::SupportCondition, 1),
+    Int(Code, "load combination", nullptr, 1, EndsRecord),
 
-    Count("NegSteelCount", &M::NegSteelCount),
-    Result("NegSteelArea", &M::NegSteelArea),
-    Result("NegEffectiveCover", &M::NegEffectiveCover),
-    Result("NegCentroid", &M::NegCentroid),
-    Input("OverallWidth", &M::OverallWidth),
-    Input("OverallDepth", &M::OverallDepth),
-    Input("RibDepth", &M::RibDepth),
-    Input("RibWidthBot", &M::RibWidthBot),
-    Input("RibWidthTop", &M::RibWidthTop, EndsRecord),
+    Int(Count, "NegSteelCount", &M::NegSteelCount),
+    Real(Result, "NegSteelArea", &M::NegSteelArea),
+    Real(Result, "NegEffectiveCover", &M::NegEffectiveCover),
+    Real(Result, "NegCentroid", &M::NegCentroid),
+    Real(Input, "OverallWidth", &M::OverallWidth),
+    Real(Input, "OverallDepth", &M::OverallDepth),
+    Real(Input, "RibDepth", &M::RibDepth),
+    Real(Input, "RibWidthBot", &M::RibWidthBot),
+    Real(Input, "RibWidthTop", &M::RibWidthTop, EndsRecord),
 
-    Result("PosSteelArea", &M::PosSteelArea),
-    Result("PosEffectiveCover", &M::PosEffectiveCover),
-    Result("PosCentroid", &M::PosCentroid),
-    Whole("PosSteelType", &M::PosSteelType),
-    Whole("NegSteelType", &M::NegSteelType),
-    Code("ConcreteType", &M::ConcreteType, 4),
-    Input("DeadLoad", &M::DeadLoad),
-    Input("LiveLoad", &M::LiveLoad),
-    Input("DeadLoadFactor", &M::DeadLoadFactor),
-    Input("LiveLoadFactor", &M::LiveLoadFactor),
-    Input("Span", &M::Span),
-    Code("FireTypeCode", &M::FireTypeCode, 1),
-    Whole("FireLoad", &M::FireLoad),
-    Input("OpeningFactor", &M::OpeningFactor, EndsRecord),
+    Real(Result, "PosSteelArea", &M::PosSteelArea),
+    Real(Result, "PosEffectiveCover", &M::PosEffectiveCover),
+    Real(Result, "PosCentroid", &M::PosCentroid),
+    Int(Whole, "PosSteelType", &M::PosSteelType),
+    Int(Whole, "NegSteelType", &M::NegSteelType),
+    Int(Code, "ConcreteType", &M::ConcreteType, 4),
+    Real(Input, "DeadLoad", &M::DeadLoad),
+    Real(Input, "LiveLoad", &M::LiveLoad),
+    Real(Input, "DeadLoadFactor", &M::DeadLoadFactor),
+    Real(Input, "LiveLoadFactor", &M::LiveLoadFactor),
+    Real(Input, "Span", &M::Span),
+    Int(Code, "FireTypeCode", &M::FireTypeCode, 1),
+    Int(Whole, "FireLoad", &M::FireLoad),
+    Real(Input, "OpeningFactor", &M::OpeningFactor, EndsRecord),
 };
 
 // Joins fields with commas into one record.
