@@ -121,9 +121,14 @@ void InputDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void InputDialog::closeEvent(QCloseEvent* event) {
-    // The close box hides, so the fields keep what the user left in them.
+    // The close box hides, so the fields keep what the user left in them; where there is a
+    // Cancel button it is that button, so that nothing left unconfirmed stays in effect.
     event->ignore();
-    hide();
+    if (escape_) {
+        escape_();
+    } else {
+        hide();
+    }
 }
 
 }  // namespace fd9

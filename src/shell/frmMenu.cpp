@@ -315,6 +315,27 @@ void frmMenu::ResetModel() {
     DrawCrossSection();
 }
 
+// After New the dialogs show what the model still holds, as after Open, so that nothing the
+// calculation reads differs from what a dialog shows. A value the model never got (0, which no
+// dialog stores) leaves the initial texts, and the calculation refuses until it is confirmed.
+void frmMenu::showHeldValues() {
+    const FloorModel& m = model_;
+    if (m.DeadLoad != 0 && m.Span != 0 && (m.DeadLoadFactor != 0 || m.LiveLoadFactor != 0)) {
+        // Factors that NZS 4203 gives for an occupancy show as that choice; any others were
+        // typed in.
+        const bool nzs4203 =
+            m.DeadLoadFactor == 1.0f &&
+            (m.LiveLoadFactor == 0.0f || m.LiveLoadFactor == 0.4f || m.LiveLoadFactor == 0.6f);
+        designLoads().showModelValues(nzs4203 ? 0 : 1);
+    }
+    if (m.FRRequired != 0) {
+        standardFire().showModelValues();
+    }
+    if (m.FireLoad != 0 && m.OpeningFactor != 0) {
+        nonStandardFire().showModelValues();
+    }
+}
+
 void frmMenu::DrawCrossSection() {
     fd9::DrawCrossSection(*this);
 }
@@ -354,6 +375,7 @@ void frmMenu::mnuNew_Click() {
         return;
     }
     ResetModel();
+    showHeldValues();
 }
 
 void frmMenu::mnuExit_Click() {

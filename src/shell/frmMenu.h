@@ -68,6 +68,8 @@ public:
     void setDesignFire(DesignFire fire);
 
     void ResetModel();
+    // Fills the dialogs with the loads and fires the model holds after a reset.
+    void showHeldValues();
     void DrawCrossSection();
     void ClearCrossSection();
 
