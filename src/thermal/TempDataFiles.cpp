@@ -130,6 +130,11 @@ public:
         }
         std::ifstream in;
         if (std::filesystem::is_regular_file(status)) {
+            const std::uintmax_t size = std::filesystem::file_size(path, error);
+            if (!error && size > MaxTempDataFileBytes) {
+                throw TempDataError(FileInFolder(path) +
+                                    " is larger than 16 MiB, which no temperature data file is.");
+            }
             in.open(path, std::ios::binary);
         }
         if (!in.is_open()) {

@@ -21,6 +21,10 @@ public:
     using CalculationError::CalculationError;
 };
 
+// The largest temperature data file read; the shipped ones are a small fraction of it.
+// Units: bytes.
+inline constexpr std::uintmax_t MaxTempDataFileBytes = 16 * 1024 * 1024;
+
 // The standard-fire and non-standard-fire files of a beam (or rib) and of a slab.
 std::string BeamFileName(DesignFire fire);
 // Empty for a concrete code that has no slab file: the caller keeps the file it had.
