@@ -391,4 +391,17 @@ std::optional<float> FindDepthAt750(FloorModel& model, const std::string& path, 
     return std::nullopt;
 }
 
+bool HasFireCaseAndWidth(FloorModel& model, const std::string& path, RecordLayout layout,
+                         std::int16_t key, float widthLimit, float openingFactor) {
+    RecordReader reader(path);
+    while (!reader.AtEnd()) {
+        reader.Read(model);
+        if (SameFireCaseAndWidth(ViewRecord(model, layout), layout, key, widthLimit,
+                                 openingFactor)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace fd9

@@ -44,5 +44,9 @@ std::optional<float> FindTempAtDepth(FloorModel& model, const std::string& path,
                                      PreviousRecordRule rule);
 std::optional<float> FindDepthAt750(FloorModel& model, const std::string& path, RecordLayout layout,
                                     std::int16_t key, float widthLimit, float openingFactor);
+// Whether any record is of this fire case and width: when one is but FindDepthAt750 finds no
+// depth, the whole width is hotter than 750 degC. Overwrites the model's record fields.
+bool HasFireCaseAndWidth(FloorModel& model, const std::string& path, RecordLayout layout,
+                         std::int16_t key, float widthLimit, float openingFactor);
 
 }  // namespace fd9
