@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QStackedWidget;
 
 namespace fd9 {
 
@@ -160,6 +161,7 @@ private:
 
     FloorModel& model_;
     Platform& platform_;
+    QStackedWidget* panels_ = nullptr;
     QString helpFile_;
     bool exiting_ = false;
 
