@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <map>
+#include <numeric>
 #include <sstream>
+#include <stdexcept>
 
 #include "Generator.h"
 #include "HeatSolver.h"
@@ -55,6 +59,121 @@ double DepthOf500(const Material& m, int rating, double spacing) {
     const auto depths = Depths(120.0, 0.5);
     const auto p = SlabStandardProfiles(m, 200.0, depths, {rating}, spacing);
     return DepthAt(depths, p[0], 500.0);
+}
+
+std::vector<TestPoint> ReadTestPoints(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    if (!in) {
+        throw std::runtime_error("cannot read " + file.string());
+    }
+    std::vector<TestPoint> points;
+    bool header = true;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        if (header) {
+            header = false;
+            continue;
+        }
+        std::vector<std::string> f;
+        std::stringstream s(line);
+        for (std::string field; std::getline(s, field, ',');) {
+            f.push_back(field);
+        }
+        if (f.size() != 6) {
+            throw std::runtime_error("test record of " + std::to_string(f.size()) +
+                                     " fields: " + line);
+        }
+        points.push_back({f[0], std::stod(f[2]), std::stoi(f[3]), std::stod(f[5])});
+    }
+    return points;
+}
+
+std::vector<TestComparison> CompareWithTests(const Material& m, const std::vector<TestPoint>& tests,
+                                             const std::string& aggregate, double spacing) {
+    std::vector<TestComparison> rows;
+    std::vector<double> depths;
+    std::vector<int> minutes;
+    for (const auto& t : tests) {
+        if (t.aggregate != aggregate) {
+            continue;
+        }
+        rows.push_back({t, 0.0});
+        if (std::find(depths.begin(), depths.end(), t.depth) == depths.end()) {
+            depths.push_back(t.depth);
+        }
+        if (std::find(minutes.begin(), minutes.end(), t.minutes) == minutes.end()) {
+            minutes.push_back(t.minutes);
+        }
+    }
+    const auto p = SlabE119Profiles(m, 200.0, depths, minutes, spacing);
+    for (auto& row : rows) {
+        const auto r =
+            std::find(minutes.begin(), minutes.end(), row.test.minutes) - minutes.begin();
+        const auto d = std::find(depths.begin(), depths.end(), row.test.depth) - depths.begin();
+        row.computed = p[static_cast<std::size_t>(r)][static_cast<std::size_t>(d)];
+    }
+    return rows;
+}
+
+double MeanDeviation(const std::vector<TestComparison>& rows) {
+    if (rows.empty()) {
+        return NAN;
+    }
+    double sum = 0.0;
+    for (const auto& r : rows) {
+        sum += r.deviation();
+    }
+    return sum / static_cast<double>(rows.size());
+}
+
+std::string TestComparisonReport(const std::vector<TestPoint>& tests) {
+    struct Case {
+        Concrete concrete;
+        const char* aggregate;
+    };
+    const std::vector<Case> cases = {{Concrete::NormalWeight, "siliceous"},
+                                     {Concrete::AlluvialQuartz, "siliceous"},
+                                     {Concrete::Dacite, "siliceous"},
+                                     {Concrete::Pumice, "semi-lightweight"}};
+    const Options o;
+    std::ostringstream out;
+    for (const auto& c : cases) {
+        const Material m = MakeConcrete(c.concrete);
+        const auto rows = CompareWithTests(m, tests, c.aggregate, o.slabSpacing);
+        out << "#### " << ConcreteName(c.concrete) << " slab under ASTM E119 against the "
+            << c.aggregate << " test curves (degC)\n\n"
+            << "| depth mm | 1 h test | 1 h ours | 1 h dev | 2 h test | 2 h ours | 2 h dev | "
+               "3 h test | 3 h ours | 3 h dev |\n|---|---|---|---|---|---|---|---|---|---|\n";
+        std::map<double, std::map<int, const TestComparison*>> byDepth;
+        std::map<int, std::vector<TestComparison>> byTime;
+        for (const auto& r : rows) {
+            byDepth[r.test.depth][r.test.minutes] = &r;
+            byTime[r.test.minutes].push_back(r);
+        }
+        for (const auto& [depth, times] : byDepth) {
+            out << "| " << Format("%.1f", depth) << " |";
+            for (int minutes : {60, 120, 180}) {
+                const auto it = times.find(minutes);
+                if (it == times.end()) {
+                    out << " | | |";
+                    continue;
+                }
+                out << ' ' << Format("%.0f", it->second->test.temperature) << " | "
+                    << Format("%.0f", it->second->computed) << " | "
+                    << Format("%+.0f", it->second->deviation()) << " |";
+            }
+            out << '\n';
+        }
+        out << "| mean |";
+        for (int minutes : {60, 120, 180}) {
+            out << " | | " << Format("%+.1f", MeanDeviation(byTime[minutes])) << " |";
+        }
+        out << "\n\nMean deviation over all " << rows.size()
+            << " points: " << Format("%+.1f", MeanDeviation(rows)) << " degC.\n\n";
+    }
+    return out.str();
 }
 
 std::string ValidationReport() {
