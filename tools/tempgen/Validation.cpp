@@ -85,7 +85,14 @@ std::vector<TestPoint> ReadTestPoints(const std::filesystem::path& file) {
             throw std::runtime_error("test record of " + std::to_string(f.size()) +
                                      " fields: " + line);
         }
-        points.push_back({f[0], std::stod(f[2]), std::stoi(f[3]), std::stod(f[5])});
+        try {
+            points.push_back({f[0], std::stod(f[2]), std::stoi(f[3]), std::stod(f[5])});
+        } catch (const std::logic_error&) {
+            throw std::runtime_error("test record with a field that is not a number: " + line);
+        }
+    }
+    if (points.empty()) {
+        throw std::runtime_error("no test records in " + file.string());
     }
     return points;
 }

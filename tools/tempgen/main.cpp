@@ -13,7 +13,7 @@
 // tempgen --compare <test curves>: prints the comparison with the furnace tests.
 int main(int argc, char** argv) {
     const bool compare = argc == 3 && std::string(argv[1]) == "--compare";
-    if (argc != 2 && !compare) {
+    if ((argc != 2 && !compare) || (argc == 2 && std::string(argv[1]) == "--compare")) {
         std::fprintf(stderr,
                      "usage: tempgen <output directory> | --report | --compare <test curves>\n");
         return 2;

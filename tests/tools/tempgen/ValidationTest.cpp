@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -139,6 +140,23 @@ TEST(FurnaceTests, TestCurveFileHoldsTheConvertedPoints) {
         EXPECT_LE(p.depth, 100.0);
         EXPECT_TRUE(p.minutes == 60 || p.minutes == 120 || p.minutes == 180);
     }
+}
+
+// A damaged or empty curve file must stop the comparison, not pass as a mean of nothing.
+TEST(FurnaceTests, UnreadableCurveFilesAreRefused) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"empty.csv",
+         "# nothing\naggregate,depth_label,depth_mm,minutes,temperature_F,temperature_C\n"},
+        {"text.csv", "header\nsiliceous,1 in.,25,sixty,881.09,471.7\n"},
+        {"short.csv", "header\nsiliceous,1 in.,25,60\n"}};
+    for (const auto& [name, text] : files) {
+        const auto path = dir / ("fd9-tempgen-" + name);
+        std::ofstream(path) << text;
+        EXPECT_THROW(ReadTestPoints(path), std::runtime_error) << name;
+        std::filesystem::remove(path);
+    }
+    EXPECT_THROW(ReadTestPoints(dir / "fd9-tempgen-absent.csv"), std::runtime_error);
 }
 
 // Normal-weight and alluvial-quartz slabs are calibrated on the siliceous furnace tests: under
