@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -10,6 +11,8 @@
 #include "dialogs/frmDesignLoads.h"
 #include "dialogs/frmNonStandardFire.h"
 #include "dialogs/frmStandardFire.h"
+#include "dialogs/frmSteelProperties.h"
+#include "files/ResultsReport.h"
 #include "shell/frmMenu.h"
 #include "support/DialogRig.h"
 #include "support/FakePlatform.h"
@@ -295,6 +298,29 @@ private slots:
         press(w.menu);
         QVERIFY(w.menu.lblMessages->text().startsWith(QStringLiteral("STABILITY OF  30 MINUTES")));
         QCOMPARE(w.menu.lblAppliedMom->text(), QStringLiteral("49.0"));  // 8 x 7 x 7 / 8
+    }
+
+    // Strands chosen and calculated with while the steel dialog is open: the report names
+    // strands. Cancel puts bars back, and the next run and its report agree on bars.
+    void reportNamesTheSteelTheResultsWereComputedWith() {
+        Window w;
+        w.menu.ResetModel();
+        slab(w.menu);
+        w.menu.mnuSteel->trigger();
+        frmSteelProperties& steel = w.menu.steelProperties();
+        steel.lstSteelPosType->item(1)->setSelected(true);
+        press(w.menu);
+        const std::string strands = ResultsFileText(w.model, "");
+        QVERIFY(strands.find("Steel type is Prestressing") != std::string::npos);
+
+        steel.cmdCancel->click();
+        QCOMPARE(w.model.Selected.PosSteelType, SteelType::ReinforcingBar);
+        w.platform.clear();
+        press(w.menu);
+        const std::string bars = ResultsFileText(w.model, "");
+        QVERIFY(bars.find("Steel Type is Reinforcing") != std::string::npos);
+        QVERIFY(bars.find("Prestressing") == std::string::npos);
+        QVERIFY(bars.find("Concrete Type is alluvial quartz") != std::string::npos);
     }
 
     // A user-specified pair of factors comes back as typed, not as an NZS 4203 category.
