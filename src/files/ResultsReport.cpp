@@ -68,21 +68,20 @@ std::string Capitals(std::string text) {
     return text;
 }
 
-const char* ConcreteLine(std::int16_t code) {
-    switch (code) {
-        case 0:
+const char* ConcreteLine(ConcreteType type) {
+    switch (type) {
+        case ConcreteType::NormalWeight:
             return "Concrete Type is normal-weight";
-        case 1:
+        case ConcreteType::LightWeight:
             return "Concrete Type is light-weight";
-        case 2:
+        case ConcreteType::AlluvialQuartz:
             return "Concrete Type is alluvial quartz (NZS 3101 Type A)";
-        case 3:
+        case ConcreteType::Dacite:
             return "Concrete Type is dacite (NZS 3101 Type B)";
-        case 4:
+        case ConcreteType::Pumice:
             return "Concrete Type is pumice (NZS 3101 Type C)";
-        default:
-            return nullptr;
     }
+    return nullptr;
 }
 
 struct GroupResults {
@@ -125,6 +124,7 @@ bool Achieved(float capacity, float demand) {
 
 void FloorSystem(Report& r, const FloorModel& m, const std::string& date, ReportTarget target) {
     const FloorType floor = m.Selected.FloorType;
+    const bool continuous = m.Selected.SupportCondition == SupportCondition::Continuous;
     r.bold(true);
     r.line("Date is " + date);
     r.line(target == ReportTarget::Printer ? "ORVAN TECHNICAL RECOMMENDATION FD 9 (VER 2.6)"
@@ -133,8 +133,8 @@ void FloorSystem(Report& r, const FloorModel& m, const std::string& date, Report
     r.bold(false);
     r.line("The floor type is " + Capitals(FloorName(floor)));
     r.line(std::string(FloorName(floor)) +
-           (m.SupportCondition == 1 ? " is continuous over supports" : " is simply-supported"));
-    if (const char* concrete = ConcreteLine(m.ConcreteType)) {
+           (continuous ? " is continuous over supports" : " is simply-supported"));
+    if (const char* concrete = ConcreteLine(m.Selected.ConcreteType)) {
         r.line(concrete);
     }
     r.value("Concrete Strength (MPa)", 1, m.ConcreteStrength);
@@ -160,17 +160,20 @@ void FloorSystem(Report& r, const FloorModel& m, const std::string& date, Report
 
 void SteelGroups(Report& r, const FloorModel& m) {
     if (m.PosSteelCount >= 1) {
-        SteelBlock(
-            r, "POSITIVE MOMENT STEEL",
-            m.PosSteelType != 0 ? "Steel type is Prestressing; " : "Steel Type is Reinforcing",
-            m.PosSteelStrength, m.PosSteel, m.PosSteelCount,
-            {m.PosSteelArea, m.PosEffectiveCover, m.PosCentroid, m.PosSteelTemp, m.PosConcTemp,
-             m.PosReducedDepth, m.PosReducedWidth, m.PosReducedSteelStrength,
-             m.PosReducedConcStrength, "0.0"});
+        SteelBlock(r, "POSITIVE MOMENT STEEL",
+                   m.Selected.PosSteelType == SteelType::PrestressingStrand
+                       ? "Steel type is Prestressing; "
+                       : "Steel Type is Reinforcing",
+                   m.PosSteelStrength, m.PosSteel, m.PosSteelCount,
+                   {m.PosSteelArea, m.PosEffectiveCover, m.PosCentroid, m.PosSteelTemp,
+                    m.PosConcTemp, m.PosReducedDepth, m.PosReducedWidth, m.PosReducedSteelStrength,
+                    m.PosReducedConcStrength, "0.0"});
     }
     if (m.NegSteelCount >= 1) {
         SteelBlock(r, "NEGATIVE MOMENT STEEL",
-                   m.NegSteelType != 0 ? "Steel Type is Prestressing" : "Steel Type is Reinforcing",
+                   m.Selected.NegSteelType == SteelType::PrestressingStrand
+                       ? "Steel Type is Prestressing"
+                       : "Steel Type is Reinforcing",
                    m.NegSteelStrength, m.NegSteel, m.NegSteelCount,
                    {m.NegSteelArea, m.NegEffectiveCover, m.NegCentroid, m.NegSteelTemp,
                     m.NegConcTemp, m.NegReducedDepth, m.NegReducedWidth, m.NegReducedSteelStrength,
@@ -210,7 +213,7 @@ void Results(Report& r, const FloorModel& m) {
     r.bold(true);
     r.line().line("RESULTS");
     r.bold(false);
-    if (m.SupportCondition != 1) {
+    if (m.Selected.SupportCondition != SupportCondition::Continuous) {
         r.pattern("Moment Capacity Available (kNm)", 1, m.PosMomentCapacity, "0.00");
         r.pattern("Moment Capacity Required (kNm)", 1, m.AppliedMoment, "0.00");
         r.line();
@@ -240,6 +243,8 @@ std::string ReportDate(int year, int month, int day) {
     return std::to_string(day) + "-" + name + "-" + std::to_string(year);
 }
 
+// Every choice is named as the calculation read it, never as a stored code that a dialog still
+// open may not have confirmed yet: a report must not contradict its own results.
 std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date,
                                     ReportTarget target) {
     std::vector<ReportLine> lines;
