@@ -23,7 +23,7 @@ void SelectConcreteType(QComboBox* list, int code) {
 
 }  // namespace
 
-frmConcreteProperties::frmConcreteProperties(frmMenu& menu) : InputDialog(menu) {
+frmConcreteProperties::frmConcreteProperties(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmConcreteProperties"));
     setWindowTitle(QStringLiteral("Concrete Properties"));
 

@@ -90,7 +90,7 @@ void CheckOnly(std::initializer_list<QRadioButton*> options, QRadioButton* chose
 
 }  // namespace
 
-frmDesignLoads::frmDesignLoads(frmMenu& menu) : InputDialog(menu) {
+frmDesignLoads::frmDesignLoads(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmDesignLoads"));
     setWindowTitle(QStringLiteral("LOADS"));
 

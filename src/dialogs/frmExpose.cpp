@@ -12,7 +12,7 @@
 
 namespace fd9 {
 
-frmExpose::frmExpose(frmMenu& menu) : InputDialog(menu) {
+frmExpose::frmExpose(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmExpose"));
     // The trailing blank is part of the caption.
     setWindowTitle(QStringLiteral("Exposure Conditions "));

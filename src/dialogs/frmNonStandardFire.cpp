@@ -11,7 +11,6 @@
 
 #include "model/FloorModel.h"
 #include "platform/Platform.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
@@ -68,7 +67,7 @@ void CheckOnly(QButtonGroup* group, QRadioButton* chosen) {
 
 }  // namespace
 
-frmNonStandardFire::frmNonStandardFire(frmMenu& menu) : InputDialog(menu) {
+frmNonStandardFire::frmNonStandardFire(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmNonStandardFire"));
     setWindowTitle(QStringLiteral("Non Standard Design Fire"));
 
@@ -176,7 +175,7 @@ void frmNonStandardFire::cmdOK_Click() {
             model().OpeningFactor = choice.openingFactor;
         }
     }
-    menu().setDesignFire(DesignFire::NonStandard);
+    host().setDesignFire(DesignFire::NonStandard);
     hide();
 }
 

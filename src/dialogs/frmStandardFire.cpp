@@ -9,7 +9,6 @@
 
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
@@ -32,7 +31,7 @@ void RoundDownFRR(FloorModel& model) {
     model.FRRequired = 0;
 }
 
-frmStandardFire::frmStandardFire(frmMenu& menu) : InputDialog(menu) {
+frmStandardFire::frmStandardFire(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmStandardFire"));
     setWindowTitle(QStringLiteral("Standard Design Fire (ISO 834 Curve)"));
 
@@ -96,7 +95,7 @@ void frmStandardFire::cmdOK_Click() {
     // After a refusal the field holds 60, so 60 is what OK keeps.
     txtFRRequired_KeyPress();
     model().FRRequired = static_cast<std::int16_t>(std::floor(fieldNumber(txtFRRequired)));
-    menu().setDesignFire(DesignFire::Standard);
+    host().setDesignFire(DesignFire::Standard);
     RoundDownFRR(model());
     hide();
 }

@@ -10,7 +10,6 @@
 
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
@@ -32,7 +31,7 @@ void SelectRow(QListWidget* list, int row) {
 
 }  // namespace
 
-frmSteelProperties::frmSteelProperties(frmMenu& menu) : InputDialog(menu) {
+frmSteelProperties::frmSteelProperties(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmSteelProperties"));
     setWindowTitle(QStringLiteral("Steel Properties"));
 
