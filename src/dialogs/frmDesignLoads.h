@@ -65,6 +65,9 @@ public:
     QPushButton* cmdOK = nullptr;
 
 private:
+    void buildControls();
+    void layOut();
+    void connectHandlers();
     void enableFactorFields(bool userSpecified);
     void writeCategoryFactor(const char* text);
 };

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "dialogs/DialogParts.h"
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
 
@@ -35,21 +36,16 @@ frmStandardFire::frmStandardFire(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmStandardFire"));
     setWindowTitle(QStringLiteral("Standard Design Fire (ISO 834 Curve)"));
 
-    lblFRRequired =
-        new QLabel(QStringLiteral("Enter Fire Resistance Rating (FRR) Required in minutes"), this);
-    lblFRRequired->setObjectName(QStringLiteral("lblFRRequired"));
-    txtFRRequired = new QLineEdit(QStringLiteral("60"), this);
-    txtFRRequired->setObjectName(QStringLiteral("txtFRRequired"));
-    Label1 = new QLabel(QStringLiteral("The program will change the entered value to the nearest "
-                                       "lower value of 30, 60, 90, 120, 180 or 240 minutes in "
-                                       "the calculation."),
-                        this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    lblFRRequired = Named(NewLabel("Enter Fire Resistance Rating (FRR) Required in minutes", this),
+                          "lblFRRequired");
+    txtFRRequired = NewField("txtFRRequired", "60", this);
+    Label1 = Named(NewLabel("The program will change the entered value to the nearest lower "
+                            "value of 30, 60, 90, 120, 180 or 240 minutes in the calculation.",
+                            this),
+                   "Label1");
     Label1->setWordWrap(true);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdOK = NewButton("cmdOK", "OK", this);
+    cmdCancel = NewButton("cmdCancel", "Cancel", this);
     for (QPushButton* button : {cmdOK, cmdCancel}) {
         button->setAutoDefault(false);
     }
