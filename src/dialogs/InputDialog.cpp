@@ -13,20 +13,19 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
 #include "platform/Platform.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
-InputDialog::InputDialog(frmMenu& menu) : QDialog(&menu), menu_(menu) {
+InputDialog::InputDialog(DialogHost& host) : QDialog(host.dialogParent()), host_(host) {
     setModal(false);
 }
 
 FloorModel& InputDialog::model() {
-    return menu_.model();
+    return host_.model();
 }
 
 Platform& InputDialog::platform() {
-    return menu_.platform();
+    return host_.platform();
 }
 
 void InputDialog::showOrRaise() {

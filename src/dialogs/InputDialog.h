@@ -7,13 +7,11 @@
 #include <optional>
 #include <vector>
 
+#include "dialogs/DialogHost.h"
+
 class QLineEdit;
 
 namespace fd9 {
-
-class frmMenu;
-class Platform;
-struct FloorModel;
 
 // Common ground of the twelve input dialogs: modeless, centred on the screen when first
 // shown, hidden rather than closed, and the field checks that run on Enter and on leaving.
@@ -21,13 +19,13 @@ class InputDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit InputDialog(frmMenu& menu);
+    explicit InputDialog(DialogHost& host);
 
     // Show modeless, or bring forward with its current contents.
     void showOrRaise();
 
 protected:
-    frmMenu& menu() { return menu_; }
+    DialogHost& host() { return host_; }
     FloorModel& model();
     Platform& platform();
 
@@ -67,7 +65,7 @@ private:
         std::function<void()> onEnter;
         std::function<void()> onLostFocus;
     };
-    frmMenu& menu_;
+    DialogHost& host_;
     std::vector<Watch> watches_;
     std::function<void()> escape_;
     bool centred_ = false;

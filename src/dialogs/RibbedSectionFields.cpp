@@ -5,13 +5,12 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
-RibbedSectionFields::RibbedSectionFields(frmMenu& menu, const FieldRules& rules,
+RibbedSectionFields::RibbedSectionFields(DialogHost& host, const FieldRules& rules,
                                          FloorType floorType)
-    : InputDialog(menu), rules_(rules), floorType_(floorType) {
+    : InputDialog(host), rules_(rules), floorType_(floorType) {
     auto* grid = new QGridLayout(this);
     for (int i = 0; i < FieldCount; ++i) {
         fields_[i] = NewField(rules_[i].name, rules_[i].text);
@@ -50,7 +49,7 @@ void RibbedSectionFields::check(int field, bool leaving) {
         return;
     }
     model().*rules_[field].target = static_cast<float>(value);
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void RibbedSectionFields::keyPress(int field, int key) {
@@ -63,9 +62,9 @@ void RibbedSectionFields::storeAll() {
     for (int i = 0; i < FieldCount; ++i) {
         StoreFieldNumber(model().*rules_[i].target, FieldNumber(fields_[i]));
     }
-    menu().setFloorType(floorType_);
+    host().setFloorType(floorType_);
     hide();
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 }  // namespace fd9

@@ -36,7 +36,7 @@ public:
 
 protected:
     // rules must outlive the dialog; OK makes floorType the checked floor type.
-    RibbedSectionFields(frmMenu& menu, const FieldRules& rules, FloorType floorType);
+    RibbedSectionFields(DialogHost& host, const FieldRules& rules, FloorType floorType);
 
     // Sends the fields, OK, Cancel and Esc to the dialog's own handlers.
     template <typename Dialog>

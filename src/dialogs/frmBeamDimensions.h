@@ -13,7 +13,7 @@ class frmBeamDimensions : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmBeamDimensions(frmMenu& menu);
+    explicit frmBeamDimensions(DialogHost& host);
 
     // The fields show the model's section, as after opening a model file.
     void FillFromModel();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogParts.h"
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
 #include "platform/Platform.h"
@@ -23,23 +24,19 @@ void SelectConcreteType(QComboBox* list, int code) {
 
 }  // namespace
 
-frmConcreteProperties::frmConcreteProperties(frmMenu& menu) : InputDialog(menu) {
+frmConcreteProperties::frmConcreteProperties(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmConcreteProperties"));
     setWindowTitle(QStringLiteral("Concrete Properties"));
 
-    cboConcreteType = new QComboBox(this);
-    cboConcreteType->setObjectName(QStringLiteral("cboConcreteType"));
+    cboConcreteType = Named(new QComboBox(this), "cboConcreteType");
     // List position is the stored code.
     cboConcreteType->addItems({QStringLiteral("Normal-weight"), QStringLiteral("Light-weight"),
                                QStringLiteral("Alluvial Quartz (Type A - NZS 3101)"),
                                QStringLiteral("Dacite (Type B - NZS 3101)"),
                                QStringLiteral("Pumice (Type C - NZS 3101)")});
-    txtCompressiveStrength = new QLineEdit(QStringLiteral(" 25"), this);
-    txtCompressiveStrength->setObjectName(QStringLiteral("txtCompressiveStrength"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    txtCompressiveStrength = NewField("txtCompressiveStrength", " 25", this);
+    cmdOK = NewButton("cmdOK", "OK", this);
+    cmdCancel = NewButton("cmdCancel", "Cancel", this);
     for (QPushButton* button : {cmdOK, cmdCancel}) {
         button->setAutoDefault(false);
     }

@@ -20,7 +20,7 @@ class frmDesignLoads : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmDesignLoads(frmMenu& menu);
+    explicit frmDesignLoads(DialogHost& host);
 
     // Brings the fields and options in line with the model after a model file was read;
     // loadCombinationCode is the file's 0 (NZS 4203 factors) or 1 (user-specified factors).
@@ -65,6 +65,9 @@ public:
     QPushButton* cmdOK = nullptr;
 
 private:
+    void buildControls();
+    void layOut();
+    void connectHandlers();
     void enableFactorFields(bool userSpecified);
     void writeCategoryFactor(const char* text);
 };

@@ -22,7 +22,7 @@ class frmStandardFire : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmStandardFire(frmMenu& menu);
+    explicit frmStandardFire(DialogHost& host);
 
     // Brings the field in line with FRRequired (after a model file was read).
     void showModelValues();

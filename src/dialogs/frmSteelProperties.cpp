@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogParts.h"
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
@@ -32,25 +32,22 @@ void SelectRow(QListWidget* list, int row) {
 
 }  // namespace
 
-frmSteelProperties::frmSteelProperties(frmMenu& menu) : InputDialog(menu) {
+frmSteelProperties::frmSteelProperties(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmSteelProperties"));
     setWindowTitle(QStringLiteral("Steel Properties"));
 
     auto group = [this](QGroupBox*& frame, const char* frameName, const char* title,
                         QListWidget*& list, const char* listName, QLineEdit*& field,
                         const char* fieldName) {
-        frame = new QGroupBox(QString::fromLatin1(title), this);
-        frame->setObjectName(QString::fromLatin1(frameName));
+        frame = Named(new QGroupBox(QString::fromLatin1(title), this), frameName);
         auto* layout = new QVBoxLayout(frame);
-        layout->addWidget(new QLabel(QStringLiteral("Steel Type"), frame));
-        list = new QListWidget(frame);
-        list->setObjectName(QString::fromLatin1(listName));
+        layout->addWidget(NewLabel("Steel Type", frame));
+        list = Named(new QListWidget(frame), listName);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setMaximumHeight(60);
         layout->addWidget(list);
-        layout->addWidget(new QLabel(QStringLiteral("Steel Yield Strength (MPa)"), frame));
-        field = new QLineEdit(QStringLiteral("300"), frame);
-        field->setObjectName(QString::fromLatin1(fieldName));
+        layout->addWidget(NewLabel("Steel Yield Strength (MPa)", frame));
+        field = NewField(fieldName, "300", frame);
         layout->addWidget(field);
     };
     group(fraSteelPos, "fraSteelPos", "Positive Moment Reinforcement", lstSteelPosType,
@@ -62,10 +59,8 @@ frmSteelProperties::frmSteelProperties(frmMenu& menu) : InputDialog(menu) {
     // Negative-moment steel over the supports is never prestressed.
     lstSteelNegType->addItem(QStringLiteral("Reinforcing Bars"));
 
-    Okbutton = new QPushButton(QStringLiteral("OK"), this);
-    Okbutton->setObjectName(QStringLiteral("Okbutton"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    Okbutton = NewButton("Okbutton", "OK", this);
+    cmdCancel = NewButton("cmdCancel", "Cancel", this);
     for (QPushButton* button : {Okbutton, cmdCancel}) {
         button->setAutoDefault(false);
     }

@@ -10,6 +10,9 @@ class QPrinter;
 
 namespace fd9 {
 
+// The title of the program's windows and of its message boxes.
+inline const char* const AppTitle = "ORVAN FD9";
+
 struct FileDialogRequest {
     QString title;
     QString filter;            // "Text (*.txt)|*.txt|All Files (*.*)|*.*"

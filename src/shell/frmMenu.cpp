@@ -32,10 +32,11 @@
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
 #include "model/ResetModel.h"
-#include "shell/AboutText.h"
 #include "platform/Platform.h"
-#include "view/CrossSectionWidget.h"
+#include "shell/AboutText.h"
 #include "shell/DrawCrossSection.h"
+#include "view/CrossSectionWidget.h"
+#include "view/SectionDrawing.h"
 
 namespace fd9 {
 
@@ -369,6 +370,16 @@ void frmMenu::DrawCrossSection() {
 
 void frmMenu::ClearCrossSection() {
     fd9::ClearCrossSection(*this);
+}
+
+void frmMenu::markTeeBeamDimension(TeeBeamDimension dimension) {
+    ClearCrossSection();
+    DrawCrossSection();
+    DrawTeeBeamMarker(*picFloorCrossSection, model_, dimension);
+}
+
+void frmMenu::refreshBarLists() {
+    removeSteel().FollowSteelLists();
 }
 
 void frmMenu::ClearResults() {

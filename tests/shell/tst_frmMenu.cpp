@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include "dialogs/frmBeamDimensions.h"
+#include "dialogs/frmExpose.h"
 #include "shell/frmMenu.h"
 #include "shell/frmStartup.h"
 #include "support/FakePlatform.h"
@@ -240,6 +242,19 @@ private slots:
         // A save that did not happen stops New before the reset.
         QCOMPARE(model.PosSteelCount, 3);
         QCOMPARE(platform.busyDepth, 0);
+    }
+
+    void newDiscardsTheExposureDialog() {
+        Window w;
+        w.menu.ResetModel();
+        w.menu.mnuExposure->trigger();
+        w.menu.expose().optExposeC->click();
+        QCOMPARE(w.model.Selected.Exposure, ExposureClass::C);
+
+        // New discards the dialog, so the class is A1 again.
+        w.menu.ResetModel();
+        QCOMPARE(w.model.Selected.Exposure, ExposureClass::A1);
+        QVERIFY(w.menu.expose().optExposeA1->isChecked());
     }
 
     void aboutBox() {
