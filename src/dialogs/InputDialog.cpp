@@ -70,17 +70,6 @@ void InputDialog::setFieldNumber(QLineEdit* field, std::int16_t value) {
     field->setText(NumberQText(value));
 }
 
-std::optional<float> InputDialog::modelFloat(double value) {
-    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max()) {
-        return std::nullopt;
-    }
-    const auto stored = static_cast<float>(value);
-    if (value != 0 && stored == 0) {
-        return std::nullopt;
-    }
-    return stored;
-}
-
 void InputDialog::watchField(QLineEdit* field, std::function<void()> onEnter,
                              std::function<void()> onLostFocus) {
     field->installEventFilter(this);

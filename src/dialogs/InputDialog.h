@@ -23,6 +23,9 @@ public:
 
     // Show modeless, or bring forward with its current contents.
     void showOrRaise();
+    // Brings the fields and options in line with the values the model holds, as after a model
+    // file was read. A dialog that shows none of the model's values has nothing to do.
+    virtual void showModelValues() {}
 
 protected:
     DialogHost& host() { return host_; }
@@ -48,9 +51,6 @@ protected:
     // value that is not negative).
     static void setFieldNumber(QLineEdit* field, float value);
     static void setFieldNumber(QLineEdit* field, std::int16_t value);
-    // The value as a model float, or empty when a float cannot hold it (too large, or so
-    // small it would turn into 0): such input must be refused, never stored as inf or 0.
-    static std::optional<float> modelFloat(double value);
 
     // The Cancel button's handler, run by Esc and the close box; without one Esc does nothing.
     void setEscapeHandler(std::function<void()> handler) { escape_ = std::move(handler); }

@@ -31,7 +31,7 @@ RibbedSectionFields::RibbedSectionFields(DialogHost& host, const FieldRules& rul
     fields_[0]->setFocus();
 }
 
-void RibbedSectionFields::FillFromModel() {
+void RibbedSectionFields::showModelValues() {
     for (int i = 0; i < FieldCount; ++i) {
         fields_[i]->setText(NumberQText(model().*rules_[i].target));
     }
@@ -48,7 +48,7 @@ void RibbedSectionFields::check(int field, bool leaving) {
             QString::fromLatin1(leaving ? rules_[field].leaveMessage : rules_[field].enterMessage));
         return;
     }
-    model().*rules_[field].target = static_cast<float>(value);
+    StoreFieldNumber(model().*rules_[field].target, value);
     host().DrawCrossSection();
 }
 

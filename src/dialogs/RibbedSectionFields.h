@@ -29,7 +29,7 @@ public:
     using FieldRules = std::array<FieldRule, FieldCount>;
 
     // The fields show the model's ribbed section, as after opening a model file.
-    void FillFromModel();
+    void showModelValues() override;
 
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;

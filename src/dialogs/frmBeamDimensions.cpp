@@ -51,7 +51,7 @@ frmBeamDimensions::frmBeamDimensions(DialogHost& host) : InputDialog(host) {
     setEscapeHandler([this] { cmdCancel_Click(); });
 }
 
-void frmBeamDimensions::FillFromModel() {
+void frmBeamDimensions::showModelValues() {
     txtBeamWidth->setText(NumberQText(model().SectionWidth));
     txtBeamDepth->setText(NumberQText(model().SectionDepth));
 }

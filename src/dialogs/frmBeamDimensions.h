@@ -16,7 +16,7 @@ public:
     explicit frmBeamDimensions(DialogHost& host);
 
     // The fields show the model's section, as after opening a model file.
-    void FillFromModel();
+    void showModelValues() override;
 
     void cmdOK_Click();
     void cmdCancel_Click();

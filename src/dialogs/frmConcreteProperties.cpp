@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
+#include "dialogs/FieldNumber.h"
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
 #include "platform/Platform.h"
@@ -77,7 +78,7 @@ void frmConcreteProperties::showModelValues() {
 void frmConcreteProperties::txtCompressiveStrength_KeyPress() {
     // Enter stores the number as typed; OK later stores it rounded to a whole number.
     const double c = fieldNumber(txtCompressiveStrength);
-    if (const std::optional<float> strength = c > 0 ? modelFloat(c) : std::nullopt) {
+    if (const std::optional<float> strength = c > 0 ? ModelFloat(c) : std::nullopt) {
         model().ConcreteStrength = *strength;
         return;
     }

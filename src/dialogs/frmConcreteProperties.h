@@ -18,7 +18,7 @@ public:
 
     // Brings the field and list in line with ConcreteStrength and the stored ConcreteType
     // (after a model file was read). A code without a list entry selects none.
-    void showModelValues();
+    void showModelValues() override;
 
     void txtCompressiveStrength_KeyPress();
     void cmdOK_Click();

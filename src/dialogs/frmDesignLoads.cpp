@@ -12,6 +12,7 @@
 #include <array>
 
 #include "dialogs/DialogParts.h"
+#include "dialogs/FieldNumber.h"
 #include "model/FloorModel.h"
 
 namespace fd9 {
@@ -175,7 +176,7 @@ bool frmDesignLoads::checkField(LoadField which, bool leaving) {
 
     const double v = fieldNumber(field);
     const bool accepted = leaving ? rule.acceptedOnLeaving(v) : rule.acceptedOnEnter(v);
-    if (const std::optional<float> value = accepted ? modelFloat(v) : std::nullopt) {
+    if (const std::optional<float> value = accepted ? ModelFloat(v) : std::nullopt) {
         model().*rule.target = *value;
         return true;
     }
@@ -258,7 +259,7 @@ void frmDesignLoads::cmdOK_Click() {
     hide();
 }
 
-void frmDesignLoads::showModelValues(std::int16_t loadCombinationCode) {
+void frmDesignLoads::showModelValues() {
     if (model().SupportCondition == 0) {
         optSimplySupported->setChecked(true);
     } else if (model().SupportCondition == 1) {
@@ -270,7 +271,7 @@ void frmDesignLoads::showModelValues(std::int16_t loadCombinationCode) {
     setFieldNumber(txtDeadLoad, model().DeadLoad);
     setFieldNumber(txtLiveLoad, model().LiveLoad);
     setFieldNumber(txtSpan, model().Span);
-    if (loadCombinationCode == 0) {
+    if (combination_ == 0) {
         optNZS4203->setChecked(true);
         enableFactorFields(false);
         const float factor = model().LiveLoadFactor;
@@ -282,7 +283,7 @@ void frmDesignLoads::showModelValues(std::int16_t loadCombinationCode) {
         if (category) {
             category->click();
         }
-    } else if (loadCombinationCode == 1) {
+    } else if (combination_ == 1) {
         optUserSpecified->setChecked(true);
         setFieldNumber(txtDeadLoadReduction, model().DeadLoadFactor);
         setFieldNumber(txtLiveLoadReduction, model().LiveLoadFactor);

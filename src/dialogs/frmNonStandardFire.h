@@ -20,7 +20,7 @@ public:
 
     // Selects the options equal to FireLoad and OpeningFactor (after a model file of a
     // non-standard fire was read); a value that matches no option selects none.
-    void showModelValues();
+    void showModelValues() override;
 
     void cmdOK_Click();
     void cmdCancel_Click();

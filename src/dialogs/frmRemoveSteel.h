@@ -27,6 +27,7 @@ public:
 
     // Both lists rebuilt from the steel tables, as after opening a model file.
     void FillSteelLists();
+    void showModelValues() override { FillSteelLists(); }
     // Appends the bars added to the model since the lists were filled.
     void FollowSteelLists();
 

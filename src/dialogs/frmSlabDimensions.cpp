@@ -44,7 +44,7 @@ frmSlabDimensions::frmSlabDimensions(DialogHost& host) : InputDialog(host) {
     setEscapeHandler([this] { cmdCancel_Click(); });
 }
 
-void frmSlabDimensions::FillFromModel() {
+void frmSlabDimensions::showModelValues() {
     txtSlabDepth->setText(NumberQText(model().SectionDepth));
 }
 

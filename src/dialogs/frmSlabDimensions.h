@@ -16,7 +16,7 @@ public:
     explicit frmSlabDimensions(DialogHost& host);
 
     // The field shows the model's depth, as after opening a model file.
-    void FillFromModel();
+    void showModelValues() override;
 
     void cmdOK_Click();
     void cmdCancel_Click();

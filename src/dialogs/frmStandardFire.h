@@ -25,7 +25,7 @@ public:
     explicit frmStandardFire(DialogHost& host);
 
     // Brings the field in line with FRRequired (after a model file was read).
-    void showModelValues();
+    void showModelValues() override;
 
     // False when the rating was refused (the field then shows 60).
     bool txtFRRequired_KeyPress();

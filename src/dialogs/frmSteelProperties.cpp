@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
+#include "dialogs/FieldNumber.h"
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
 
@@ -136,7 +137,7 @@ void frmSteelProperties::Okbutton_Click() {
         return;
     }
     const double p = fieldNumber(txtSteelPosStrength);
-    const std::optional<float> pos = p > 0 ? modelFloat(p) : std::nullopt;
+    const std::optional<float> pos = p > 0 ? ModelFloat(p) : std::nullopt;
     if (!pos) {
         refuse(QStringLiteral("Steel Yield Strength is invalid!"), true);
         setFieldNumber(txtSteelPosStrength, model().PosSteelStrength);
@@ -144,7 +145,7 @@ void frmSteelProperties::Okbutton_Click() {
         return;
     }
     const double n = fieldNumber(txtSteelNegStrength);
-    const std::optional<float> neg = n > 0 ? modelFloat(n) : std::nullopt;
+    const std::optional<float> neg = n > 0 ? ModelFloat(n) : std::nullopt;
     if (!neg) {
         refuse(QStringLiteral("Steel Yield Strength is invalid!"), true);
         setFieldNumber(txtSteelNegStrength, model().NegSteelStrength);

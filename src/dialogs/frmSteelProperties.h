@@ -19,7 +19,7 @@ public:
 
     // Brings the fields and lists in line with the model's strengths and stored type codes
     // (after a model file was read). A code without a list entry selects none.
-    void showModelValues();
+    void showModelValues() override;
 
     void txtSteelPosStrength_KeyPress();
     void txtSteelNegStrength_KeyPress();

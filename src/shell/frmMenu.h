@@ -5,10 +5,12 @@
 #include <memory>
 #include <string>
 
+#include "calc/Calculate.h"
 #include "dialogs/DialogHost.h"
 #include "model/FloorModel.h"
 
 class QAction;
+class QBoxLayout;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -93,6 +95,8 @@ public:
     void ShowHelpContext(int contextId);
 
     void fraResults_Click(int index);
+    // The value label of one result.
+    QLabel* resultLabel(ResultLabel label) const;
     void ShowResultPanel(int index);
     void ClearResults();
 
@@ -155,6 +159,7 @@ protected:
 private:
     void buildMenus();
     void buildPanels();
+    void buildResultPanels(QBoxLayout* column);
     void discardDialogs();
     bool askToSave(const QString& question);
     template <typename Dialog>

@@ -31,11 +31,11 @@ class tst_frmMenu : public QObject {
 
 private:
     QList<QLabel*> valueLabels(frmMenu& menu) {
-        return {menu.lblEffectiveCover,   menu.lblSteelTemp,        menu.lblSteelArea,
-                menu.lblReducedDepth,     menu.lblReducedWidth,     menu.lblConcTemp,
-                menu.lblAvailMomCapacity, menu.lblAppliedMom,       menu.lblReqNegMomEndBay,
-                menu.lblReqNegMomIntBay,  menu.lblAvailNegMom,      menu.lblFailureMode,
-                menu.lblInflectionEndBay, menu.lblInflectionIntBay, menu.lblMessages};
+        QList<QLabel*> labels;
+        for (int i = 0; i < ResultLabelCount; ++i) {
+            labels << menu.resultLabel(static_cast<ResultLabel>(i));
+        }
+        return labels << menu.lblMessages;
     }
 
     void startUp(frmMenu& menu) {
