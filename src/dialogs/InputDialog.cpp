@@ -50,6 +50,17 @@ void InputDialog::refuse(const QString& message, bool beepFirst) {
     platform().messageBox(message, QString::fromLatin1(AppTitle), MsgIcon::None, MsgButtons::OK);
 }
 
+void InputDialog::setButtons(std::initializer_list<QPushButton*> buttons,
+                             QPushButton* defaultButton, std::function<void()> cancel) {
+    for (QPushButton* button : buttons) {
+        button->setAutoDefault(false);
+    }
+    if (defaultButton) {
+        defaultButton->setDefault(true);
+    }
+    escape_ = std::move(cancel);
+}
+
 void InputDialog::returnFocus(QWidget* control) {
     const bool outer = returningFocus_;
     returningFocus_ = true;

@@ -4,12 +4,14 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
 #include "dialogs/DialogHost.h"
 
 class QLineEdit;
+class QPushButton;
 
 namespace fd9 {
 
@@ -52,8 +54,12 @@ protected:
     static void setFieldNumber(QLineEdit* field, float value);
     static void setFieldNumber(QLineEdit* field, std::int16_t value);
 
-    // The Cancel button's handler, run by Esc and the close box; without one Esc does nothing.
-    void setEscapeHandler(std::function<void()> handler) { escape_ = std::move(handler); }
+    // The one button policy of every dialog. Enter in a field runs the field's own check and
+    // presses defaultButton where the dialog has one; a focused button answers Enter itself;
+    // cancel is the Cancel button's handler, run by Esc and the close box, and a dialog without
+    // one ignores Esc, so that nothing skips the checks of the button that closes it.
+    void setButtons(std::initializer_list<QPushButton*> buttons, QPushButton* defaultButton,
+                    std::function<void()> cancel);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

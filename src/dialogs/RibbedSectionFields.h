@@ -49,7 +49,7 @@ protected:
         }
         connect(cmdOK, &QPushButton::clicked, dialog, &Dialog::cmdOK_Click);
         connect(cmdCancel, &QPushButton::clicked, dialog, &Dialog::cmdCancel_Click);
-        setEscapeHandler([dialog] { dialog->cmdCancel_Click(); });
+        setButtons({cmdOK, cmdCancel}, nullptr, [dialog] { dialog->cmdCancel_Click(); });
     }
 
     // Stores the field's number and redraws, or refuses it with its Enter or leaving message.

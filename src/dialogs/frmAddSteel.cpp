@@ -59,6 +59,7 @@ frmAddSteel::frmAddSteel(DialogHost& host) : InputDialog(host) {
     watchField(txtSteelDiameter, [this] { txtSteelDiameter_KeyPress(Qt::Key_Return); });
     connect(cmdAddSteel, &QPushButton::clicked, this, &frmAddSteel::cmdAddSteel_Click);
     connect(cmdFinished, &QPushButton::clicked, this, &frmAddSteel::cmdFinished_Click);
+    setButtons({cmdAddSteel, cmdFinished}, nullptr, {});
 }
 
 bool frmAddSteel::fieldPasses(QLineEdit* field, bool accepted, const QString& message) {

@@ -48,7 +48,7 @@ frmBeamDimensions::frmBeamDimensions(DialogHost& host) : InputDialog(host) {
         [this] { txtBeamDepth_LostFocus(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmBeamDimensions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmBeamDimensions::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
 void frmBeamDimensions::showModelValues() {

@@ -38,9 +38,6 @@ frmConcreteProperties::frmConcreteProperties(DialogHost& host) : InputDialog(hos
     txtCompressiveStrength = NewField("txtCompressiveStrength", " 25", this);
     cmdOK = NewButton("cmdOK", "OK", this);
     cmdCancel = NewButton("cmdCancel", "Cancel", this);
-    for (QPushButton* button : {cmdOK, cmdCancel}) {
-        button->setAutoDefault(false);
-    }
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Concrete Type"), cboConcreteType);
@@ -64,7 +61,7 @@ frmConcreteProperties::frmConcreteProperties(DialogHost& host) : InputDialog(hos
     watchField(txtCompressiveStrength, [this] { txtCompressiveStrength_KeyPress(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmConcreteProperties::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmConcreteProperties::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
 void frmConcreteProperties::showModelValues() {

@@ -89,7 +89,6 @@ void frmDesignLoads::buildControls() {
     optSimplySupported = NewOption("optSimplySupported", "Simply Supported", fraEndSupport);
     optContinuous = NewOption("optContinuous", "Continuous Over Supports", fraEndSupport);
     cmdOK = NewButton("cmdOK", "OK", this);
-    cmdOK->setAutoDefault(false);
 
     NewGroup(this, {optNZS4203, optUserSpecified});
     NewGroup(this, {optRoofs, optDomesticFloors, optStorageFloors});
@@ -165,6 +164,7 @@ void frmDesignLoads::connectHandlers() {
             continuous ? SupportCondition::Continuous : SupportCondition::SimplySupported;
     });
     connect(cmdOK, &QPushButton::clicked, this, &D::cmdOK_Click);
+    setButtons({cmdOK}, nullptr, {});
 }
 
 bool frmDesignLoads::checkField(LoadField which, bool leaving) {

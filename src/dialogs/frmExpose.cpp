@@ -50,7 +50,7 @@ frmExpose::frmExpose(DialogHost& host) : InputDialog(host) {
     frame->addWidget(Label1);
 
     cmdOK = NewButton("cmdOK", "OK", this);
-    cmdOK->setAutoDefault(false);
+    setButtons({cmdOK}, nullptr, {});
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdOK);

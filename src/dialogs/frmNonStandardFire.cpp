@@ -94,13 +94,8 @@ frmNonStandardFire::frmNonStandardFire(DialogHost& host) : InputDialog(host) {
     optOpeningFactor04->setChecked(true);
 
     cmdOK = NewButton("cmdOK", "OK", this);
-    cmdOK->setDefault(true);
     cmdCancel = NewButton("cmdCancel", "Cancel", this);
     hlpNonStandardFire = NewButton("hlpNonStandardFire", "Help", this);
-    // Enter always means OK here, whichever button has the focus.
-    for (QPushButton* button : {cmdCancel, hlpNonStandardFire}) {
-        button->setAutoDefault(false);
-    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -116,7 +111,8 @@ frmNonStandardFire::frmNonStandardFire(DialogHost& host) : InputDialog(host) {
     connect(cmdCancel, &QPushButton::clicked, this, &frmNonStandardFire::cmdCancel_Click);
     connect(hlpNonStandardFire, &QPushButton::clicked, this,
             &frmNonStandardFire::hlpNonStandardFire_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    // Enter in the dialog means OK here.
+    setButtons({cmdOK, cmdCancel, hlpNonStandardFire}, cmdOK, [this] { cmdCancel_Click(); });
 }
 
 void frmNonStandardFire::showModelValues() {

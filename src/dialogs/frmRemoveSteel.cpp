@@ -48,7 +48,7 @@ frmRemoveSteel::frmRemoveSteel(DialogHost& host) : InputDialog(host) {
     cmdRemoveSteel = NewButton("cmdRemoveSteel", "Remove Steel");
     cmdRemoveAllSteel = NewButton("cmdRemoveAllSteel", "Remove All Steel");
     cmdFinished = NewButton("cmdFinished", "Finished");
-    cmdFinished->setDefault(true);
+    setButtons({cmdRemoveSteel, cmdRemoveAllSteel, cmdFinished}, cmdFinished, {});
     optRemovePosSteel->setChecked(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -41,7 +41,7 @@ frmSlabDimensions::frmSlabDimensions(DialogHost& host) : InputDialog(host) {
         [this] { txtSlabDepth_LostFocus(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmSlabDimensions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSlabDimensions::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
 void frmSlabDimensions::showModelValues() {

@@ -46,9 +46,6 @@ frmStandardFire::frmStandardFire(DialogHost& host) : InputDialog(host) {
     Label1->setWordWrap(true);
     cmdOK = NewButton("cmdOK", "OK", this);
     cmdCancel = NewButton("cmdCancel", "Cancel", this);
-    for (QPushButton* button : {cmdOK, cmdCancel}) {
-        button->setAutoDefault(false);
-    }
 
     auto* rating = new QHBoxLayout;
     rating->addWidget(lblFRRequired);
@@ -65,7 +62,7 @@ frmStandardFire::frmStandardFire(DialogHost& host) : InputDialog(host) {
     watchField(txtFRRequired, [this] { txtFRRequired_KeyPress(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmStandardFire::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmStandardFire::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
 void frmStandardFire::showModelValues() {

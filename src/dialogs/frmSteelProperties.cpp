@@ -62,9 +62,6 @@ frmSteelProperties::frmSteelProperties(DialogHost& host) : InputDialog(host) {
 
     Okbutton = NewButton("Okbutton", "OK", this);
     cmdCancel = NewButton("cmdCancel", "Cancel", this);
-    for (QPushButton* button : {Okbutton, cmdCancel}) {
-        button->setAutoDefault(false);
-    }
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(fraSteelPos);
@@ -95,7 +92,7 @@ frmSteelProperties::frmSteelProperties(DialogHost& host) : InputDialog(host) {
     watchField(txtSteelNegStrength, [this] { txtSteelNegStrength_KeyPress(); });
     connect(Okbutton, &QPushButton::clicked, this, &frmSteelProperties::Okbutton_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSteelProperties::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({Okbutton, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
 void frmSteelProperties::showModelValues() {
