@@ -133,20 +133,23 @@ void frmSteelProperties::Okbutton_Click() {
         returnFocus(lstSteelNegType);
         return;
     }
-    const double p = fieldNumber(txtSteelPosStrength);
-    const std::optional<float> pos = p > 0 ? ModelFloat(p) : std::nullopt;
-    if (!pos) {
+    // A strength that fails is refused, shows the stored one again and keeps the focus.
+    const auto strength = [this](QLineEdit* field, float stored) -> std::optional<float> {
+        const double typed = fieldNumber(field);
+        if (const std::optional<float> value = typed > 0 ? ModelFloat(typed) : std::nullopt) {
+            return value;
+        }
         refuse(QStringLiteral("Steel Yield Strength is invalid!"), true);
-        setFieldNumber(txtSteelPosStrength, model().PosSteelStrength);
-        returnFocus(txtSteelPosStrength);
+        setFieldNumber(field, stored);
+        returnFocus(field);
+        return std::nullopt;
+    };
+    const std::optional<float> pos = strength(txtSteelPosStrength, model().PosSteelStrength);
+    if (!pos) {
         return;
     }
-    const double n = fieldNumber(txtSteelNegStrength);
-    const std::optional<float> neg = n > 0 ? ModelFloat(n) : std::nullopt;
+    const std::optional<float> neg = strength(txtSteelNegStrength, model().NegSteelStrength);
     if (!neg) {
-        refuse(QStringLiteral("Steel Yield Strength is invalid!"), true);
-        setFieldNumber(txtSteelNegStrength, model().NegSteelStrength);
-        returnFocus(txtSteelNegStrength);
         return;
     }
     model().PosSteelStrength = *pos;
