@@ -1,7 +1,10 @@
 #include "calc/FireExplorer.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <thread>
 
 #include "calc/Calculate.h"
 #include "thermal/SectionTemperatures.h"
@@ -100,15 +103,33 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
         result.nothingToCalculate = true;
         return result;
     }
+    std::vector<ExplorerFire> fires;
     for (std::int16_t rating : ExplorerRatings) {
-        result.standard.push_back(RunOne(model, {DesignFire::Standard, rating, 0, 0}, programDir));
+        fires.push_back({DesignFire::Standard, rating, 0, 0});
     }
     for (std::int16_t load : ExplorerFireLoads) {
         for (float factor : ExplorerOpeningFactors) {
-            result.nonStandard.push_back(
-                RunOne(model, {DesignFire::NonStandard, 0, load, factor}, programDir));
+            fires.push_back({DesignFire::NonStandard, 0, load, factor});
         }
     }
+    // The runs share nothing, so they are spread over the cores; each point lands in its own
+    // slot and the order of the results never depends on which finished first.
+    std::vector<ExplorerPoint> points(fires.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < fires.size(); i = next++) {
+            points[i] = RunOne(model, fires[i], programDir);
+        }
+    };
+    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    std::vector<std::jthread> threads;
+    for (unsigned i = 1; i < workers; ++i) {
+        threads.emplace_back(work);
+    }
+    work();
+    threads.clear();
+    result.standard.assign(points.begin(), points.begin() + ExplorerRatings.size());
+    result.nonStandard.assign(points.begin() + ExplorerRatings.size(), points.end());
     if (result.continuous) {
         result.endSpanRating = RatingReached(
             result.standard, [](const ExplorerPoint& p) { return p.endSpans.value_or(false); });
