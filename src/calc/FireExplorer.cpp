@@ -185,7 +185,7 @@ std::string RatingText(const std::optional<std::int16_t>& rating, bool rated) {
 
 std::string ExplorerCsvHeader(bool withModel) {
     return std::string(withModel ? "model," : "") +
-           "fire,rating_min,fire_load_MJ_m2,opening_factor,pos_capacity_kNm,applied_kNm,"
+           "fire,rating_min,fire_load_kg_m2,opening_factor,pos_capacity_kNm,applied_kNm,"
            "margin_kNm,margin_pct,neg_capacity_kNm,req_end_bay_kNm,req_int_bay_kNm,"
            "end_margin_kNm,end_margin_pct,int_margin_kNm,int_margin_pct,failure_mode,"
            "insulation_rating_min,stability,end_spans,intermediate_spans,insulation,verdict\n";

@@ -15,7 +15,7 @@ inline constexpr std::array<std::int16_t, 3> ExplorerFireLoads = {37, 74, 111};
 inline constexpr std::array<float, 5> ExplorerOpeningFactors = {0.01f, 0.02f, 0.04f, 0.08f, 0.15f};
 
 // One fire of the explorer: a standard rating, or a compartment fire of the given fire load
-// (MJ/m2) and opening factor.
+// (kg/m2) and opening factor.
 struct ExplorerFire {
     DesignFire fire = DesignFire::Standard;
     std::int16_t rating = 0;
