@@ -258,18 +258,17 @@ void frmFireExplorer::fillChart() {
     }
     chart->setTitle(QStringLiteral("Moment capacity against standard fire duration"));
 
-    QLineSeries* capacity =
-        Line(QStringLiteral("Available moment capacity (kNm)"), QColor(0, 90, 200));
-    QLineSeries* applied = Line(QStringLiteral("Applied moment (kNm)"), Qt::black, Qt::DashLine);
+    QLineSeries* capacity = Line(QStringLiteral("Capacity"), QColor(0, 90, 200));
+    QLineSeries* applied = Line(QStringLiteral("Applied moment"), Qt::black, Qt::DashLine);
     QLineSeries* negative = nullptr;
     QLineSeries* endBay = nullptr;
     QLineSeries* intBay = nullptr;
     std::vector<QLineSeries*> series{capacity, applied};
     if (result_.continuous) {
-        negative = Line(QStringLiteral("Available negative capacity (kNm)"), QColor(0, 150, 150));
-        endBay = Line(QStringLiteral("Required, end bay (kNm)"), QColor(200, 100, 0), Qt::DashLine);
-        intBay = Line(QStringLiteral("Required, intermediate bay (kNm)"), QColor(150, 0, 150),
-                      Qt::DotLine);
+        negative = Line(QStringLiteral("Negative capacity"), QColor(0, 150, 150));
+        endBay = Line(QStringLiteral("Required, end bay"), QColor(200, 100, 0), Qt::DashLine);
+        intBay =
+            Line(QStringLiteral("Required, intermediate bay"), QColor(150, 0, 150), Qt::DotLine);
         series.insert(series.end(), {negative, endBay, intBay});
     }
     double low = 0;
@@ -307,9 +306,8 @@ void frmFireExplorer::fillChart() {
         series.push_back(line);
     };
     if (result_.continuous) {
-        marker(result_.endSpanRating, "Stability, end spans", QColor(200, 100, 0));
-        marker(result_.intermediateSpanRating, "Stability, intermediate spans",
-               QColor(150, 0, 150));
+        marker(result_.endSpanRating, "End spans", QColor(200, 100, 0));
+        marker(result_.intermediateSpanRating, "Intermediate spans", QColor(150, 0, 150));
     } else {
         marker(result_.stabilityRating, "Stability", AchievedColour);
     }
@@ -323,6 +321,7 @@ void frmFireExplorer::fillChart() {
     auto* y = new QValueAxis;
     y->setTitleText(QStringLiteral("Moment (kNm)"));
     y->setRange(low, high);
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QLineSeries* s : series) {
