@@ -84,8 +84,8 @@ std::string VerdictText(const ExplorerPoint& point);
 // "60 minutes", or "none of the ratings" when even 30 minutes is not reached, or "not rated".
 std::string RatingText(const std::optional<std::int16_t>& rating, bool rated = true);
 
-// Both tables as one CSV table, a header line first, CR-free. Each row starts with prefix
-// (for example a quoted model name and a comma) when one is given.
+// Both tables as one CSV table under one header line, LF line ends; with withModel each row
+// starts with the model's name (quoted where it must be).
 std::string ExplorerCsvHeader(bool withModel);
 std::string ExplorerCsvRows(const ExplorerResult& result, const std::string& modelName = {},
                             bool withModel = false);
