@@ -181,10 +181,18 @@ ExploreResult ExploreModel(const std::string& fileText, const std::string& model
     out << "  {\"model\": " << JsonString(modelName)
         << ", \"continuous\": " << (explored.continuous ? "true" : "false")
         << ", \"nothing_to_calculate\": " << (explored.nothingToCalculate ? "true" : "false")
-        << ",\n   \"ratings\": {\"stability\": " << JsonOptional(explored.stabilityRating)
-        << ", \"end_spans\": " << JsonOptional(explored.endSpanRating)
-        << ", \"intermediate_spans\": " << JsonOptional(explored.intermediateSpanRating)
-        << ", \"insulation\": " << JsonOptional(explored.insulationRating) << "},\n   \"fires\": [";
+        << ",\n   \"ratings\": {";
+    // Only the ratings the member has; null when not even 30 minutes is reached.
+    if (explored.continuous) {
+        out << "\"end_spans\": " << JsonOptional(explored.endSpanRating)
+            << ", \"intermediate_spans\": " << JsonOptional(explored.intermediateSpanRating);
+    } else {
+        out << "\"stability\": " << JsonOptional(explored.stabilityRating);
+    }
+    if (explored.floorType != FloorType::Beam) {
+        out << ", \"insulation\": " << JsonOptional(explored.insulationRating);
+    }
+    out << "},\n   \"fires\": [";
     bool first = true;
     for (const auto* points : {&explored.standard, &explored.nonStandard}) {
         for (const ExplorerPoint& p : *points) {
