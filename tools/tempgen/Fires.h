@@ -5,6 +5,10 @@ namespace tempgen {
 // Gas temperature of the standard fire, degC, at t minutes.
 double Iso834(double minutes);
 
+// Furnace temperature of the ASTM E119 standard fire, degC, at t minutes: linear between the
+// standard's tabulated points. Used only to compare the solver with furnace tests.
+double AstmE119(double minutes);
+
 // A ventilation-controlled compartment fire after T. T. Lie's parametric curves, heavy enclosure.
 class LieFire {
 public:

@@ -79,6 +79,12 @@ Exposure StandardFire() {
     return e;
 }
 
+Exposure E119Fire() {
+    Exposure e;
+    e.gas = [](double seconds) { return AstmE119(seconds / 60.0); };
+    return e;
+}
+
 Exposure Compartment(const LieFire& fire) {
     Exposure e;
     e.gas = [fire](double seconds) { return fire.gas(seconds / 3600.0); };
@@ -219,6 +225,18 @@ std::vector<std::vector<double>> SlabStandardProfiles(const Material& m, double 
         points.emplace_back(0.0, d);
     }
     return StandardProfiles(solver, points, ratings);
+}
+
+std::vector<std::vector<double>> SlabE119Profiles(const Material& m, double thickness,
+                                                  const std::vector<double>& depths,
+                                                  const std::vector<int>& minutes, double spacing,
+                                                  double timeStepFactor) {
+    HeatSolver solver(m, SlabSection(thickness, spacing), E119Fire(), timeStepFactor);
+    std::vector<std::pair<double, double>> points;
+    for (double d : depths) {
+        points.emplace_back(0.0, d);
+    }
+    return StandardProfiles(solver, points, minutes);
 }
 
 std::vector<double> SlabPeakProfile(const Material& m, const LieFire& fire, double thickness,

@@ -62,6 +62,13 @@ std::vector<std::vector<double>> SlabStandardProfiles(const Material& m, double 
                                                       const std::vector<int>& ratings,
                                                       double spacing, double timeStepFactor = 0.9);
 
+// The same under the ASTM E119 furnace curve, for comparison with furnace tests only; result
+// [time][depth] for the times in minutes.
+std::vector<std::vector<double>> SlabE119Profiles(const Material& m, double thickness,
+                                                  const std::vector<double>& depths,
+                                                  const std::vector<int>& minutes, double spacing,
+                                                  double timeStepFactor = 0.9);
+
 // Highest temperature at each depth over the whole fire and its cooling.
 std::vector<double> SlabPeakProfile(const Material& m, const LieFire& fire, double thickness,
                                     const std::vector<double>& depths, double spacing,

@@ -69,6 +69,10 @@ Material MakeMaterial(const std::string& name, const LightWeightConcrete& c);
 // Constant properties, for comparison with closed-form solutions.
 Material MakeConstantMaterial(double conductivity, double volumetricHeat);
 
+// Normal-weight concrete as calibrated against furnace tests of siliceous-aggregate slabs. The
+// defaults of NormalWeightConcrete are the assumptions of EN 1992-1-2 Annex A instead.
+NormalWeightConcrete CalibratedSiliceous();
+
 // The concretes the data files are made for, with their calibrated parameters.
 enum class Concrete { NormalWeight, AlluvialQuartz, Dacite, Pumice };
 const char* ConcreteName(Concrete c);

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <map>
+#include <numeric>
 #include <sstream>
+#include <stdexcept>
 
 #include "Generator.h"
 #include "HeatSolver.h"
@@ -57,36 +61,167 @@ double DepthOf500(const Material& m, int rating, double spacing) {
     return DepthAt(depths, p[0], 500.0);
 }
 
+std::vector<TestPoint> ReadTestPoints(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    if (!in) {
+        throw std::runtime_error("cannot read " + file.string());
+    }
+    std::vector<TestPoint> points;
+    bool header = true;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        if (header) {
+            header = false;
+            continue;
+        }
+        std::vector<std::string> f;
+        std::stringstream s(line);
+        for (std::string field; std::getline(s, field, ',');) {
+            f.push_back(field);
+        }
+        if (f.size() != 6) {
+            throw std::runtime_error("test record of " + std::to_string(f.size()) +
+                                     " fields: " + line);
+        }
+        try {
+            points.push_back({f[0], std::stod(f[2]), std::stoi(f[3]), std::stod(f[5])});
+        } catch (const std::logic_error&) {
+            throw std::runtime_error("test record with a field that is not a number: " + line);
+        }
+    }
+    if (points.empty()) {
+        throw std::runtime_error("no test records in " + file.string());
+    }
+    return points;
+}
+
+std::vector<TestComparison> CompareWithTests(const Material& m, const std::vector<TestPoint>& tests,
+                                             const std::string& aggregate, double spacing) {
+    std::vector<TestComparison> rows;
+    std::vector<double> depths;
+    std::vector<int> minutes;
+    for (const auto& t : tests) {
+        if (t.aggregate != aggregate) {
+            continue;
+        }
+        rows.push_back({t, 0.0});
+        if (std::find(depths.begin(), depths.end(), t.depth) == depths.end()) {
+            depths.push_back(t.depth);
+        }
+        if (std::find(minutes.begin(), minutes.end(), t.minutes) == minutes.end()) {
+            minutes.push_back(t.minutes);
+        }
+    }
+    const auto p = SlabE119Profiles(m, 200.0, depths, minutes, spacing);
+    for (auto& row : rows) {
+        const auto r =
+            std::find(minutes.begin(), minutes.end(), row.test.minutes) - minutes.begin();
+        const auto d = std::find(depths.begin(), depths.end(), row.test.depth) - depths.begin();
+        row.computed = p[static_cast<std::size_t>(r)][static_cast<std::size_t>(d)];
+    }
+    return rows;
+}
+
+double MeanDeviation(const std::vector<TestComparison>& rows) {
+    if (rows.empty()) {
+        return NAN;
+    }
+    double sum = 0.0;
+    for (const auto& r : rows) {
+        sum += r.deviation();
+    }
+    return sum / static_cast<double>(rows.size());
+}
+
+std::string TestComparisonReport(const std::vector<TestPoint>& tests) {
+    struct Case {
+        Concrete concrete;
+        const char* aggregate;
+    };
+    const std::vector<Case> cases = {{Concrete::NormalWeight, "siliceous"},
+                                     {Concrete::AlluvialQuartz, "siliceous"},
+                                     {Concrete::Dacite, "siliceous"},
+                                     {Concrete::Pumice, "semi-lightweight"}};
+    const Options o;
+    std::ostringstream out;
+    for (const auto& c : cases) {
+        const Material m = MakeConcrete(c.concrete);
+        const auto rows = CompareWithTests(m, tests, c.aggregate, o.slabSpacing);
+        out << "#### " << ConcreteName(c.concrete) << " slab under ASTM E119 against the "
+            << c.aggregate << " test curves (degC)\n\n"
+            << "| depth mm | 1 h test | 1 h ours | 1 h dev | 2 h test | 2 h ours | 2 h dev | "
+               "3 h test | 3 h ours | 3 h dev |\n|---|---|---|---|---|---|---|---|---|---|\n";
+        std::map<double, std::map<int, const TestComparison*>> byDepth;
+        std::map<int, std::vector<TestComparison>> byTime;
+        for (const auto& r : rows) {
+            byDepth[r.test.depth][r.test.minutes] = &r;
+            byTime[r.test.minutes].push_back(r);
+        }
+        for (const auto& [depth, times] : byDepth) {
+            out << "| " << Format("%.1f", depth) << " |";
+            for (int minutes : {60, 120, 180}) {
+                const auto it = times.find(minutes);
+                if (it == times.end()) {
+                    out << " | | |";
+                    continue;
+                }
+                out << ' ' << Format("%.0f", it->second->test.temperature) << " | "
+                    << Format("%.0f", it->second->computed) << " | "
+                    << Format("%+.0f", it->second->deviation()) << " |";
+            }
+            out << '\n';
+        }
+        out << "| mean |";
+        for (int minutes : {60, 120, 180}) {
+            out << " | | " << Format("%+.1f", MeanDeviation(byTime[minutes])) << " |";
+        }
+        out << "\n\nMean deviation over all " << rows.size()
+            << " points: " << Format("%+.1f", MeanDeviation(rows)) << " degC.\n\n";
+    }
+    return out.str();
+}
+
 std::string ValidationReport() {
     std::ostringstream out;
     const Options o;
     const Material normal = MakeConcrete(Concrete::NormalWeight);
 
-    out << "### Normal-weight slab, h = 200 mm, standard fire (degC)\n\n| depth mm |";
-    for (int r : o.ratings) {
-        out << " R" << r << " |";
-    }
-    out << "\n|---|";
-    for (std::size_t i = 0; i < o.ratings.size(); ++i) {
-        out << "---|";
-    }
-    out << '\n';
+    const Material annex = MakeMaterial("annex", NormalWeightConcrete{});
     const std::vector<double> annexDepths = {0, 10, 20, 30, 40, 50, 60, 80, 100, 150, 200};
-    const auto slab = SlabStandardProfiles(normal, 200.0, annexDepths, o.ratings, o.slabSpacing);
-    for (std::size_t d = 0; d < annexDepths.size(); ++d) {
-        out << "| " << annexDepths[d] << " |";
-        for (std::size_t r = 0; r < o.ratings.size(); ++r) {
-            out << ' ' << Format("%.0f", slab[r][d]) << " |";
+    auto profileTable = [&](const char* title, const Material& m) {
+        out << "### " << title << ", h = 200 mm, standard fire (degC)\n\n| depth mm |";
+        for (int r : o.ratings) {
+            out << " R" << r << " |";
+        }
+        out << "\n|---|";
+        for (std::size_t i = 0; i < o.ratings.size(); ++i) {
+            out << "---|";
         }
         out << '\n';
-    }
+        const auto slab = SlabStandardProfiles(m, 200.0, annexDepths, o.ratings, o.slabSpacing);
+        for (std::size_t d = 0; d < annexDepths.size(); ++d) {
+            out << "| " << annexDepths[d] << " |";
+            for (std::size_t r = 0; r < o.ratings.size(); ++r) {
+                out << ' ' << Format("%.0f", slab[r][d]) << " |";
+            }
+            out << '\n';
+        }
+        out << '\n';
+    };
+    profileTable("EN 1992-1-2 Annex A assumptions (lower limit, 1.5 % moisture)", annex);
+    profileTable("Calibrated normal-weight slab (upper limit, no moisture)", normal);
 
-    out << "\n### 500 degC depth of the normal-weight slab against EN 1992-1-2 Table 5.8\n\n"
-           "| rating | axis distance a, mm | 500 degC depth, mm | ratio |\n|---|---|---|---|\n";
+    out << "### 500 degC depth of the slab against EN 1992-1-2 Table 5.8\n\n"
+           "| rating | axis distance a, mm | Annex A, mm | ratio | calibrated, mm | ratio |\n"
+           "|---|---|---|---|---|---|\n";
     for (const auto& a : SlabAxisDistances()) {
-        const double d = DepthOf500(normal, a.rating, o.slabSpacing);
+        const double d = DepthOf500(annex, a.rating, o.slabSpacing);
+        const double c = DepthOf500(normal, a.rating, o.slabSpacing);
         out << "| R" << a.rating << " | " << a.distance << " | " << Format("%.1f", d) << " | "
-            << Format("%.2f", d / a.distance) << " |\n";
+            << Format("%.2f", d / a.distance) << " | " << Format("%.1f", c) << " | "
+            << Format("%.2f", c / a.distance) << " |\n";
     }
 
     out << "\n### Insulation: minutes to a 140 degC rise of the unexposed face\n\n"

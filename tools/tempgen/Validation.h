@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,30 @@ struct InsulationBands {
 const std::vector<int>& BandRatings();
 const std::vector<InsulationBands>& InsulationBandTable();
 
+// A temperature measured in a slab in a furnace test: depth mm, minutes of ASTM E119, degC.
+struct TestPoint {
+    std::string aggregate;
+    double depth = 0;
+    int minutes = 0;
+    double temperature = 0;
+};
+// The records of the test-curve file (data/validation): comment lines start with '#', then a
+// header and aggregate,depth_in,depth_mm,minutes,temperature_F,temperature_C.
+std::vector<TestPoint> ReadTestPoints(const std::filesystem::path& file);
+
+struct TestComparison {
+    TestPoint test;
+    double computed = 0;
+    double deviation() const { return computed - test.temperature; }
+};
+// The 200 mm slab of the concrete under ASTM E119 at every test point of the aggregate.
+std::vector<TestComparison> CompareWithTests(const Material& m, const std::vector<TestPoint>& tests,
+                                             const std::string& aggregate, double spacing);
+double MeanDeviation(const std::vector<TestComparison>& rows);
+
 // The validation tables as Markdown, for the data documentation.
 std::string ValidationReport();
+// The point-by-point comparison with the furnace tests, as Markdown.
+std::string TestComparisonReport(const std::vector<TestPoint>& tests);
 
 }  // namespace tempgen

@@ -10,12 +10,20 @@
 
 // tempgen <directory>: writes the seven temperature data files into the directory.
 // tempgen --report: prints the validation tables of the data documentation.
+// tempgen --compare <test curves>: prints the comparison with the furnace tests.
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tempgen <output directory> | --report\n");
+    const bool compare = argc == 3 && std::string(argv[1]) == "--compare";
+    if ((argc != 2 && !compare) || (argc == 2 && std::string(argv[1]) == "--compare")) {
+        std::fprintf(stderr,
+                     "usage: tempgen <output directory> | --report | --compare <test curves>\n");
         return 2;
     }
     try {
+        if (compare) {
+            std::fputs(tempgen::TestComparisonReport(tempgen::ReadTestPoints(argv[2])).c_str(),
+                       stdout);
+            return 0;
+        }
         if (std::string(argv[1]) == "--report") {
             std::fputs(tempgen::ValidationReport().c_str(), stdout);
             return 0;

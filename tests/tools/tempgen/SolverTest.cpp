@@ -64,7 +64,7 @@ TEST(HeatSolver, MatchesTheProductSolutionAtACorner) {
 
 TEST(HeatSolver, SettlesAtTheGasTemperatureWhenOnlyTheFireFaceIsOpen) {
     // Through the moisture peak and up to the gas: no heat may be made or lost on the way.
-    const Material m = MakeConcrete(Concrete::NormalWeight);
+    const Material m = MakeMaterial("moist", NormalWeightConcrete{});
     Section s;
     s.width = 0.03;
     s.height = 0.03;
@@ -182,10 +182,11 @@ TEST(BeamSection, RibsWithout750DegreeDepthHaveLevelledOffWithinTheProbe) {
     const Options o;
     const Material m = MakeConcrete(Concrete::NormalWeight);
     const std::vector<double> depths = {0.75 * o.beamDamageProbe, o.beamDamageProbe};
-    const auto standard = BeamStandardProfiles(m, 150, depths, {240}, o.beamSpacing, o.beamMargin);
-    const auto peak =
-        BeamPeakProfile(m, LieFire(111, 0.02), 150, depths, o.beamSpacing, o.beamMargin);
-    for (const std::vector<double>& t : {standard[0], peak}) {
+    const auto narrow =
+        BeamPeakProfile(m, LieFire(37, 0.04), 50, depths, o.beamSpacing, o.beamMargin);
+    const auto wider =
+        BeamPeakProfile(m, LieFire(74, 0.02), 100, depths, o.beamSpacing, o.beamMargin);
+    for (const std::vector<double>& t : {narrow, wider}) {
         EXPECT_GT(t[1], 750.0);
         EXPECT_LT(t[0] - t[1], 1.0);
     }
@@ -194,7 +195,7 @@ TEST(BeamSection, RibsWithout750DegreeDepthHaveLevelledOffWithinTheProbe) {
 TEST(PeakProfile, IsTheHighestTemperatureOverTheFireAndItsCooling) {
     const Material m = MakeConcrete(Concrete::NormalWeight);
     const LieFire fire(37, 0.08);
-    const std::vector<double> depths = {0, 20, 60, 200};
+    const std::vector<double> depths = {0, 20, 100, 200};
     const auto peaks = SlabPeakProfile(m, fire, 200.0, depths, 0.0025);
     // The deep points peak long after the fire: their peak exceeds what they had at its end.
     Section s;
@@ -204,7 +205,7 @@ TEST(PeakProfile, IsTheHighestTemperatureOverTheFireAndItsCooling) {
     e.gas = [&](double seconds) { return fire.gas(seconds / 3600.0); };
     HeatSolver solver(m, s, e);
     solver.advance(fire.endHours() * 3600.0);
-    EXPECT_GT(peaks[2], solver.at(0.0, 0.06) + 1.0);
+    EXPECT_GT(peaks[2], solver.at(0.0, 0.1) + 1.0);
     EXPECT_GT(peaks[3], solver.at(0.0, 0.2) + 1.0);
     for (std::size_t i = 1; i < peaks.size(); ++i) {
         EXPECT_LT(peaks[i], peaks[i - 1]);
