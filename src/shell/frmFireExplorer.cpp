@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
@@ -186,6 +187,14 @@ frmFireExplorer::frmFireExplorer(frmMenu& menu) : QWidget(&menu, Qt::Window), me
     connect(cmdHelp, &QPushButton::clicked, this,
             [this] { menu_.ShowHelpContext(FireExplorerHelpContext); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmFireExplorer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        menu_.ShowHelpContext(FireExplorerHelpContext);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmFireExplorer::Refresh() {

@@ -50,6 +50,9 @@ public:
     QPushButton* cmdHelp = nullptr;
     QPushButton* cmdClose = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void fillChart();
     void fillTables();

@@ -209,6 +209,8 @@ private slots:
         QVERIFY(!Verdict(explorer.tblStandard, 0).startsWith(QStringLiteral("STOPPED")));
 
         explorer.cmdHelp->click();
+        QTest::keyClick(&explorer, Qt::Key_F1);
+        QCOMPARE(w.platform.helpRequests.size(), std::size_t(2));
         QCOMPARE(w.platform.helpRequests.back().contextId, FireExplorerHelpContext);
     }
 };
