@@ -25,9 +25,10 @@ inline float StoreResult(double value, const char* quantity) {
     return stored;
 }
 
-// Shown inside messages, e.g. " 12.5".
+// Shown inside messages after a word, with a blank before any sign: " 12.5", " -5.8".
 inline std::string ValueText(double value) {
-    return NumberText(static_cast<float>(value));
+    const std::string text = NumberText(static_cast<float>(value));
+    return text.empty() || text.front() == ' ' ? text : " " + text;
 }
 
 }  // namespace fd9

@@ -32,6 +32,26 @@ const char* const InsulationNotAchievedText =
 const char* const StoppedText = "The calculation has stopped and no verdict has been given.";
 const char* const InsulationNonStandardText =
     "INSULATION HAS NOT BEEN CONSIDERED FOR NON-STANDARD FIRE.";
+const char* const LoadsNotConfirmedText =
+    "No loads have been confirmed yet: enter the dead load, the live load and the span under "
+    "Loads and press OK.";
+const char* const FireNotConfirmedText =
+    "No non-standard fire has been confirmed yet: choose the fire load and the opening factor "
+    "under Design Fire, Non-Standard, and press OK.";
+
+// Inputs the dialogs can never store as 0, so 0 means the engineer never confirmed them and a
+// verdict would rest on numbers nobody saw.
+const char* UnconfirmedInput(const FloorModel& model) {
+    if (model.DeadLoad == 0 || model.Span == 0 ||
+        (model.DeadLoadFactor == 0 && model.LiveLoadFactor == 0)) {
+        return LoadsNotConfirmedText;
+    }
+    if (model.Selected.DesignFire == DesignFire::NonStandard &&
+        (model.FireLoad == 0 || model.OpeningFactor == 0)) {
+        return FireNotConfirmedText;
+    }
+    return nullptr;
+}
 
 class Run {
 public:
@@ -62,6 +82,10 @@ private:
 CalculationOutcome Run::execute() {
     if (model_.PosSteelCount <= 0) {
         outcome_.nothingHappened = true;
+        return outcome_;
+    }
+    if (const char* reason = UnconfirmedInput(model_)) {
+        stop(reason);
         return outcome_;
     }
     try {

@@ -12,13 +12,14 @@
 namespace fd9 {
 
 // The number a field's text gives, as every check and drawing reads it. A number no float can
-// hold ("1E39", "9E999") reads as NaN: it fails every "positive" or range rule, where infinity
-// would pass "> 0" and reach the model.
+// hold reads as NaN, so it fails every "positive" or range rule with the field's own message:
+// too large ("1E39", "9E999") infinity would pass "> 0", and too small ("1E-50") the float 0
+// would reach the model as a dimension nobody typed.
 inline double FieldNumber(const QLineEdit* field) {
     const double value = ParseLeadingNumber(field->text().toStdString());
-    return std::fabs(value) <= std::numeric_limits<float>::max()
-               ? value
-               : std::numeric_limits<double>::quiet_NaN();
+    const bool fits = std::fabs(value) <= std::numeric_limits<float>::max() &&
+                      (value == 0 || static_cast<float>(value) != 0);
+    return fits ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
 // Stores a field's number where no rule guards the store; a number no float can hold leaves the

@@ -5,10 +5,12 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <cmath>
 #include <limits>
 
+#include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
 #include "shell/Platform.h"
 #include "shell/frmMenu.h"
@@ -109,21 +111,34 @@ bool InputDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void InputDialog::keyPressEvent(QKeyEvent* event) {
+    // Esc is the Cancel button; a dialog without one must be left by its own button, or Esc
+    // would skip the checks that button makes.
     if (event->key() == Qt::Key_Escape) {
         if (escape_) {
             escape_();
-        } else {
-            hide();
         }
         return;
+    }
+    // A focused button answers Enter itself in every dialog, never the default button behind it.
+    if (IsEnterKey(event->key())) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+            button && button->isEnabled()) {
+            button->click();
+            return;
+        }
     }
     QDialog::keyPressEvent(event);
 }
 
 void InputDialog::closeEvent(QCloseEvent* event) {
-    // The close box hides, so the fields keep what the user left in them.
+    // The close box hides, so the fields keep what the user left in them; where there is a
+    // Cancel button it is that button, so that nothing left unconfirmed stays in effect.
     event->ignore();
-    hide();
+    if (escape_) {
+        escape_();
+    } else {
+        hide();
+    }
 }
 
 }  // namespace fd9

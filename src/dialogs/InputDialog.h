@@ -54,7 +54,7 @@ protected:
     // small it would turn into 0): such input must be refused, never stored as inf or 0.
     static std::optional<float> modelFloat(double value);
 
-    // Esc runs this instead of hiding the dialog (the Cancel button's handler).
+    // The Cancel button's handler, run by Esc and the close box; without one Esc does nothing.
     void setEscapeHandler(std::function<void()> handler) { escape_ = std::move(handler); }
 
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <cmath>
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
@@ -103,6 +104,11 @@ void frmBeamDimensions::txtBeamDepth_LostFocus() {
 void frmBeamDimensions::checkWidth() {
     const double depth = FieldNumber(txtBeamDepth);
     const double width = FieldNumber(txtBeamWidth);
+    if (std::isnan(width)) {
+        // A number no float holds would otherwise be dropped without a word.
+        refuse(QStringLiteral("Invalid Dimensions!"));
+        return;
+    }
     if (width > depth && width > SlabAdviceWidth) {
         refuse(SlabAdvice);
         return;

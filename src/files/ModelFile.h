@@ -11,6 +11,9 @@ namespace fd9 {
 
 // The first field of every model file.
 inline constexpr const char* ModelFileTag = "fd9data";
+// The largest model file read. Thirty bars a group need a few kilobytes, so anything larger is
+// not a model file, and reading it whole would hold the program up. Units: bytes.
+inline constexpr std::uintmax_t MaxModelFileBytes = 1024 * 1024;
 
 // The loads dialog's choice of combination factors; the file keeps it beside the model.
 enum class LoadCombination : std::int16_t { NZS4203 = 0, UserSpecified = 1 };

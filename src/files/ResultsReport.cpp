@@ -72,21 +72,20 @@ const char* FloorCapitals(FloorType type) {
     return "SLAB";
 }
 
-const char* ConcreteLine(std::int16_t code) {
-    switch (code) {
-        case 0:
+const char* ConcreteLine(ConcreteType type) {
+    switch (type) {
+        case ConcreteType::NormalWeight:
             return "Concrete Type is normal-weight";
-        case 1:
+        case ConcreteType::LightWeight:
             return "Concrete Type is light-weight";
-        case 2:
+        case ConcreteType::AlluvialQuartz:
             return "Concrete Type is alluvial quartz (NZS 3101 Type A)";
-        case 3:
+        case ConcreteType::Dacite:
             return "Concrete Type is dacite (NZS 3101 Type B)";
-        case 4:
+        case ConcreteType::Pumice:
             return "Concrete Type is pumice (NZS 3101 Type C)";
-        default:
-            return nullptr;
     }
+    return nullptr;
 }
 
 struct GroupResults {
@@ -141,9 +140,11 @@ std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date
                                     ReportTarget target) {
     std::vector<ReportLine> lines;
     Report r(lines);
+    // Every choice is named as the calculation read it, never as a stored code that a dialog
+    // still open may not have confirmed yet: a report must not contradict its own results.
     const FloorType floor = m.Selected.FloorType;
     const bool standardFire = m.Selected.DesignFire == DesignFire::Standard;
-    const bool continuous = m.SupportCondition == 1;
+    const bool continuous = m.Selected.SupportCondition == SupportCondition::Continuous;
 
     r.bold(true);
     r.line("Date is " + date);
@@ -154,7 +155,7 @@ std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date
     r.line(std::string("The floor type is ") + FloorCapitals(floor));
     r.line(std::string(FloorName(floor)) +
            (continuous ? " is continuous over supports" : " is simply-supported"));
-    if (const char* concrete = ConcreteLine(m.ConcreteType)) {
+    if (const char* concrete = ConcreteLine(m.Selected.ConcreteType)) {
         r.line(concrete);
     }
     r.value("Concrete Strength (MPa)", 1, m.ConcreteStrength);
@@ -178,20 +179,23 @@ std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date
     }
 
     if (m.PosSteelCount >= 1) {
-        SteelBlock(
-            r, "POSITIVE MOMENT STEEL",
-            m.PosSteelType != 0 ? "Steel type is Prestressing; " : "Steel Type is Reinforcing",
-            m.PosSteelStrength, m.PosSteel, m.PosSteelCount,
-            {m.PosSteelArea, m.PosEffectiveCover, m.PosCentroid, m.PosSteelTemp, m.PosConcTemp,
-             m.PosReducedDepth, m.PosReducedWidth, m.PosReducedSteelStrength,
-             m.PosReducedConcStrength, "0.0"});
+        SteelBlock(r, "POSITIVE MOMENT STEEL",
+                   m.Selected.PosSteelType == SteelType::PrestressingStrand
+                       ? "Steel type is Prestressing; "
+                       : "Steel Type is Reinforcing",
+                   m.PosSteelStrength, m.PosSteel, m.PosSteelCount,
+                   {m.PosSteelArea, m.PosEffectiveCover, m.PosCentroid, m.PosSteelTemp,
+                    m.PosConcTemp, m.PosReducedDepth, m.PosReducedWidth, m.PosReducedSteelStrength,
+                    m.PosReducedConcStrength, "0.0"});
     }
     if (m.NegSteelCount < 1) {
         r.bold(true);
         r.line();
     } else {
         SteelBlock(r, "NEGATIVE MOMENT STEEL",
-                   m.NegSteelType != 0 ? "Steel Type is Prestressing" : "Steel Type is Reinforcing",
+                   m.Selected.NegSteelType == SteelType::PrestressingStrand
+                       ? "Steel Type is Prestressing"
+                       : "Steel Type is Reinforcing",
                    m.NegSteelStrength, m.NegSteel, m.NegSteelCount,
                    {m.NegSteelArea, m.NegEffectiveCover, m.NegCentroid, m.NegSteelTemp,
                     m.NegConcTemp, m.NegReducedDepth, m.NegReducedWidth, m.NegReducedSteelStrength,

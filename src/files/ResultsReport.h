@@ -26,8 +26,8 @@ inline constexpr int ReportZoneWidth = 14;
 // "6-December-2026": day without leading zero, full English month name, four-digit year.
 std::string ReportDate(int year, int month, int day);
 
-// The report of the model as the last CALCULATE left it. Floor type and design fire are the
-// current selections; support, steel and concrete types the stored codes.
+// The report of the model as the last CALCULATE left it. Floor type, design fire, support,
+// steel and concrete types are the current selections, which the calculation reads.
 std::vector<ReportLine> ReportLines(const FloorModel& model, const std::string& date,
                                     ReportTarget target);
 

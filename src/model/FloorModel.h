@@ -67,7 +67,9 @@ struct FloorModel {
     // Materials (stored codes)
     std::int16_t PosSteelType = 0;
     std::int16_t NegSteelType = 0;
-    std::int16_t ConcreteType = 0;
+    // A new model is of the concrete a new concrete dialog shows, so that the stored code and
+    // the selection the calculation reads agree from the start.
+    std::int16_t ConcreteType = static_cast<std::int16_t>(fd9::ConcreteType::AlluvialQuartz);
     float PosSteelStrength = 0;
     float NegSteelStrength = 0;
     float ConcreteStrength = 0;

@@ -25,12 +25,16 @@ void ResetModelData(FloorModel& model) {
             break;
     }
 
-    // The dialogs are discarded, so their selections return to what a new dialog shows;
-    // the stored codes stay.
-    model.Selected.PosSteelType = SteelType::ReinforcingBar;
-    model.Selected.NegSteelType = SteelType::ReinforcingBar;
-    model.Selected.ConcreteType = ConcreteType::AlluvialQuartz;
-    model.Selected.SupportCondition = SupportCondition::SimplySupported;
+    // The new dialogs show the stored codes, so the calculation, the reports and the model
+    // file all name the same steel, concrete and support.
+    model.Selected.PosSteelType = SteelTypeFromCode(model.PosSteelType);
+    model.Selected.NegSteelType = SteelTypeFromCode(model.NegSteelType);
+    model.Selected.ConcreteType = model.ConcreteType >= 0 && model.ConcreteType <= 4
+                                      ? static_cast<ConcreteType>(model.ConcreteType)
+                                      : ConcreteType::AlluvialQuartz;
+    model.Selected.SupportCondition = model.SupportCondition == 1
+                                          ? SupportCondition::Continuous
+                                          : SupportCondition::SimplySupported;
     model.Selected.Exposure = ExposureClass::A1;
 
     model.PosSteelStrength = 300;

@@ -9,8 +9,8 @@ namespace fd9 {
 inline constexpr float NewSlabDepth = 150;
 
 // The data half of a reset: the steel tables, the section of the checked floor type, the
-// strengths and counts, and the selections of the dialogs a reset discards. Loads, fire
-// fields, stored codes and results keep their values.
+// strengths and counts, and the selections of the dialogs a reset discards, which follow the
+// stored codes. Loads, fire fields, stored codes and results keep their values.
 void ResetModelData(FloorModel& model);
 
 }  // namespace fd9

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -14,6 +15,19 @@
 namespace fd9 {
 
 namespace {
+
+class PageRangeHider : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (auto* range = watched->findChild<QWidget*>(QStringLiteral("gbPrintRange"))) {
+                range->hide();
+            }
+        }
+        return false;
+    }
+};
 
 QMessageBox::Icon ToQtIcon(MsgIcon icon) {
     switch (icon) {
@@ -133,10 +147,22 @@ std::optional<QString> QtPlatform::saveFileName(const FileDialogRequest& request
     return RunFileDialog(request, QFileDialog::AcceptSave);
 }
 
-bool QtPlatform::printDialog(QPrinter& printer) {
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
+void LimitPrintDialog(QPrintDialog& dialog) {
+    // The report is printed whole, copy after copy: a page range, a selection or a current page
+    // would be offered and then ignored.
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.printer()->setPrintRange(QPrinter::AllPages);
+    // Qt 6.4 still shows its page-range group with "Pages from" enabled, and lays the dialog out
+    // again each time it is shown, so the group is hidden on every show.
+    auto* hider = new PageRangeHider(&dialog);
+    dialog.installEventFilter(hider);
+}
+
+bool QtPlatform::printDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    LimitPrintDialog(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

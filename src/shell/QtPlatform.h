@@ -4,6 +4,7 @@
 
 #include "shell/Platform.h"
 
+class QPrintDialog;
 class QWidget;
 
 namespace fd9 {
@@ -28,6 +29,9 @@ private:
     int busyDepth_ = 0;
     QPointer<HelpWindow> help_;  // closed and deleted by quitHelp or its close box
 };
+
+// Copies and printer only: no page range, selection or current page.
+void LimitPrintDialog(QPrintDialog& dialog);
 
 // "Data Files (*.dat)|*.dat|All Files (*.*)|*.*" to Qt's "Data Files (*.dat);;All Files (*)".
 QString QtFileFilter(const QString& pipeFilter);

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,7 +14,10 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/frmAddSteel.h"
 #include "dialogs/frmBeamDimensions.h"
@@ -39,12 +43,18 @@ namespace fd9 {
 namespace {
 
 const char* const HelpContextProperty = "helpContextId";
+// The longest texts of the value labels: a failure mode, and a number wider than any result.
+const char* const LongestResultTexts[] = {"FLEXURAL TENSION", "COMPRESSIVE", "-88888888.888"};
+// A window that the cross-section view can use; the layout may ask for more.
+constexpr int InitialWidth = 1000;
+constexpr int InitialHeight = 600;
+// Room for the title bar and borders, which are not known before the first show.
+const QSize WindowFrameAllowance(16, 48);
 
 QLabel* AddResultRow(QGridLayout* grid, const char* caption) {
     const int row = grid->rowCount();
     grid->addWidget(new QLabel(QString::fromLatin1(caption)), row, 0);
     auto* value = new QLabel;
-    value->setMinimumWidth(90);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setFrameShape(QFrame::Panel);
     value->setFrameShadow(QFrame::Sunken);
@@ -160,15 +170,16 @@ void frmMenu::buildPanels() {
     connect(cmdUpdateResults, &QPushButton::clicked, this, &frmMenu::Calculate);
     left->addWidget(cmdUpdateResults);
 
-    // Both panels occupy the same cell; exactly one is visible.
-    auto* panels = new QGridLayout;
-    left->addLayout(panels);
+    // Both panels occupy the same place; the stack takes the size of the larger, so switching
+    // between them never resizes the window.
+    panels_ = new QStackedWidget;
+    left->addWidget(panels_);
     fraResults[0] = new QGroupBox(QStringLiteral("Calculation Summary - Simply Supported"));
     fraResults[1] = new QGroupBox(QStringLiteral("Calculation Summary - Continuity Over Supports"));
     for (int i = 0; i < 2; ++i) {
         fraResults[i]->setObjectName(QStringLiteral("fraResults%1").arg(i));
         fraResults[i]->installEventFilter(this);
-        panels->addWidget(fraResults[i], 0, 0);
+        panels_->addWidget(fraResults[i]);
     }
     auto* simple = new QGridLayout(fraResults[0]);
     lblEffectiveCover = AddResultRow(simple, "Effective Cover to Steel (mm) from bar centres");
@@ -209,6 +220,16 @@ void frmMenu::buildPanels() {
     };
     for (const auto& [label, name] : names) {
         (*label)->setObjectName(QString::fromLatin1(name));
+        // Room for the longest text a label is given, so no result is ever shown cut off; the
+        // x is the indent a framed label keeps from its edge.
+        QLabel* value = *label;
+        const QFontMetrics metrics = value->fontMetrics();
+        int widest = 0;
+        for (const char* text : LongestResultTexts) {
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
+        }
+        value->setMinimumWidth(widest + 2 * value->frameWidth() +
+                               metrics.horizontalAdvance(QLatin1Char('x')) + 4);
     }
 
     fraMessages = new QGroupBox(QStringLiteral("Messages"));
@@ -235,6 +256,12 @@ void frmMenu::buildPanels() {
 
     setCentralWidget(central);
     ShowResultPanel(0);
+    // Open large enough for every label, and never larger than the screen.
+    QSize size = sizeHint().expandedTo(QSize(InitialWidth, InitialHeight));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size() - WindowFrameAllowance);
+    }
+    resize(size);
 }
 
 template <typename Dialog>
@@ -331,6 +358,27 @@ void frmMenu::ResetModel() {
     DrawCrossSection();
 }
 
+// After New the dialogs show what the model still holds, as after Open, so that nothing the
+// calculation reads differs from what a dialog shows. A value the model never got (0, which no
+// dialog stores) leaves the initial texts, and the calculation refuses until it is confirmed.
+void frmMenu::showHeldValues() {
+    const FloorModel& m = model_;
+    if (m.DeadLoad != 0 && m.Span != 0 && (m.DeadLoadFactor != 0 || m.LiveLoadFactor != 0)) {
+        // Factors that NZS 4203 gives for an occupancy show as that choice; any others were
+        // typed in.
+        const bool nzs4203 =
+            m.DeadLoadFactor == 1.0f &&
+            (m.LiveLoadFactor == 0.0f || m.LiveLoadFactor == 0.4f || m.LiveLoadFactor == 0.6f);
+        designLoads().showModelValues(nzs4203 ? 0 : 1);
+    }
+    if (m.FRRequired != 0) {
+        standardFire().showModelValues();
+    }
+    if (m.FireLoad != 0 && m.OpeningFactor != 0) {
+        nonStandardFire().showModelValues();
+    }
+}
+
 void frmMenu::DrawCrossSection() {
     fd9::DrawCrossSection(*this);
 }
@@ -349,8 +397,7 @@ void frmMenu::ClearResults() {
 }
 
 void frmMenu::ShowResultPanel(int index) {
-    fraResults[0]->setVisible(index == 0);
-    fraResults[1]->setVisible(index == 1);
+    panels_->setCurrentWidget(fraResults[index == 1 ? 1 : 0]);
 }
 
 void frmMenu::fraResults_Click(int index) {
@@ -370,6 +417,7 @@ void frmMenu::mnuNew_Click() {
         return;
     }
     ResetModel();
+    showHeldValues();
 }
 
 void frmMenu::mnuExit_Click() {

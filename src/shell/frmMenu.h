@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QStackedWidget;
 
 namespace fd9 {
 
@@ -71,6 +72,8 @@ public:
     void setDesignFire(DesignFire fire);
 
     void ResetModel();
+    // Fills the dialogs with the loads and fires the model holds after a reset.
+    void showHeldValues();
     void DrawCrossSection();
     void ClearCrossSection();
 
@@ -162,6 +165,7 @@ private:
 
     FloorModel& model_;
     Platform& platform_;
+    QStackedWidget* panels_ = nullptr;
     QString helpFile_;
     bool exiting_ = false;
 

@@ -132,10 +132,28 @@ std::optional<std::string> ReadWholeFile(Platform& platform, const QString& name
 void OpenModelFile(frmMenu& menu, const QString& name) {
     Platform& platform = menu.platform();
     const QFileInfo info(name);
-    if (!info.exists() || !info.isFile()) {
+    if (!info.exists()) {
         platform.messageBox(QStringLiteral("The file ") + name + QStringLiteral(" doesn't exist."),
                             QStringLiteral("file message"), MsgIcon::Information, MsgButtons::OK);
         Tell(platform, QStringLiteral("Not a valid file name."));
+        return;
+    }
+    // Reading a folder, a device or a pipe whole would fail, never end, or wait for a writer
+    // with the window frozen; an oversized file is not a model either.
+    if (!info.isFile()) {
+        Tell(platform,
+             QStringLiteral("The file %1 cannot be opened: it is not a regular file. The model is "
+                            "unchanged.")
+                 .arg(name),
+             FileErrorTitle);
+        return;
+    }
+    if (static_cast<std::uintmax_t>(info.size()) > MaxModelFileBytes) {
+        Tell(platform,
+             QStringLiteral("The file %1 cannot be opened: it is larger than 1 MiB, which no model "
+                            "file is. The model is unchanged.")
+                 .arg(name),
+             FileErrorTitle);
         return;
     }
     const std::optional<std::string> data = ReadWholeFile(platform, name);

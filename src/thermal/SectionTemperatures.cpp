@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "model/ResultFormat.h"
 #include "thermal/TempDataFiles.h"
 
 namespace fd9 {
@@ -126,11 +127,34 @@ float SteelTemperature(FloorModel& model, const TempDataContext& context, float 
     return *found;
 }
 
+// The data hold this fire and width, but no depth of the section stays at or below 750 degC.
+[[noreturn]] void ThrowDamagedThroughout(const FloorModel& model) {
+    const std::string member = IsRibbed(model) ? "rib" : "beam";
+    const bool standard = model.Selected.DesignFire == DesignFire::Standard;
+    throw CalculationError(
+        "The " + member + " is fire-damaged through its whole width of " +
+        FormatResult(model.SectionWidth, "0.0") + " mm " +
+        (standard ? "at " + std::to_string(model.FRRequired) + " minutes" : "in this fire") +
+        ": no part of it stays below 750 degrees C, so the member cannot " +
+        (standard ? "reach this fire resistance rating. Widen the " + member +
+                        " or choose a lower rating."
+                  : "withstand this fire. Widen the " + member + "."));
+}
+
 float DamagedDepth(FloorModel& model, const TempDataContext& context) {
+    const RecordLayout layout = LayoutOfFile(context.TempDataFile);
     const std::optional<float> found =
-        FindDepthAt750(model, context.TempDataFile, LayoutOfFile(context.TempDataFile),
-                       SearchKey(model), model.SectionWidth, model.OpeningFactor);
+        FindDepthAt750(model, context.TempDataFile, layout, SearchKey(model), model.SectionWidth,
+                       model.OpeningFactor);
     if (!found) {
+        // Only a beam or rib search has a width; slab data always fall through 750 degC.
+        FloorModel scratch = model;
+        if (layout != RecordLayout::NonStandardSlab &&
+            model.Selected.FloorType != FloorType::Slab &&
+            HasFireCaseAndWidth(scratch, context.TempDataFile, layout, SearchKey(model),
+                                model.SectionWidth, model.OpeningFactor)) {
+            ThrowDamagedThroughout(model);
+        }
         ThrowNotFound(model, context, "depth at which the concrete reaches 750 degrees C");
     }
     return *found;

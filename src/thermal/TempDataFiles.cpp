@@ -130,6 +130,11 @@ public:
         }
         std::ifstream in;
         if (std::filesystem::is_regular_file(status)) {
+            const std::uintmax_t size = std::filesystem::file_size(path, error);
+            if (!error && size > MaxTempDataFileBytes) {
+                throw TempDataError(FileInFolder(path) +
+                                    " is larger than 16 MiB, which no temperature data file is.");
+            }
             in.open(path, std::ios::binary);
         }
         if (!in.is_open()) {
@@ -384,6 +389,19 @@ std::optional<float> FindDepthAt750(FloorModel& model, const std::string& path, 
         return InterpolatedFloat(answer, path, reader.RecordNumber());
     }
     return std::nullopt;
+}
+
+bool HasFireCaseAndWidth(FloorModel& model, const std::string& path, RecordLayout layout,
+                         std::int16_t key, float widthLimit, float openingFactor) {
+    RecordReader reader(path);
+    while (!reader.AtEnd()) {
+        reader.Read(model);
+        if (SameFireCaseAndWidth(ViewRecord(model, layout), layout, key, widthLimit,
+                                 openingFactor)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace fd9

@@ -21,6 +21,10 @@ public:
     using CalculationError::CalculationError;
 };
 
+// The largest temperature data file read; the shipped ones are a small fraction of it.
+// Units: bytes.
+inline constexpr std::uintmax_t MaxTempDataFileBytes = 16 * 1024 * 1024;
+
 // The standard-fire and non-standard-fire files of a beam (or rib) and of a slab.
 std::string BeamFileName(DesignFire fire);
 // Empty for a concrete code that has no slab file: the caller keeps the file it had.
@@ -40,5 +44,9 @@ std::optional<float> FindTempAtDepth(FloorModel& model, const std::string& path,
                                      PreviousRecordRule rule);
 std::optional<float> FindDepthAt750(FloorModel& model, const std::string& path, RecordLayout layout,
                                     std::int16_t key, float widthLimit, float openingFactor);
+// Whether any record is of this fire case and width: when one is but FindDepthAt750 finds no
+// depth, the whole width is hotter than 750 degC. Overwrites the model's record fields.
+bool HasFireCaseAndWidth(FloorModel& model, const std::string& path, RecordLayout layout,
+                         std::int16_t key, float widthLimit, float openingFactor);
 
 }  // namespace fd9

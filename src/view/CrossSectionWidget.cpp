@@ -93,7 +93,8 @@ void PaintDrawing(QPainter& painter, const QRect& area, const RecordedDrawing& d
 }
 
 CrossSectionWidget::CrossSectionWidget(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(320, 240);
+    // Small enough that the main window still fits a laptop screen enlarged by half.
+    setMinimumSize(240, 180);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

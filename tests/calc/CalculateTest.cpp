@@ -330,17 +330,42 @@ TEST(CalculateSound, FireThatConsumesTheBeamWidthStops) {
     EXPECT_EQ(outcome.label(ResultLabel::ReducedWidth), "-40.0");
 }
 
-TEST(CalculateSound, ContinuousMemberWithoutLoadsStopsBeforeItsVerdicts) {
-    FloorModel model = ContinuousDoubleTee(DesignFire::Standard);
-    model.DeadLoadFactor = 0;  // factors as right after start-up
-    model.LiveLoadFactor = 0;
-    const CalculationOutcome outcome = RunCalculate(model);
-    ExpectStoppedWithoutVerdict(outcome);
-    EXPECT_NE(outcome.stopMessage.find("The applied moment is 0 kNm"), std::string::npos);
-    EXPECT_EQ(outcome.boxes.size(), 1u);  // the compressive box is a verdict too
-    EXPECT_EQ(outcome.label(ResultLabel::FailureMode), "COMPRESSIVE");
-    EXPECT_EQ(outcome.label(ResultLabel::AppliedMom), ".0");
-    EXPECT_EQ(outcome.label(ResultLabel::ReqNegMomEndBay), "");
+// The dialogs never store a dead load, span, fire load or opening factor of 0, nor both load
+// factors 0: such a model was never confirmed and must not get a verdict, simply supported
+// (where the applied moment would be 0) or continuous alike.
+TEST(CalculateSound, UnconfirmedLoadsOrFireStopBeforeAnyStep) {
+    const struct {
+        const char* name;
+        DesignFire fire;
+        void (*unconfirm)(FloorModel&);
+        const char* dialog;
+    } cases[] = {
+        {"dead load", DesignFire::Standard, [](FloorModel& m) { m.DeadLoad = 0; }, "Loads"},
+        {"span", DesignFire::Standard, [](FloorModel& m) { m.Span = 0; }, "Loads"},
+        {"both factors", DesignFire::NonStandard,
+         [](FloorModel& m) { m.DeadLoadFactor = m.LiveLoadFactor = 0; }, "Loads"},
+        {"fire load", DesignFire::NonStandard, [](FloorModel& m) { m.FireLoad = 0; },
+         "Design Fire, Non-Standard"},
+        {"opening factor", DesignFire::NonStandard, [](FloorModel& m) { m.OpeningFactor = 0; },
+         "Design Fire, Non-Standard"},
+    };
+    for (const auto& c : cases) {
+        for (bool continuous : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (continuous ? " continuous" : ""));
+            FloorModel model = continuous ? ContinuousDoubleTee(c.fire) : Slab(c.fire, 150, 6);
+            c.unconfirm(model);
+            const CalculationOutcome outcome = RunCalculate(model);
+            ExpectStoppedWithoutVerdict(outcome);
+            EXPECT_NE(outcome.stopMessage.find(std::string("under ") + c.dialog), std::string::npos)
+                << outcome.stopMessage;
+            EXPECT_EQ(outcome.boxes.size(), 1u);
+            EXPECT_EQ(outcome.label(ResultLabel::AppliedMom), "");
+        }
+    }
+    // A live load factor of 0 alone is a roof under NZS 4203, not an unconfirmed load.
+    FloorModel roof = Slab(DesignFire::Standard, 150, 6);
+    roof.LiveLoadFactor = 0;
+    EXPECT_TRUE(RunCalculate(roof).completed);
 }
 
 }  // namespace

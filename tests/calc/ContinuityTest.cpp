@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
     Arithmetic, ContinuityStops,
     testing::Values(StopCase{"ZeroAppliedMoment", 0, 10, 5, 6, true, "The applied moment is 0 kNm"},
                     StopCase{"NegativeCapacity", 27.9f, -3, 5, 6, true,
-                             "capacity is negative (-3 kNm)"},
+                             "capacity is negative ( -3 kNm)"},
                     StopCase{"ZeroDeadLoad", 27.9f, 20, 0, 6, false, "The dead load ( 0 kN/m)"},
                     StopCase{"ZeroSpan", 27.9f, 20, 5, 0, false, "the span ( 0 m)"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -191,6 +191,14 @@ TEST(FireExplorer, StoppedRunsCarryTheirReason) {
     EXPECT_FALSE(result.stabilityRating);
     EXPECT_FALSE(result.insulationRating);
 
+    // Loads never confirmed: CALCULATE refuses, so every fire's row says so.
+    FloorModel unloaded = member;
+    unloaded.DeadLoad = 0;
+    for (const ExplorerPoint& p : ExploreFireResistance(unloaded, FD9_DATA_DIR).nonStandard) {
+        EXPECT_FALSE(p.completed);
+        EXPECT_NE(p.stopReason.find("under Loads"), std::string::npos) << p.stopReason;
+    }
+
     FloorModel bare;
     EXPECT_TRUE(ExploreFireResistance(bare, FD9_DATA_DIR).nothingToCalculate);
 }

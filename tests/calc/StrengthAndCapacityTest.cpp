@@ -260,6 +260,10 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"StressBlockWithoutWidth", [](FloorModel& m) { m.PosReducedWidth = 0; },
                  ComputeStressBlockDepths,
                  "consumed the whole width of the compression zone (reduced width"},
+        // A negative number keeps the blank before its sign.
+        StopCase{"StressBlockWithNegativeWidth",
+                 [](FloorModel& m) { m.PosReducedWidth = -5.833328f; }, ComputeStressBlockDepths,
+                 "(reduced width -5.833328 mm)"},
         StopCase{"StressBlockWithoutConcreteStrength",
                  [](FloorModel& m) {
                      m.PosConcTemp = 1000;

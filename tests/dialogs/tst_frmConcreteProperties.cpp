@@ -94,23 +94,29 @@ private slots:
         QVERIFY(!d.isVisible());
     }
 
-    void typeChoiceCountsAtOnceButIsStoredOnlyByOk() {
+    void typeChoiceCountsAtOnceButCancelPutsTheStoredCodeBack() {
         App app;
         frmConcreteProperties& d = *app.dialog;
-        app.model.ConcreteType = 2;
+        QCOMPARE(d.cboConcreteType->currentIndex(), 2);
+        QCOMPARE(app.model.ConcreteType, 2);
         d.cboConcreteType->setCurrentIndex(4);
         QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::Pumice);
-        QTest::keyClick(&d, Qt::Key_Escape);
+        d.cmdCancel->click();
         QVERIFY(!d.isVisible());
-        QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::Pumice);
+        QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::AlluvialQuartz);
         QCOMPARE(app.model.ConcreteType, 2);
-        QCOMPARE(d.cboConcreteType->currentIndex(), 4);
+        QCOMPARE(d.cboConcreteType->currentIndex(), 2);
 
         app.menu.mnuConcrete->trigger();
         d.cboConcreteType->setCurrentIndex(1);
         d.cmdOK->click();
         QCOMPARE(app.model.ConcreteType, 1);
         QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::LightWeight);
+
+        // New keeps the stored code, and the new dialog shows it.
+        app.menu.mnuNew_Click();
+        QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::LightWeight);
+        QCOMPARE(app.menu.concreteProperties().cboConcreteType->currentIndex(), 1);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <string>
 
 #include "dialogs/frmSteelProperties.h"
 #include "support/DialogRig.h"
@@ -124,28 +125,45 @@ private slots:
         QVERIFY(d.isVisible());
     }
 
-    void strandsChosenThenCancelStillCountForTheCalculation() {
+    // A cancelled choice must not stay in effect: the report and the model file name the
+    // stored code, so the calculation has to read the same.
+    void cancelPutsTheTypeListsBackToTheStoredCodes() {
+        for (const char* how : {"Cancel", "Esc", "close box"}) {
+            App app;
+            frmSteelProperties& d = *app.dialog;
+            d.show();
+            QTest::mouseClick(
+                d.lstSteelPosType->viewport(), Qt::LeftButton, {},
+                d.lstSteelPosType->visualItemRect(d.lstSteelPosType->item(1)).center());
+            QCOMPARE(app.model.Selected.PosSteelType, SteelType::PrestressingStrand);
+            Type(d.txtSteelPosStrength, QStringLiteral("1860"));
+            if (how == std::string("Cancel")) {
+                d.cmdCancel->click();
+            } else if (how == std::string("Esc")) {
+                QTest::keyClick(&d, Qt::Key_Escape);
+            } else {
+                d.close();
+            }
+            QVERIFY2(!d.isVisible(), how);
+            QCOMPARE(app.model.Selected.PosSteelType, SteelType::ReinforcingBar);
+            QCOMPARE(app.model.PosSteelType, 0);
+            QCOMPARE(d.txtSteelPosStrength->text(), QStringLiteral(" 300"));
+            QVERIFY(d.lstSteelPosType->item(0)->isSelected());
+        }
+    }
+
+    void okThenNewKeepsStrandsSelectedAndStored() {
         App app;
         frmSteelProperties& d = *app.dialog;
-        app.model.PosSteelType = 0;
         d.show();
-        QTest::mouseClick(d.lstSteelPosType->viewport(), Qt::LeftButton, {},
-                          d.lstSteelPosType->visualItemRect(d.lstSteelPosType->item(1)).center());
-        QCOMPARE(app.model.Selected.PosSteelType, SteelType::PrestressingStrand);
-        Type(d.txtSteelPosStrength, QStringLiteral("1860"));
-        QTest::keyClick(&d, Qt::Key_Escape);
-        QVERIFY(!d.isVisible());
-        QCOMPARE(app.model.Selected.PosSteelType, SteelType::PrestressingStrand);
-        QCOMPARE(app.model.PosSteelType, 0);
-        QCOMPARE(d.txtSteelPosStrength->text(), QStringLiteral(" 300"));
-        QVERIFY(d.lstSteelPosType->item(1)->isSelected());
-
-        // A reset returns the selection to bars; the stored code is the reset's to keep.
-        app.model.PosSteelType = 1;
-        app.menu.ResetModel();
-        QCOMPARE(app.model.Selected.PosSteelType, SteelType::ReinforcingBar);
-        QVERIFY(app.menu.steelProperties().lstSteelPosType->item(0)->isSelected());
+        d.lstSteelPosType->item(1)->setSelected(true);
+        d.Okbutton->click();
         QCOMPARE(app.model.PosSteelType, 1);
+        app.menu.mnuNew_Click();
+        QCOMPARE(app.model.Selected.PosSteelType, SteelType::PrestressingStrand);
+        QVERIFY(app.menu.steelProperties().lstSteelPosType->item(1)->isSelected());
+        app.menu.steelProperties().cmdCancel->click();
+        QCOMPARE(app.model.Selected.PosSteelType, SteelType::PrestressingStrand);
     }
 
     void showModelValuesWithAnUnknownCodeSelectsNoType() {

@@ -59,6 +59,9 @@ FloorModel ContinuousDoubleTeeNonStandard() {
     m.FloorTypeCode = 1;  // stale stored code: the report follows the check mark
     m.SupportCondition = 1;
     m.ConcreteType = 3;
+    m.Selected.SupportCondition = SupportCondition::Continuous;
+    m.Selected.ConcreteType = ConcreteType::Dacite;
+    m.Selected.PosSteelType = SteelType::PrestressingStrand;
     m.ConcreteStrength = 40;
     m.OverallWidth = 2400;
     m.OverallDepth = 480;
@@ -151,7 +154,7 @@ TEST(ResultsReport, VerdictsCountEqualAsAchievedAndNaNAsNot) {
               "FOR INTERMEDIATE SPANS, STABILITY OF  120 MINUTES HAS BEEN ACHIEVED");
 }
 
-TEST(ResultsReport, FloorAndSupportLinesFollowSelectionAndStoredCode) {
+TEST(ResultsReport, FloorAndSupportLinesFollowTheSelections) {
     const struct {
         FloorType type;
         std::int16_t support;
@@ -169,8 +172,10 @@ TEST(ResultsReport, FloorAndSupportLinesFollowSelectionAndStoredCode) {
     for (const auto& c : cases) {
         FloorModel m = SimplySupportedSlab();
         m.Selected.FloorType = c.type;
-        m.Selected.SupportCondition = SupportCondition::Continuous;  // the code decides
-        m.SupportCondition = c.support;
+        // The calculation reads the selection, so the report does too, not a stale code.
+        m.Selected.SupportCondition =
+            c.support == 1 ? SupportCondition::Continuous : SupportCondition::SimplySupported;
+        m.SupportCondition = static_cast<std::int16_t>(1 - c.support);
         const auto lines = ReportLines(m, "", ReportTarget::TextFile);
         EXPECT_EQ(ReportLineText(lines[4]), c.floorLine);
         EXPECT_EQ(ReportLineText(lines[5]), c.supportLine);
@@ -182,17 +187,19 @@ TEST(ResultsReport, BeamSectionConcreteCodesAndPrestressedNegativeSteel) {
     m.Selected.FloorType = FloorType::Beam;
     m.SectionWidth = 300;
     m.SectionDepth = 500;
-    m.ConcreteType = 9;  // no line
+    m.ConcreteType = 9;  // a stale code; the report names the selection
     m.NegSteelCount = 1;
-    m.NegSteelType = 1;
+    m.NegSteelType = 0;
+    m.Selected.NegSteelType = SteelType::PrestressingStrand;
     m.PosSteelCount = 0;
     const auto lines = ReportLines(m, "", ReportTarget::TextFile);
-    EXPECT_EQ(ReportLineText(lines[6]), "Concrete Strength (MPa)      25 ");
-    EXPECT_EQ(ReportLineText(lines[7]), "Beam Width (mm)              300 ");
-    EXPECT_EQ(ReportLineText(lines[8]), "Beam Depth (mm)              500 ");
-    EXPECT_EQ(ReportLineText(lines[9]), "");
-    EXPECT_EQ(ReportLineText(lines[10]), "NEGATIVE MOMENT STEEL");
-    EXPECT_EQ(ReportLineText(lines[11]), "Steel Type is Prestressing");
+    EXPECT_EQ(ReportLineText(lines[6]), "Concrete Type is alluvial quartz (NZS 3101 Type A)");
+    EXPECT_EQ(ReportLineText(lines[7]), "Concrete Strength (MPa)      25 ");
+    EXPECT_EQ(ReportLineText(lines[8]), "Beam Width (mm)              300 ");
+    EXPECT_EQ(ReportLineText(lines[9]), "Beam Depth (mm)              500 ");
+    EXPECT_EQ(ReportLineText(lines[10]), "");
+    EXPECT_EQ(ReportLineText(lines[11]), "NEGATIVE MOMENT STEEL");
+    EXPECT_EQ(ReportLineText(lines[12]), "Steel Type is Prestressing");
 
     const struct {
         std::int16_t code;
@@ -201,7 +208,7 @@ TEST(ResultsReport, BeamSectionConcreteCodesAndPrestressedNegativeSteel) {
                      {1, "Concrete Type is light-weight"},
                      {4, "Concrete Type is pumice (NZS 3101 Type C)"}};
     for (const auto& c : concretes) {
-        m.ConcreteType = c.code;
+        m.Selected.ConcreteType = static_cast<ConcreteType>(c.code);
         EXPECT_EQ(ReportLineText(ReportLines(m, "", ReportTarget::TextFile)[6]), c.line);
     }
 }

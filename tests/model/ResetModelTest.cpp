@@ -88,11 +88,25 @@ TEST(ResetModelData, ClearsBarsAndStrengthsButKeepsLoadsFireCodesAndResults) {
     EXPECT_EQ(model.ConcreteType, 4);
     EXPECT_EQ(model.PosSteelType, 1);
     EXPECT_EQ(model.PosMomentCapacity, 11.17f);
-    EXPECT_EQ(model.Selected.ConcreteType, ConcreteType::AlluvialQuartz);
-    EXPECT_EQ(model.Selected.PosSteelType, SteelType::ReinforcingBar);
-    EXPECT_EQ(model.Selected.SupportCondition, SupportCondition::SimplySupported);
+    // The new dialogs show the stored codes, so the selections follow them.
+    EXPECT_EQ(model.Selected.ConcreteType, ConcreteType::Pumice);
+    EXPECT_EQ(model.Selected.PosSteelType, SteelType::PrestressingStrand);
+    EXPECT_EQ(model.Selected.SupportCondition, SupportCondition::Continuous);
     EXPECT_EQ(model.Selected.Exposure, ExposureClass::A1);
     EXPECT_EQ(model.Selected.DesignFire, DesignFire::NonStandard);
+}
+
+// What a new concrete dialog shows is also what a new model stores, so a report or model
+// file written before any OK names the concrete the calculation used.
+TEST(ResetModelData, NewModelStoresTheCodesItsSelectionsShow) {
+    FloorModel model;
+    model.Selected.ConcreteType = ConcreteType::Dacite;
+    model.Selected.PosSteelType = SteelType::PrestressingStrand;
+    ResetModelData(model);
+    EXPECT_EQ(model.Selected.ConcreteType, ConcreteType::AlluvialQuartz);
+    EXPECT_EQ(static_cast<int>(model.Selected.ConcreteType), model.ConcreteType);
+    EXPECT_EQ(model.Selected.PosSteelType, SteelType::ReinforcingBar);
+    EXPECT_EQ(model.Selected.SupportCondition, SupportCondition::SimplySupported);
 }
 
 }  // namespace

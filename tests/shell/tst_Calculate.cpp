@@ -1,10 +1,20 @@
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "calc/ExampleMembers.h"
+#include "dialogs/frmDesignLoads.h"
+#include "dialogs/frmNonStandardFire.h"
+#include "dialogs/frmStandardFire.h"
+#include "dialogs/frmSteelProperties.h"
+#include "files/ResultsReport.h"
 #include "shell/frmMenu.h"
+#include "support/DialogRig.h"
 #include "support/FakePlatform.h"
 
 using namespace fd9;
@@ -209,6 +219,125 @@ private slots:
         QCOMPARE(w.menu.lblEffectiveCover->text(), QStringLiteral("30.0"));
         QCOMPARE(w.menu.lblAvailMomCapacity->text(), QString());
         QCOMPARE(w.platform.busyDepth, 0);
+    }
+
+    // Start-up: the loads dialog shows 6, 16 and 12 but the model holds nothing until OK, and
+    // Enter in two fields confirms neither the third nor the factors.
+    void unconfirmedLoadsGiveNoVerdictUntilOk() {
+        Window w;
+        w.menu.ResetModel();
+        examples::SlabSection(w.model, 150);
+        w.menu.mnuStandardFire->trigger();
+        w.menu.standardFire().cmdOK->click();
+        w.menu.mnuLoads->trigger();
+        frmDesignLoads& loads = w.menu.designLoads();
+        PressEnter(loads.txtDeadLoad);
+        PressEnter(loads.txtSpan);
+        w.platform.clear();
+        press(w.menu);
+        QVERIFY2(w.menu.lblMessages->text().contains(QStringLiteral("under Loads and press OK")),
+                 qPrintable(w.menu.lblMessages->text()));
+        const QStringList shown = w.platform.boxTexts() << w.menu.lblMessages->text();
+        for (const QString& text : shown) {
+            QVERIFY(!text.contains(QStringLiteral("ACHIEVED")));
+        }
+        QCOMPARE(w.menu.lblAppliedMom->text(), QString());
+
+        loads.cmdOK->click();
+        w.platform.clear();
+        press(w.menu);
+        QVERIFY(w.menu.lblMessages->text().startsWith(QStringLiteral("STABILITY OF  60 MINUTES")));
+        // (1.0 x 6 + 0.4 x 16) x 12 x 12 / 8
+        QCOMPARE(w.menu.lblAppliedMom->text(), QStringLiteral("223.2"));
+    }
+
+    // New keeps the loads and the fire in the model, so the new dialogs must show them: what
+    // CALCULATE then uses is what the engineer sees.
+    void newShowsTheLoadsAndFireTheModelKeeps() {
+        Window w;
+        w.menu.ResetModel();
+        w.menu.mnuLoads->trigger();
+        frmDesignLoads* loads = &w.menu.designLoads();
+        Type(loads->txtDeadLoad, QStringLiteral("8"));
+        Type(loads->txtLiveLoad, QStringLiteral("3"));
+        Type(loads->txtSpan, QStringLiteral("7"));
+        loads->optRoofs->click();
+        loads->cmdOK->click();
+        w.menu.mnuStandardFire->trigger();
+        Type(w.menu.standardFire().txtFRRequired, QStringLiteral("45"));
+        w.menu.standardFire().cmdOK->click();
+        w.menu.mnuNonStandardFire->trigger();
+        w.menu.nonStandardFire().optMedFireLoad->click();
+        w.menu.nonStandardFire().optOpeningFactor08->click();
+        w.menu.nonStandardFire().cmdOK->click();
+        w.menu.mnuStandardFire->trigger();
+        w.menu.standardFire().cmdOK->click();
+
+        w.menu.mnuNew_Click();
+        loads = &w.menu.designLoads();
+        QCOMPARE(loads->txtDeadLoad->text(), QStringLiteral(" 8"));
+        QCOMPARE(loads->txtLiveLoad->text(), QStringLiteral(" 3"));
+        QCOMPARE(loads->txtSpan->text(), QStringLiteral(" 7"));
+        QVERIFY(loads->optNZS4203->isChecked());
+        QVERIFY(loads->optRoofs->isChecked());
+        QCOMPARE(w.menu.standardFire().txtFRRequired->text(), QStringLiteral(" 30"));
+        QVERIFY(w.menu.nonStandardFire().optMedFireLoad->isChecked());
+        QVERIFY(w.menu.nonStandardFire().optOpeningFactor08->isChecked());
+
+        // OK in the dialogs as they now stand changes nothing the calculation reads.
+        const FloorModel before = w.model;
+        loads->cmdOK->click();
+        w.menu.standardFire().cmdOK->click();
+        QCOMPARE(w.model.DeadLoadFactor, before.DeadLoadFactor);
+        QCOMPARE(w.model.LiveLoadFactor, before.LiveLoadFactor);
+        QCOMPARE(w.model.Span, before.Span);
+        QCOMPARE(w.model.FRRequired, before.FRRequired);
+
+        examples::SlabSection(w.model, 150);
+        w.platform.clear();
+        press(w.menu);
+        QVERIFY(w.menu.lblMessages->text().startsWith(QStringLiteral("STABILITY OF  30 MINUTES")));
+        QCOMPARE(w.menu.lblAppliedMom->text(), QStringLiteral("49.0"));  // 8 x 7 x 7 / 8
+    }
+
+    // Strands chosen and calculated with while the steel dialog is open: the report names
+    // strands. Cancel puts bars back, and the next run and its report agree on bars.
+    void reportNamesTheSteelTheResultsWereComputedWith() {
+        Window w;
+        w.menu.ResetModel();
+        slab(w.menu);
+        w.menu.mnuSteel->trigger();
+        frmSteelProperties& steel = w.menu.steelProperties();
+        steel.lstSteelPosType->item(1)->setSelected(true);
+        press(w.menu);
+        const std::string strands = ResultsFileText(w.model, "");
+        QVERIFY(strands.find("Steel type is Prestressing") != std::string::npos);
+
+        steel.cmdCancel->click();
+        QCOMPARE(w.model.Selected.PosSteelType, SteelType::ReinforcingBar);
+        w.platform.clear();
+        press(w.menu);
+        const std::string bars = ResultsFileText(w.model, "");
+        QVERIFY(bars.find("Steel Type is Reinforcing") != std::string::npos);
+        QVERIFY(bars.find("Prestressing") == std::string::npos);
+        QVERIFY(bars.find("Concrete Type is alluvial quartz") != std::string::npos);
+    }
+
+    // A user-specified pair of factors comes back as typed, not as an NZS 4203 category.
+    void newShowsUserSpecifiedFactorsAsTyped() {
+        Window w;
+        w.menu.ResetModel();
+        w.menu.mnuLoads->trigger();
+        frmDesignLoads* loads = &w.menu.designLoads();
+        loads->optUserSpecified->click();
+        Type(loads->txtDeadLoadReduction, QStringLiteral("1.2"));
+        Type(loads->txtLiveLoadReduction, QStringLiteral("0.5"));
+        loads->cmdOK->click();
+        w.menu.mnuNew_Click();
+        loads = &w.menu.designLoads();
+        QVERIFY(loads->optUserSpecified->isChecked());
+        QCOMPARE(loads->txtDeadLoadReduction->text(), QStringLiteral(" 1.2"));
+        QCOMPARE(loads->txtLiveLoadReduction->text(), QStringLiteral(" .5"));
     }
 };
 

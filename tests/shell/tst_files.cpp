@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -209,6 +210,44 @@ private slots:
         QCOMPARE(platform.boxes[0].icon, MsgIcon::Information);
         QCOMPARE(platform.boxes[1].text, QStringLiteral("Not a valid file name."));
         QCOMPARE(platform.boxes[1].icon, MsgIcon::Exclamation);
+    }
+
+    // A folder, a device, a pipe or an oversized file is refused at once with one message and
+    // the model untouched; reading a pipe or /dev/zero whole would freeze the window.
+    void onlyRegularFilesOfAModelsSizeAreOpened() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("folder.dat"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString pipe = dir.filePath(QStringLiteral("pipe.dat"));
+        QCOMPARE(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+        const QString huge = dir.filePath(QStringLiteral("huge.dat"));
+        {
+            QFile file(huge);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(1024 * 1024 + 1));
+        }
+        const struct {
+            QString path;
+            const char* why;
+        } cases[] = {{folder, "it is not a regular file"},
+                     {QStringLiteral("/dev/zero"), "it is not a regular file"},
+                     {pipe, "it is not a regular file"},
+                     {huge, "it is larger than 1 MiB, which no model file is"}};
+        for (const auto& c : cases) {
+            FloorModel model;
+            FakePlatform platform;
+            frmMenu menu(model, platform);
+            menu.ResetModel();
+            model.DeadLoad = 7;
+            platform.clear();
+            platform.fileNames.push_back(c.path);
+            menu.mnuOpen_Click();
+            QCOMPARE(platform.boxTexts(),
+                     QStringList(QStringLiteral("The file %1 cannot be opened: %2. The model is "
+                                                "unchanged.")
+                                     .arg(c.path, QLatin1String(c.why))));
+            QCOMPARE(model.DeadLoad, 7.0f);
+        }
     }
 
     void aFailedSaveKeepsTheOldFileAndSaysSo() {

@@ -3,12 +3,14 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextItem>
 
 #include "files/ResultsReport.h"
+#include "shell/QtPlatform.h"
 #include "shell/ReportPrinter.h"
 #include "shell/frmMenu.h"
 #include "support/FakePlatform.h"
@@ -203,6 +205,24 @@ private slots:
         QCOMPARE(qRound(valueAfter(QStringLiteral("Steel Temp (C)"))), qRound(areaColumn));
         QCOMPARE(qRound(valueAfter(QStringLiteral("Reduced Steel Strength (MPa)"))),
                  qRound(areaColumn));
+    }
+
+    // The whole report is printed, so the dialog offers copies but no page range to ignore.
+    void printDialogOffersNoPageRange() {
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        LimitPrintDialog(dialog);
+        for (int shown = 0; shown < 2; ++shown) {
+            dialog.show();
+            QCoreApplication::processEvents();
+            auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"));
+            auto* copies = dialog.findChild<QWidget*>(QStringLiteral("copies"));
+            QVERIFY(range && copies);
+            QVERIFY(range->isHidden());
+            QVERIFY(!copies->isHidden());
+            QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintPageRange));
+            dialog.hide();
+        }
     }
 
     void printsToTheChosenPrinterAndSaysSo() {

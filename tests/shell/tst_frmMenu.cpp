@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -118,6 +119,52 @@ private slots:
         QTest::mouseClick(menu.fraResults[1], Qt::LeftButton);
         QVERIFY(menu.fraResults[0]->isVisible());
         QVERIFY(!menu.fraResults[1]->isVisible());
+    }
+
+    // Every value label shows its longest text whole, in both panels, and switching panels
+    // never resizes the window. ctest also runs this on a 1280 x 800 screen, plain and at
+    // QT_SCALE_FACTOR=1.5.
+    void everyResultShowsWholeAndPanelsKeepTheWindowSize() {
+        Window w;
+        auto& [model, platform, menu] = w;
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        // The window is to fit a 1280 x 800 screen, also enlarged by half (853 x 533); a
+        // smaller test screen only checks that nothing is cut off.
+        const QRect screen = menu.screen()->availableGeometry();
+        if (screen.width() >= 853 && screen.height() >= 533) {
+            QVERIFY(menu.frameGeometry().width() <= screen.width());
+            QVERIFY(menu.frameGeometry().height() <= screen.height());
+        }
+        const QSize size = menu.size();
+        const QList<QLabel*> labels = valueLabels(menu).mid(0, 14);
+        for (int panel : {1, 0, 1}) {
+            QTest::mouseClick(menu.fraResults[1 - panel], Qt::LeftButton);
+            QVERIFY(menu.fraResults[panel]->isVisible());
+            for (QLabel* label : labels) {
+                const bool failureMode = label == menu.lblFailureMode;
+                const QStringList texts = failureMode
+                                              ? QStringList{QStringLiteral("FLEXURAL TENSION"),
+                                                            QStringLiteral("COMPRESSIVE")}
+                                              : QStringList{QStringLiteral("-8888888.888")};
+                for (const QString& text : texts) {
+                    label->setText(text);
+                    QCoreApplication::processEvents();
+                    if (!label->isVisible()) {
+                        continue;
+                    }
+                    // A framed label keeps half an x from its edge unless told otherwise.
+                    const int indent = label->indent() >= 0
+                                           ? label->indent()
+                                           : label->fontMetrics().horizontalAdvance(u'x') / 2;
+                    const int room = label->contentsRect().width() - indent;
+                    QVERIFY2(
+                        label->fontMetrics().horizontalAdvance(label->text()) <= room,
+                        qPrintable(label->objectName() + QLatin1String(" cuts ") + label->text()));
+                }
+            }
+            QCOMPARE(menu.size(), size);
+        }
     }
 
     void choosingAnItemDoesNotMoveTheCheckMark() {

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -378,6 +380,30 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<NotFoundCase>& info) {
         return std::string(info.param.name);
     });
+
+// Data for this rating and width exist but the whole rib stays above 750 degC: that is the
+// member failing, told in the engineer's terms, not a search that found nothing.
+TEST(SectionTemperaturesTest, RibHotterThan750ThroughoutIsNamedAsSuch) {
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / "fd9_rib_damaged";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "denbeam.con", std::ios::binary)
+        << "180, 100, 0, 1000, 0\n180, 100, 50, 900, 0\n180, 100, 100, 800, 0\n";
+    FloorModel model = MakeModel(TeeBeam);
+    model.FRRequired = 180;
+    model.RibWidthBot = 129.22409f;
+    TempDataContext context{folder.string(), ""};
+    try {
+        CalcDamagedDepths(model, context);
+        FAIL() << "no stop";
+    } catch (const CalculationError& error) {
+        EXPECT_STREQ(error.what(),
+                     "The rib is fire-damaged through its whole width of 129.2 mm at 180 "
+                     "minutes: no part of it stays below 750 degrees C, so the member cannot "
+                     "reach this fire resistance rating. Widen the rib or choose a lower "
+                     "rating.");
+    }
+}
 
 TEST(SectionTemperaturesTest, MissingDataFileIsAFileError) {
     FloorModel model = MakeModel(Slab);

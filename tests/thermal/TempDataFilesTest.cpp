@@ -284,6 +284,22 @@ TEST(TempDataSearchTest, FolderInPlaceOfTheFileCannotBeOpened) {
                  TempDataError);
 }
 
+// A device or a huge file is never read whole: /dev/zero would never end.
+TEST(TempDataSearchTest, DeviceOrOversizedFileIsRefused) {
+    const std::string path = WriteDataFile("realbm.con", "60,300,10,700,0\n");
+    std::filesystem::resize_file(path, MaxTempDataFileBytes + 1);
+    FloorModel model;
+    try {
+        FindDepthAt750(model, path, RecordLayout::Standard, 60, 300, 0);
+        FAIL() << "no error";
+    } catch (const TempDataError& error) {
+        EXPECT_THAT(error.what(), ::testing::HasSubstr("is larger than 16 MiB"));
+    }
+    EXPECT_THROW(FindDepthAt750(model, "/dev/zero", RecordLayout::Standard, 60, 300, 0),
+                 TempDataError);
+    std::filesystem::remove(path);
+}
+
 TEST(TempDataFileNamesTest, ResolveJoinsTheProgramDirectoryOnce) {
     EXPECT_EQ(ResolveDataFilePath("denbeam.con", "/opt/fd9"), "/opt/fd9/denbeam.con");
     EXPECT_EQ(ResolveDataFilePath("denbeam.con", "/opt/fd9/"), "/opt/fd9/denbeam.con");

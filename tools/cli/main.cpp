@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CliRunner.h"
+#include "files/ModelFile.h"
 
 namespace fs = std::filesystem;
 using namespace fd9::cli;
@@ -60,6 +61,41 @@ bool WriteWhole(const fs::path& path, const std::string& text) {
         return false;
     }
     return true;
+}
+
+// The whole of a model file, or why not. Only regular files of a model's size are read: a
+// folder, a device such as /dev/zero or a pipe would fail, never end, or wait forever.
+std::string ReadModelText(const std::string& name, std::string& text) {
+    std::error_code error;
+    const fs::file_status status = fs::status(name, error);
+    if (!fs::exists(status)) {
+        return "cannot be read: no such file";
+    }
+    if (!fs::is_regular_file(status)) {
+        return "cannot be read: not a regular file";
+    }
+    const std::uintmax_t size = fs::file_size(name, error);
+    if (error) {
+        return "cannot be read";
+    }
+    if (size > fd9::MaxModelFileBytes) {
+        return "cannot be read: larger than 1 MiB, which no model file is";
+    }
+    std::ifstream in(name, std::ios::binary);
+    if (!in) {
+        return "cannot be read";
+    }
+    // Bounded even if the file grows while it is read.
+    text.resize(static_cast<std::size_t>(fd9::MaxModelFileBytes) + 1);
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad()) {
+        return "cannot be read";
+    }
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > fd9::MaxModelFileBytes) {
+        return "cannot be read: larger than 1 MiB, which no model file is";
+    }
+    return {};
 }
 
 }  // namespace
@@ -143,16 +179,9 @@ int main(int argc, char* argv[]) {
     std::string combined;
     std::vector<std::string> explored;
     for (const std::string& name : models) {
-        std::ifstream in(name, std::ios::binary);
-        if (!in) {
-            std::cerr << "fd9-cli: " << name << ": cannot be read\n";
-            worsen(ExitUnreadable);
-            continue;
-        }
-        const std::string text{std::istreambuf_iterator<char>(in),
-                               std::istreambuf_iterator<char>()};
-        if (in.bad()) {
-            std::cerr << "fd9-cli: " << name << ": cannot be read\n";
+        std::string text;
+        if (const std::string why = ReadModelText(name, text); !why.empty()) {
+            std::cerr << "fd9-cli: " << name << ": " << why << "\n";
             worsen(ExitUnreadable);
             continue;
         }

@@ -10,7 +10,7 @@ failures=0
 expect() {  # expect NAME WANTED-STATUS ARGS...
     local name=$1 wanted=$2
     shift 2
-    "$cli" "$@" >"$out/stdout" 2>"$out/stderr"
+    timeout 20 "$cli" "$@" >"$out/stdout" 2>"$out/stderr"
     local got=$?
     if [ "$got" != "$wanted" ]; then
         echo "FAIL $name: exit $got, wanted $wanted"
@@ -54,6 +54,18 @@ check "count named" grep -q 'count31.dat: it gives 31 bars' "$out/stderr"
 check "the readable model still reported" grep -q '^Date is' "$out/stdout"
 expect "short file" 2 "${date[@]}" "$models/short.dat"
 expect "missing file" 2 "${date[@]}" "$out/absent.dat"
+# Only regular files of a model's size are read; none of these may abort or hang.
+mkdir "$out/folder.dat"
+expect "folder" 2 "${date[@]}" "$out/folder.dat"
+check "folder named" grep -q 'folder.dat: cannot be read: not a regular file' "$out/stderr"
+expect "device" 2 "${date[@]}" /dev/zero
+check "device named" grep -q 'not a regular file' "$out/stderr"
+mkfifo "$out/pipe.dat"
+expect "pipe" 2 "${date[@]}" "$out/pipe.dat"
+truncate -s 1048577 "$out/huge.dat"
+expect "huge file" 2 "${date[@]}" "$out/huge.dat" "$models/slab.dat"
+check "size named" grep -q 'huge.dat: cannot be read: larger than 1 MiB' "$out/stderr"
+check "the next model still reported" grep -q '^Date is' "$out/stdout"
 expect "bad exposure" 2 --exposure D "$models/slab.dat"
 expect "bad date" 2 --date 31-February-2026 "$models/slab.dat"
 expect "no model" 2 "${date[@]}"
