@@ -34,6 +34,7 @@
 #include "model/ResetModel.h"
 #include "shell/AboutText.h"
 #include "shell/Platform.h"
+#include "shell/frmFireExplorer.h"
 #include "view/CrossSectionWidget.h"
 #include "view/DrawCrossSection.h"
 
@@ -123,6 +124,15 @@ void frmMenu::buildMenus() {
     mnuStandardFire = item(mnuDesignFire, "Standard (ISO)", [this] { showDialog(standardFire()); });
     mnuNonStandardFire =
         item(mnuDesignFire, "Non-Standard", [this] { showDialog(nonStandardFire()); });
+    mnuDesignFire->addSeparator();
+    mnuFireExplorer = mnuDesignFire->addAction(QStringLiteral("Fire Resistance Explorer…"));
+    connect(mnuFireExplorer, &QAction::triggered, this, [this] {
+        frmFireExplorer& explorer = fireExplorer();
+        explorer.show();
+        explorer.raise();
+        explorer.activateWindow();
+        explorer.Refresh();
+    });
 
     mnuLoads = bar->addAction(QStringLiteral("&Loads"));
     mnuLoads->setProperty(HelpContextProperty, 420);
@@ -302,6 +312,12 @@ frmNonStandardFire& frmMenu::nonStandardFire() {
 }
 frmExpose& frmMenu::expose() {
     return dialog(expose_);
+}
+frmFireExplorer& frmMenu::fireExplorer() {
+    if (!fireExplorer_) {
+        fireExplorer_ = new frmFireExplorer(*this);
+    }
+    return *fireExplorer_;
 }
 
 void frmMenu::discardDialogs() {
