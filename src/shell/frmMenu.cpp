@@ -333,6 +333,9 @@ void frmMenu::discardDialogs() {
     standardFire_.reset();
     nonStandardFire_.reset();
     expose_.reset();
+    // Its tables describe the member that was there before; a new model must not inherit them.
+    delete fireExplorer_;
+    fireExplorer_ = nullptr;
 }
 
 void frmMenu::setFloorType(FloorType type) {

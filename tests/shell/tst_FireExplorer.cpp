@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -212,6 +213,15 @@ private slots:
         QTest::keyClick(&explorer, Qt::Key_F1);
         QCOMPARE(w.platform.helpRequests.size(), std::size_t(2));
         QCOMPARE(w.platform.helpRequests.back().contextId, FireExplorerHelpContext);
+    }
+
+    void newOrOpenLeavesNoResultsOfTheFormerMember() {
+        Window w;
+        QPointer<frmFireExplorer> explorer = &w.explore();
+        QVERIFY(explorer->isVisible());
+        w.menu.ResetModel();
+        QVERIFY(explorer.isNull());
+        QVERIFY(w.explore().result().nothingToCalculate);
     }
 };
 
