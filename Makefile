@@ -6,7 +6,7 @@ ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev locales \
+PACKAGES := cmake make g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev locales \
             clang-14 libclang-rt-14-dev
 
 # Any sanitizer report fails the run; leaks are suppressed only inside third-party libraries.

@@ -36,6 +36,7 @@
 #include "platform/Platform.h"
 #include "shell/AboutText.h"
 #include "shell/DrawCrossSection.h"
+#include "shell/frmFireExplorer.h"
 #include "view/CrossSectionWidget.h"
 #include "view/SectionDrawing.h"
 
@@ -150,6 +151,15 @@ void frmMenu::buildMenus() {
     mnuStandardFire = item(mnuDesignFire, "Standard (ISO)", [this] { showDialog(standardFire()); });
     mnuNonStandardFire =
         item(mnuDesignFire, "Non-Standard", [this] { showDialog(nonStandardFire()); });
+    mnuDesignFire->addSeparator();
+    mnuFireExplorer = mnuDesignFire->addAction(QStringLiteral("Fire Resistance Explorer…"));
+    connect(mnuFireExplorer, &QAction::triggered, this, [this] {
+        frmFireExplorer& explorer = fireExplorer();
+        explorer.show();
+        explorer.raise();
+        explorer.activateWindow();
+        explorer.Refresh();
+    });
 
     mnuLoads = bar->addAction(QStringLiteral("&Loads"));
     mnuLoads->setProperty(HelpContextProperty, 420);
@@ -305,6 +315,12 @@ frmNonStandardFire& frmMenu::nonStandardFire() {
 frmExpose& frmMenu::expose() {
     return dialog(expose_);
 }
+frmFireExplorer& frmMenu::fireExplorer() {
+    if (!fireExplorer_) {
+        fireExplorer_ = new frmFireExplorer(*this);
+    }
+    return *fireExplorer_;
+}
 
 void frmMenu::discardDialogs() {
     beamDimensions_.reset();
@@ -319,6 +335,9 @@ void frmMenu::discardDialogs() {
     standardFire_.reset();
     nonStandardFire_.reset();
     expose_.reset();
+    // Its tables describe the member that was there before; a new model must not inherit them.
+    delete fireExplorer_;
+    fireExplorer_ = nullptr;
 }
 
 void frmMenu::setFloorType(FloorType type) {

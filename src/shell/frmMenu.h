@@ -33,6 +33,7 @@ class frmDesignLoads;
 class frmStandardFire;
 class frmNonStandardFire;
 class frmExpose;
+class frmFireExplorer;
 
 inline const char* const MainCaption = "ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS (Ver 2.6)";
 
@@ -63,6 +64,8 @@ public:
     frmStandardFire& standardFire();
     frmNonStandardFire& nonStandardFire();
     frmExpose& expose();
+    // The fire resistance explorer window, created on first use.
+    frmFireExplorer& fireExplorer();
     // True once a dialog of that kind has been loaded since the last reset.
     bool slabDimensionsLoaded() const { return slabDimensions_ != nullptr; }
 
@@ -125,6 +128,7 @@ public:
     QMenu* mnuDesignFire = nullptr;
     QAction* mnuStandardFire = nullptr;
     QAction* mnuNonStandardFire = nullptr;
+    QAction* mnuFireExplorer = nullptr;
     QAction* mnuLoads = nullptr;
     QAction* mnuExposure = nullptr;
     QMenu* mnuHelp = nullptr;
@@ -185,6 +189,7 @@ private:
     std::unique_ptr<frmStandardFire> standardFire_;
     std::unique_ptr<frmNonStandardFire> nonStandardFire_;
     std::unique_ptr<frmExpose> expose_;
+    frmFireExplorer* fireExplorer_ = nullptr;  // a child window, owned by Qt
 };
 
 }  // namespace fd9

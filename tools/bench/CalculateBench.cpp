@@ -15,6 +15,7 @@
 
 #include "calc/Calculate.h"
 #include "calc/Continuity.h"
+#include "calc/FireExplorer.h"
 #include "thermal/TempDataFiles.h"
 
 using namespace fd9;
@@ -206,6 +207,14 @@ void BM_Calculate(benchmark::State& state, const Case& c) {
     }
 }
 
+// The fire resistance explorer: CALCULATE for all 21 fires of one member.
+void BM_Explore(benchmark::State& state, const Case& c) {
+    for (auto _ : state) {
+        ExplorerResult result = ExploreFireResistance(c.model, c.dir);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
 void BM_FileScanFloor(benchmark::State& state, const std::vector<std::string>& paths) {
     for (auto _ : state) {
         for (const std::string& path : paths) {
@@ -223,6 +232,16 @@ bool HasAllFiles(const fs::path& dir) {
         }
     }
     return true;
+}
+
+// The slowest member: a continuous beam, which searches the most files per run.
+void RegisterExplorer(const std::string& set, const std::string& dir) {
+    const Case c{set + "/Beam/Continuous",
+                 Member(FloorType::Beam, SupportCondition::Continuous, DesignFire::Standard), dir};
+    benchmark::RegisterBenchmark(("Explore/" + c.name).c_str(), BM_Explore, c)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(9)
+        ->ReportAggregatesOnly(true);
 }
 
 void RegisterCases(const std::string& set, const std::string& dir) {
@@ -271,13 +290,16 @@ void RegisterCases(const std::string& set, const std::string& dir) {
 int main(int argc, char** argv) {
     const fs::path synthetic = WriteSyntheticData();
     RegisterCases("Synthetic", synthetic.string());
+    RegisterExplorer("Synthetic", synthetic.string());
     if (HasAllFiles(FD9_DATA_DIR)) {
         RegisterCases("Shipped", FD9_DATA_DIR);
+        RegisterExplorer("Shipped", FD9_DATA_DIR);
     }
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument.rfind("--data=", 0) == 0 && HasAllFiles(argument.substr(7))) {
             RegisterCases("Given", argument.substr(7));
+            RegisterExplorer("Given", argument.substr(7));
         }
     }
     benchmark::Initialize(&argc, argv);

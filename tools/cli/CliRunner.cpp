@@ -1,12 +1,16 @@
 #include "CliRunner.h"
 
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <sstream>
+#include <type_traits>
 
 #include "calc/Calculate.h"
+#include "calc/FireExplorer.h"
 #include "files/ModelFile.h"
 #include "files/ResultsReport.h"
 #include "model/ResetModel.h"
@@ -52,7 +56,166 @@ std::string Describe(const ModelFileResult& r) {
     return {};
 }
 
+std::string JsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        switch (c) {
+            case '"':
+                quoted += "\\\"";
+                break;
+            case '\\':
+                quoted += "\\\\";
+                break;
+            case '\r':
+                quoted += "\\r";
+                break;
+            case '\n':
+                quoted += "\\n";
+                break;
+            case '\t':
+                quoted += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                    quoted += escaped;
+                } else {
+                    quoted += c;
+                }
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string JsonNumber(float value) {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", static_cast<double>(value));
+    return text;
+}
+
+template <typename T>
+std::string JsonOptional(const std::optional<T>& value) {
+    if (!value) {
+        return "null";
+    }
+    if constexpr (std::is_same_v<T, bool>) {
+        return *value ? "true" : "false";
+    } else if constexpr (std::is_floating_point_v<T>) {
+        return JsonNumber(*value);
+    } else {
+        return std::to_string(*value);
+    }
+}
+
+std::string JsonPoint(const ExplorerPoint& p, bool continuous) {
+    std::ostringstream out;
+    out << "{";
+    if (p.fire.fire == DesignFire::Standard) {
+        out << "\"fire\": \"standard\", \"rating_min\": " << p.fire.rating;
+    } else {
+        out << "\"fire\": \"non-standard\", \"fire_load_kg_m2\": " << p.fire.fireLoad
+            << ", \"opening_factor\": " << JsonNumber(p.fire.openingFactor);
+    }
+    out << ", \"completed\": " << (p.completed ? "true" : "false");
+    if (!p.completed) {
+        out << ", \"stop_reason\": " << JsonString(p.stopReason) << "}";
+        return out.str();
+    }
+    out << ", \"pos_capacity_kNm\": " << JsonNumber(p.posCapacity)
+        << ", \"applied_kNm\": " << JsonNumber(p.appliedMoment)
+        << ", \"margin_kNm\": " << JsonNumber(MarginKnm(p.posCapacity, p.appliedMoment))
+        << ", \"margin_pct\": " << JsonOptional(MarginPercent(p.posCapacity, p.appliedMoment));
+    if (continuous) {
+        out << ", \"neg_capacity_kNm\": " << JsonNumber(p.negCapacity)
+            << ", \"req_end_bay_kNm\": " << JsonNumber(p.reqNegEndBay)
+            << ", \"req_int_bay_kNm\": " << JsonNumber(p.reqNegIntBay) << ", \"failure_mode\": "
+            << JsonString(p.compressiveFailure ? "COMPRESSIVE" : "FLEXURAL TENSION");
+    }
+    out << ", \"insulation_rating_min\": " << JsonOptional(p.insulationRating)
+        << ", \"stability\": " << JsonOptional(p.stability)
+        << ", \"end_spans\": " << JsonOptional(p.endSpans)
+        << ", \"intermediate_spans\": " << JsonOptional(p.intermediateSpans)
+        << ", \"insulation\": " << JsonOptional(p.insulation)
+        << ", \"verdict\": " << JsonString(VerdictText(p)) << "}";
+    return out.str();
+}
+
 }  // namespace
+
+ExploreResult ExploreModel(const std::string& fileText, const std::string& modelName,
+                           const Options& options, ExploreFormat format) {
+    ExploreResult result;
+    FloorModel model;
+    ResetModelData(model);
+    std::istringstream in(fileText);
+    const ModelFileResult read = ReadModelFile(in, model);
+    if (read.status != ModelFileStatus::Read) {
+        result.error = Describe(read);
+        return result;
+    }
+    SelectStoredCodes(model);
+    model.Selected.Exposure = options.exposure;
+
+    const ExplorerResult explored = ExploreFireResistance(model, options.dataDir);
+    bool allCompleted = !explored.nothingToCalculate;
+    for (const auto* points : {&explored.standard, &explored.nonStandard}) {
+        for (const ExplorerPoint& p : *points) {
+            allCompleted = allCompleted && p.completed;
+        }
+    }
+    result.status = allCompleted ? RunStatus::Completed : RunStatus::NotCompleted;
+    if (explored.nothingToCalculate) {
+        result.error = "no positive-moment bar: nothing to calculate";
+    } else if (!allCompleted) {
+        result.error = "a fire's calculation stopped; its row says why";
+    }
+    if (format == ExploreFormat::Csv) {
+        result.text = ExplorerCsvRows(explored, modelName, true);
+        return result;
+    }
+    std::ostringstream out;
+    out << "  {\"model\": " << JsonString(modelName)
+        << ", \"continuous\": " << (explored.continuous ? "true" : "false")
+        << ", \"nothing_to_calculate\": " << (explored.nothingToCalculate ? "true" : "false")
+        << ",\n   \"ratings\": {";
+    // Only the ratings the member has; null when not even 30 minutes is reached.
+    if (explored.continuous) {
+        out << "\"end_spans\": " << JsonOptional(explored.endSpanRating)
+            << ", \"intermediate_spans\": " << JsonOptional(explored.intermediateSpanRating);
+    } else {
+        out << "\"stability\": " << JsonOptional(explored.stabilityRating);
+    }
+    if (explored.floorType != FloorType::Beam) {
+        out << ", \"insulation\": " << JsonOptional(explored.insulationRating);
+    }
+    out << "},\n   \"fires\": [";
+    bool first = true;
+    for (const auto* points : {&explored.standard, &explored.nonStandard}) {
+        for (const ExplorerPoint& p : *points) {
+            out << (first ? "\n    " : ",\n    ") << JsonPoint(p, explored.continuous);
+            first = false;
+        }
+    }
+    out << "]}";
+    result.text = out.str();
+    return result;
+}
+
+std::string ExploreCsvHeader() {
+    return ExplorerCsvHeader(true);
+}
+
+std::string ExploreJsonArray(const std::vector<std::string>& objects) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        text += (i == 0 ? "\n" : ",\n") + objects[i];
+    }
+    return text + "\n]\n";
+}
 
 RunResult RunModel(const std::string& fileText, const Options& options) {
     RunResult result;

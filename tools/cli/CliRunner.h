@@ -30,6 +30,22 @@ struct RunResult {
 // as the current selections, reported.
 RunResult RunModel(const std::string& fileText, const Options& options);
 
+enum class ExploreFormat { Csv, Json };
+
+// The fire resistance explorer of one model file: its rows (CSV, after ExploreCsvHeader) or
+// its JSON object. Completed when every fire's run gave a verdict; NotCompleted when one
+// stopped (its row says why) or there was nothing to calculate.
+struct ExploreResult {
+    RunStatus status = RunStatus::Unreadable;
+    std::string text;
+    std::string error;
+};
+ExploreResult ExploreModel(const std::string& fileText, const std::string& modelName,
+                           const Options& options, ExploreFormat format);
+std::string ExploreCsvHeader();
+// The JSON objects of the models, as one array.
+std::string ExploreJsonArray(const std::vector<std::string>& objects);
+
 std::optional<ExposureClass> ParseExposure(const std::string& text);
 // True for "D-MMMM-YYYY" with a real day of an English month name.
 bool IsReportDate(const std::string& text);

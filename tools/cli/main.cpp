@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,16 @@ constexpr int ExitUnreadable = 2;
 const char* const Usage =
     "usage: fd9-cli [--exposure A1|A2|B1|B2|C] [--data-dir DIR] [--date D-MMMM-YYYY]\n"
     "               [--output FILE | --output-dir DIR] MODEL.dat...\n"
+    "       fd9-cli --explore [--format csv|json] [--exposure A1|A2|B1|B2|C] [--data-dir DIR]\n"
+    "               [--output FILE] MODEL.dat...\n"
     "Opens each model file, runs CALCULATE with the file's settings and writes its results\n"
     "report (to standard output unless --output or --output-dir is given). Message boxes go\n"
     "to standard error as lines beginning \"BOX: \".\n"
-    "Exit status: 0 every calculation completed, 1 one could not complete, 2 bad usage or a\n"
+    "--explore runs the fire resistance explorer instead: each model under the six standard\n"
+    "ratings and the fifteen non-standard fires, as CSV rows (one header line) or a JSON array.\n"
+    "A fire whose calculation stopped shows why in its row.\n"
+    "Exit status: 0 every calculation completed, 1 one could not complete (or, exploring, one\n"
+    "fire's run stopped or a model had no positive-moment bar), 2 bad usage or a\n"
     "model file that could not be read.\n";
 
 int BadUsage(const std::string& why) {
@@ -100,6 +107,8 @@ int main(int argc, char* argv[]) {
     std::string output;
     std::string outputDir;
     std::vector<std::string> models;
+    bool explore = false;
+    std::optional<ExploreFormat> format;
 
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -114,6 +123,13 @@ int main(int argc, char* argv[]) {
         if (arg == "--help" || arg == "-h") {
             std::cout << Usage;
             return ExitCompleted;
+        } else if (arg == "--explore") {
+            explore = true;
+        } else if (arg == "--format") {
+            if (!value(text) || (text != "csv" && text != "json")) {
+                return BadUsage("--format takes csv or json");
+            }
+            format = text == "csv" ? ExploreFormat::Csv : ExploreFormat::Json;
         } else if (arg == "--exposure") {
             if (!value(text) || !ParseExposure(text)) {
                 return BadUsage("--exposure takes A1, A2, B1, B2 or C");
@@ -151,15 +167,37 @@ int main(int argc, char* argv[]) {
     if (!outputDir.empty() && !fs::is_directory(outputDir)) {
         return BadUsage("no folder " + outputDir);
     }
+    if (format && !explore) {
+        return BadUsage("--format goes with --explore");
+    }
+    if (explore && !outputDir.empty()) {
+        return BadUsage("--explore writes to standard output or --output, not --output-dir");
+    }
 
     int status = ExitCompleted;
     const auto worsen = [&status](int s) { status = std::max(status, s); };
     std::string combined;
+    std::vector<std::string> explored;
     for (const std::string& name : models) {
         std::string text;
         if (const std::string why = ReadModelText(name, text); !why.empty()) {
             std::cerr << "fd9-cli: " << name << ": " << why << "\n";
             worsen(ExitUnreadable);
+            continue;
+        }
+        if (explore) {
+            const ExploreResult result =
+                ExploreModel(text, name, options, format.value_or(ExploreFormat::Csv));
+            if (result.status == RunStatus::Unreadable) {
+                std::cerr << "fd9-cli: " << name << ": " << result.error << "\n";
+                worsen(ExitUnreadable);
+                continue;
+            }
+            if (result.status == RunStatus::NotCompleted) {
+                std::cerr << "fd9-cli: " << name << ": " << result.error << "\n";
+                worsen(ExitNotCompleted);
+            }
+            explored.push_back(result.text);
             continue;
         }
         const RunResult result = RunModel(text, options);
@@ -187,6 +225,19 @@ int main(int argc, char* argv[]) {
             combined += result.report;
         } else {
             std::cout << result.report << std::flush;
+        }
+    }
+    if (explore) {
+        if (format.value_or(ExploreFormat::Csv) == ExploreFormat::Csv) {
+            combined = ExploreCsvHeader();
+            for (const std::string& rows : explored) {
+                combined += rows;
+            }
+        } else {
+            combined = ExploreJsonArray(explored);
+        }
+        if (output.empty()) {
+            std::cout << combined << std::flush;
         }
     }
     if (!output.empty() && !WriteWhole(output, combined)) {

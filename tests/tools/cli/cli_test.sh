@@ -74,5 +74,23 @@ expect "data beside the program" 0 --date 6-December-2026 "$models/slab.dat"
 check "shipped data give a report" grep -q '^Date is' "$out/stdout"
 expect "exposure C" 0 "${date[@]}" --exposure C "$models/slab.dat"
 
+explore=(--explore --data-dir "$data")
+# The test tables hold only some fires: the others stop, each with its reason in its row.
+expect "explore as CSV" 1 "${explore[@]}" "$models/slab.dat" "$models/slab.dat"
+check "one header, 21 rows a model" test "$(wc -l <"$out/stdout")" = 43
+check "header first" grep -q '^model,fire,rating_min,' <(head -1 "$out/stdout")
+check "every row has the header's columns" \
+    test "$(awk -F, '{ print NF }' "$out/stdout" | sort -u | wc -l)" = 1
+check "the report's verdict at 30 minutes" grep -q ',standard,30,.*,NOT ACHIEVED$' "$out/stdout"
+check "a stopped fire says why" grep -q ',standard,90,.*"STOPPED: No temperature' "$out/stdout"
+expect "explore as JSON" 1 "${explore[@]}" --format json "$models/slab.dat"
+check "a JSON array" grep -q '^\[$' <(head -1 "$out/stdout")
+check "21 fires in it" test "$(grep -c '"fire": ' "$out/stdout")" = 21
+expect "explore without data" 1 --explore --data-dir "$out/none" "$models/slab.dat"
+check "stopped rows give the reason" grep -q 'STOPPED: The temperature data file' "$out/stdout"
+expect "explore unreadable" 2 "${explore[@]}" "$models/short.dat"
+expect "format without explore" 2 --format csv "$models/slab.dat"
+expect "bad format" 2 --explore --format xml "$models/slab.dat"
+
 [ "$failures" = 0 ] && echo "all fd9-cli checks passed"
 exit "$failures"
