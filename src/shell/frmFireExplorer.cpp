@@ -131,6 +131,26 @@ QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style 
     return series;
 }
 
+// Adds the series on a fire-duration axis and a moment axis from low to high (kNm).
+void AttachAxes(QChart* chart, const std::vector<QLineSeries*>& series, double low, double high) {
+    auto* x = new QValueAxis;
+    x->setTitleText(QStringLiteral("Standard fire duration (min)"));
+    x->setRange(0, 240);
+    x->setTickCount(9);
+    x->setLabelFormat(QStringLiteral("%d"));
+    auto* y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Moment (kNm)"));
+    y->setRange(low, high);
+    y->applyNiceNumbers();
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QLineSeries* s : series) {
+        chart->addSeries(s);
+        s->attachAxis(x);
+        s->attachAxis(y);
+    }
+}
+
 }  // namespace
 
 frmFireExplorer::frmFireExplorer(frmMenu& menu) : QWidget(&menu, Qt::Window), menu_(menu) {
@@ -322,22 +342,7 @@ void frmFireExplorer::fillChart() {
     }
     marker(result_.insulationRating, "Insulation", Qt::darkGray);
 
-    auto* x = new QValueAxis;
-    x->setTitleText(QStringLiteral("Standard fire duration (min)"));
-    x->setRange(0, 240);
-    x->setTickCount(9);
-    x->setLabelFormat(QStringLiteral("%d"));
-    auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Moment (kNm)"));
-    y->setRange(low, high);
-    y->applyNiceNumbers();
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QLineSeries* s : series) {
-        chart->addSeries(s);
-        s->attachAxis(x);
-        s->attachAxis(y);
-    }
+    AttachAxes(chart, series, low, high);
 }
 
 QImage frmFireExplorer::renderChart() const {

@@ -171,8 +171,11 @@ void frmMenu::buildMenus() {
     mnuContents = item(mnuHelp, "Contents", &frmMenu::ShowHelpContents);
     mnuHelp->addSeparator();
     mnuAbout = item(mnuHelp, "About", &frmMenu::mnuAbout_Click);
+    followCheckMarks();
+}
 
-    // Check marks follow the model, never the click: a dialog moves them when it accepts.
+// Check marks follow the model, never the click: a dialog moves them when it accepts.
+void frmMenu::followCheckMarks() {
     for (QAction* a : mnuFloor) {
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this] { setFloorType(model_.Selected.FloorType); });

@@ -162,6 +162,7 @@ protected:
 
 private:
     void buildMenus();
+    void followCheckMarks();
     void buildPanels();
     void buildResultPanels(QBoxLayout* column);
     void discardDialogs();
