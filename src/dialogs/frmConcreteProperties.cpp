@@ -102,11 +102,7 @@ void frmConcreteProperties::cmdOK_Click() {
 
 void frmConcreteProperties::cmdCancel_Click() {
     // The list goes back to the stored code, so the calculation never uses a cancelled choice.
-    setFieldNumber(txtCompressiveStrength, model().ConcreteStrength);
-    SelectConcreteType(cboConcreteType, model().ConcreteType);
-    if (model().ConcreteType >= 0 && model().ConcreteType < ConcreteTypeCount) {
-        model().Selected.ConcreteType = static_cast<ConcreteType>(model().ConcreteType);
-    }
+    showModelValues();
     hide();
 }
 

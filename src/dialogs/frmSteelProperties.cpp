@@ -162,12 +162,7 @@ void frmSteelProperties::Okbutton_Click() {
 void frmSteelProperties::cmdCancel_Click() {
     // The lists go back to the stored codes too: a cancelled choice that the calculation still
     // read would give results that the report and the model file name differently.
-    setFieldNumber(txtSteelPosStrength, model().PosSteelStrength);
-    setFieldNumber(txtSteelNegStrength, model().NegSteelStrength);
-    SelectRow(lstSteelPosType, model().PosSteelType);
-    SelectRow(lstSteelNegType, model().NegSteelType);
-    model().Selected.PosSteelType = SteelTypeFromCode(model().PosSteelType);
-    model().Selected.NegSteelType = SteelTypeFromCode(model().NegSteelType);
+    showModelValues();
     hide();
 }
 
