@@ -1,23 +1,24 @@
 #include "calc/Calculate.h"
 
 #include <exception>
+#include <utility>
 
 #include "calc/Continuity.h"
 #include "calc/GroupProperties.h"
 #include "calc/PreCalculationChecks.h"
 #include "calc/StrengthAndCapacity.h"
 #include "model/CalculationError.h"
-#include "model/NumberText.h"
 #include "model/ResultFormat.h"
+#include "model/Verdicts.h"
 
 namespace fd9 {
 
 const char* ResultLabelName(ResultLabel label) {
     static const char* const names[ResultLabelCount] = {
-        "lblEffectiveCover",   "lblSteelTemp",        "lblSteelArea",        "lblReducedDepth",
-        "lblReducedWidth",     "lblConcTemp",         "lblAvailMomCapacity", "lblAppliedMom",
-        "lblReqNegMomEndBay",  "lblReqNegMomIntBay",  "lblAvailNegMom",      "lblFailureMode",
-        "lblInflectionEndBay", "lblInflectionIntBay",
+        "EffectiveCover",   "SteelTemp",        "SteelArea",        "ReducedDepth",
+        "ReducedWidth",     "ConcTemp",         "AvailMomCapacity", "AppliedMom",
+        "ReqNegMomEndBay",  "ReqNegMomIntBay",  "AvailNegMom",      "FailureMode",
+        "InflectionEndBay", "InflectionIntBay",
     };
     return names[static_cast<int>(label)];
 }
@@ -60,7 +61,19 @@ public:
     CalculationOutcome execute();
 
 private:
-    void steps();
+    void road();
+    void checkCover();
+    void groupProperties();
+    void steelTemperature();
+    void reducedSection();
+    void concreteTemperature();
+    void compressionZone();
+    void momentCapacity();
+    void appliedMoment();
+    void insulation();
+    void memberVerdict();
+    void spanVerdicts();
+
     void show(ResultLabel label, float value, const char* pattern) {
         outcome_.labels[static_cast<int>(label)] = FormatResult(value, pattern);
     }
@@ -71,12 +84,15 @@ private:
         return model_.Selected.SupportCondition == SupportCondition::Continuous;
     }
     bool standardFire() const { return model_.Selected.DesignFire == DesignFire::Standard; }
-    std::string minutes() const { return NumberText(model_.FRRequired); }
+    std::string stability(VerdictSpan span, bool achieved) const {
+        return StabilityVerdict(span, standardFire(), model_.FRRequired, achieved);
+    }
 
     FloorModel& model_;
     TempDataContext& context_;
     CalculationOutcome outcome_;
     bool coverWarning_ = false;
+    std::string insulation_;  // the message area's insulation line; empty when achieved
 };
 
 CalculationOutcome Run::execute() {
@@ -89,7 +105,7 @@ CalculationOutcome Run::execute() {
         return outcome_;
     }
     try {
-        steps();
+        road();
         outcome_.completed = true;
     } catch (const CalculationError& error) {
         stop(error.what());
@@ -114,18 +130,34 @@ void Run::stop(const std::string& reason) {
     outcome_.stopMessage = reason;
 }
 
-void Run::steps() {
-    std::string stability;
-    std::string advice;
-    std::string endSpan;
-    std::string intermediateSpan;
-    std::string insulation;
+// The order of the steps is the order of the boxes and of the labels a stopped run leaves.
+void Run::road() {
+    checkCover();
+    groupProperties();
+    steelTemperature();
+    reducedSection();
+    concreteTemperature();
+    compressionZone();
+    momentCapacity();
+    appliedMoment();
+    insulation();
+    if (continuous()) {
+        spanVerdicts();
+    } else {
+        memberVerdict();
+    }
+    outcome_.panel = continuous() ? ResultPanel::Continuity : ResultPanel::SimplySupported;
+}
 
+void Run::checkCover() {
     const std::string warning = RunPreCalculationChecks(model_);
     if (!warning.empty()) {
         outcome_.boxes.push_back({warning, true});
         coverWarning_ = true;
     }
+}
+
+void Run::groupProperties() {
     ComputePosAreaAndCover(model_);
     ComputePosCentroid(model_);
     context_.TempDataFile.clear();
@@ -135,115 +167,116 @@ void Run::steps() {
     }
     show(ResultLabel::EffectiveCover, model_.PosEffectiveCover, "####.0");
     show(ResultLabel::SteelArea, model_.PosSteelArea, "#####.0");
+}
 
+void Run::steelTemperature() {
     CalcSteelTemperatures(model_, context_);
     show(ResultLabel::SteelTemp, model_.PosSteelTemp, "#####.0");
-
     ReduceSteelStrengths(model_);
+}
+
+void Run::reducedSection() {
     ComputeEffectiveDepths(model_);
     CalcDamagedDepths(model_, context_);
     ComputeReducedDepths(model_);
     show(ResultLabel::ReducedDepth, model_.PosReducedDepth, "####.0");
-
     ComputeReducedWidths(model_);
     show(ResultLabel::ReducedWidth, model_.PosReducedWidth, "####.0");
+}
 
+void Run::concreteTemperature() {
     model_.NegConcTempDepth = static_cast<float>(0.5 * model_.SectionWidth);
     CalcConcreteTemperatures(model_, context_);
     show(ResultLabel::ConcTemp, model_.PosConcTemp, "####.0");
-
     ReduceConcreteStrengths(model_);
     if (model_.Selected.PosSteelType == SteelType::PrestressingStrand) {
         ApplyPrestressingStress(model_);
     }
     ComputeStressBlockDepths(model_);
+}
 
-    if (continuous()) {
-        // Counted here so that a run stopped by the bound still reports its passes.
-        RunCompressionZoneIteration(model_, [this](FloorModel& model) {
-            ++outcome_.compressionZonePasses;
-            CalcConcreteTemperatures(model, context_);
-        });
+void Run::compressionZone() {
+    if (!continuous()) {
+        return;
     }
+    // Counted here so that a run stopped by the bound still reports its passes.
+    RunCompressionZoneIteration(model_, [this](FloorModel& model) {
+        ++outcome_.compressionZonePasses;
+        CalcConcreteTemperatures(model, context_);
+    });
+}
 
+void Run::momentCapacity() {
     ComputePosMomentCapacity(model_);
     show(ResultLabel::AvailMomCapacity, model_.PosMomentCapacity, "####.0");
-
-    if (continuous()) {
-        ComputeNegMomentCapacity(model_);
-        const bool compressive = IsCompressiveFailure(NegSectionRatio(model_));
-        outcome_.labels[static_cast<int>(ResultLabel::FailureMode)] =
-            compressive ? CompressiveText : FlexuralTensionText;
-        outcome_.failureModeRed = compressive;
-        if (compressive) {
-            verdictBox(CompressiveFailureMessage);
-        }
+    if (!continuous()) {
+        return;
     }
+    ComputeNegMomentCapacity(model_);
+    const bool compressive = IsCompressiveFailure(NegSectionRatio(model_));
+    outcome_.labels[static_cast<int>(ResultLabel::FailureMode)] =
+        compressive ? CompressiveText : FlexuralTensionText;
+    outcome_.failureModeRed = compressive;
+    if (compressive) {
+        verdictBox(CompressiveFailureMessage);
+    }
+}
 
+void Run::appliedMoment() {
     ComputeAppliedMoment(model_);
     show(ResultLabel::AppliedMom, model_.AppliedMoment, "####.0");
+}
 
-    if (standardFire()) {
-        if (model_.Selected.FloorType != FloorType::Beam) {
-            ComputeInsulationRating(model_);
-            if (model_.InsulationRating < model_.FRRequired) {
-                insulation = InsulationNotAchievedText;
-                verdictBox(insulation);
-            }
-        }
-    } else {
+void Run::insulation() {
+    if (!standardFire()) {
         model_.InsulationRating = 240;
-        insulation = InsulationNonStandardText;
+        insulation_ = InsulationNonStandardText;
+        return;
     }
+    if (model_.Selected.FloorType == FloorType::Beam) {
+        return;
+    }
+    ComputeInsulationRating(model_);
+    if (model_.InsulationRating < model_.FRRequired) {
+        insulation_ = InsulationNotAchievedText;
+        verdictBox(insulation_);
+    }
+}
 
-    outcome_.messages = std::string();
+void Run::memberVerdict() {
     if (model_.PosMomentCapacity < model_.AppliedMoment) {
-        stability = standardFire()
-                        ? "STABILITY OF " + minutes() + " MINUTES HAS NOT BEEN ACHIEVED"
-                        : "STABILITY UNDER NON STANDARD FIRE EXPOSURE HAS NOT BEEN ACHIEVED";
-        advice = stability + "\r\n" + AdviceText;
-        if (!continuous()) {
-            verdictBox(advice);
-            outcome_.messages = stability + "\r" + insulation;
-        }
-    } else if (!continuous()) {
-        outcome_.messages = standardFire()
-                                ? "STABILITY OF " + minutes() + " MINUTES HAS BEEN ACHIEVED"
-                                : "STABILITY UNDER NON STANDARD FIRE EXPOSURE HAS BEEN ACHIEVED";
+        const std::string verdict = stability(VerdictSpan::Member, false);
+        verdictBox(verdict + "\r\n" + AdviceText);
+        outcome_.messages = verdict + "\r" + insulation_;
+    } else {
+        outcome_.messages = stability(VerdictSpan::Member, true);
     }
+}
 
-    if (continuous()) {
-        ComputeRequiredNegCapacities(model_);
-        show(ResultLabel::ReqNegMomEndBay, model_.ReqNegMomEndBay, "0.000");
-        show(ResultLabel::ReqNegMomIntBay, model_.ReqNegMomIntBay, "0.000");
-        show(ResultLabel::AvailNegMom, model_.NegMomentCapacity, "0.000");
+void Run::spanVerdicts() {
+    ComputeRequiredNegCapacities(model_);
+    show(ResultLabel::ReqNegMomEndBay, model_.ReqNegMomEndBay, "0.000");
+    show(ResultLabel::ReqNegMomIntBay, model_.ReqNegMomIntBay, "0.000");
+    show(ResultLabel::AvailNegMom, model_.NegMomentCapacity, "0.000");
 
-        if (model_.NegMomentCapacity < model_.ReqNegMomEndBay) {
-            endSpan = standardFire() ? "FOR END SPANS, STABILITY OF " + minutes() +
-                                           " MINUTES HAS NOT BEEN ACHIEVED"
-                                     : "FOR END SPANS, STABILITY DURING NON STANDARD FIRE "
-                                       "EXPOSURE HAS NOT BEEN ACHIEVED";
-            verdictBox(endSpan);
+    std::string messages;
+    const std::pair<VerdictSpan, float> spans[] = {
+        {VerdictSpan::EndSpans, model_.ReqNegMomEndBay},
+        {VerdictSpan::IntermediateSpans, model_.ReqNegMomIntBay}};
+    for (const auto& [span, required] : spans) {
+        if (model_.NegMomentCapacity < required) {
+            messages += stability(span, false);
+            verdictBox(stability(span, false));
         } else {
-            endSpan = "STABILITY FOR END SPANS HAS BEEN ACHIEVED.";
+            messages += SpansHoldMessage(span);
         }
-        if (model_.NegMomentCapacity < model_.ReqNegMomIntBay) {
-            intermediateSpan = standardFire() ? "FOR INTERMEDIATE SPANS, STABILITY OF " +
-                                                    minutes() + " MINUTES HAS NOT BEEN ACHIEVED"
-                                              : "FOR INTERMEDIATE SPANS, STABILITY DURING NON "
-                                                "STANDARD FIRE EXPOSURE HAS NOT BEEN ACHIEVED";
-            verdictBox(intermediateSpan);
-        } else {
-            intermediateSpan = "STABILITY FOR INTERMEDIATE SPANS HAS BEEN ACHIEVED.";
-        }
-        outcome_.messages = endSpan + "\r" + intermediateSpan + "\r" + insulation;
-
-        ComputeInflectionDistances(model_);
-        show(ResultLabel::InflectionEndBay, model_.NegSteelLengthEndBay, "###0.00");
-        show(ResultLabel::InflectionIntBay, model_.NegSteelLengthIntBay, "###0.00");
+        messages += "\r";
     }
+    outcome_.messages = messages + insulation_;
 
-    outcome_.panel = continuous() ? ResultPanel::Continuity : ResultPanel::SimplySupported;
+    ComputeInflectionDistances(model_);
+    show(ResultLabel::InflectionEndBay, model_.NegSteelLengthEndBay, "###0.00");
+    show(ResultLabel::InflectionIntBay, model_.NegSteelLengthIntBay, "###0.00");
 }
 
 }  // namespace

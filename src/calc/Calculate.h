@@ -29,7 +29,7 @@ enum class ResultLabel {
 };
 inline constexpr int ResultLabelCount = 14;
 
-// Object name of the label in the main window ("lblSteelTemp").
+// The result's name, "SteelTemp"; a front end derives the names of its own controls from it.
 const char* ResultLabelName(ResultLabel label);
 
 // A message box of a run. Every one has an OK button only and no title of its own; the cover

@@ -7,10 +7,6 @@
 namespace fd9 {
 namespace {
 
-int RowsInUse(std::int16_t count) {
-    return std::clamp<int>(count, 0, MaxSteelRows);
-}
-
 // A group without area (a continuous member without negative bars) yields 0, not a failure.
 float QuotientOrZero(double numerator, double denominator) {
     if (denominator == 0.0) {

@@ -10,10 +10,6 @@
 namespace fd9 {
 namespace {
 
-int RowsInUse(std::int16_t count) {
-    return std::clamp<int>(count, 0, MaxSteelRows);
-}
-
 // Nearer side face or soffit of a rectangular section; a tie goes to the soffit.
 float RectangleCover(const FloorModel& model, float x, float y) {
     const float halfWidth = static_cast<float>(model.SectionWidth / 2.0);

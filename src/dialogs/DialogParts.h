@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QButtonGroup>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <initializer_list>
 
 namespace fd9 {
 
@@ -15,20 +17,44 @@ Control* Named(Control* control, const char* name) {
     return control;
 }
 
-inline QLineEdit* NewField(const char* name, const char* text = "") {
-    return Named(new QLineEdit(QString::fromLatin1(text)), name);
+// The builders of every dialog. A control built with its parent takes its place in the tab
+// order at once; one without takes it when a layout adopts it.
+inline QLineEdit* NewField(const char* name, const char* text = "", QWidget* parent = nullptr) {
+    return Named(new QLineEdit(QString::fromLatin1(text), parent), name);
 }
 
-inline QPushButton* NewButton(const char* name, const char* caption) {
-    return Named(new QPushButton(QString::fromLatin1(caption)), name);
+inline QPushButton* NewButton(const char* name, const char* caption, QWidget* parent = nullptr) {
+    return Named(new QPushButton(QString::fromLatin1(caption), parent), name);
 }
 
-inline QRadioButton* NewOption(const char* name, const char* caption) {
-    return Named(new QRadioButton(QString::fromLatin1(caption)), name);
+inline QRadioButton* NewOption(const char* name, const char* caption, QWidget* parent = nullptr) {
+    return Named(new QRadioButton(QString::fromLatin1(caption), parent), name);
 }
 
-inline QLabel* NewLabel(const char* text) {
-    return new QLabel(QString::fromLatin1(text));
+inline QLabel* NewLabel(const char* text, QWidget* parent = nullptr) {
+    return new QLabel(QString::fromLatin1(text), parent);
+}
+
+// Makes the options one exclusive group.
+inline QButtonGroup* NewGroup(QObject* parent, std::initializer_list<QRadioButton*> options) {
+    auto* group = new QButtonGroup(parent);
+    for (QRadioButton* option : options) {
+        group->addButton(option);
+    }
+    return group;
+}
+
+// Checks the one option of an exclusive group, or none when nothing matches.
+inline void CheckOnly(QButtonGroup* group, QRadioButton* chosen) {
+    if (chosen) {
+        chosen->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* option : group->buttons()) {
+        option->setChecked(false);
+    }
+    group->setExclusive(true);
 }
 
 // A key that types into the field, as opposed to moving focus, cancelling or a lone

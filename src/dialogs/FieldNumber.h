@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "model/NumberText.h"
 #include "model/ParseLeadingNumber.h"
@@ -22,11 +23,25 @@ inline double FieldNumber(const QLineEdit* field) {
     return fits ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
-// Stores a field's number where no rule guards the store; a number no float can hold leaves the
-// model as it was.
+// The one rule by which a field's number reaches the model: as a float, or not at all when a
+// float cannot hold it (too large, or so small it would turn into 0). Such input is refused with
+// the field's message, never stored as inf or as a 0 nobody typed.
+inline std::optional<float> ModelFloat(double value) {
+    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    const auto stored = static_cast<float>(value);
+    if (value != 0 && stored == 0) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
+// Stores a field's number where no check of its own guards the store; a number no float can
+// hold leaves the model as it was.
 inline void StoreFieldNumber(float& target, double value) {
-    if (std::isfinite(value)) {
-        target = static_cast<float>(value);
+    if (const std::optional<float> stored = ModelFloat(value)) {
+        target = *stored;
     }
 }
 

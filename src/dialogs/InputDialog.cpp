@@ -12,21 +12,20 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
-#include "shell/Platform.h"
-#include "shell/frmMenu.h"
+#include "platform/Platform.h"
 
 namespace fd9 {
 
-InputDialog::InputDialog(frmMenu& menu) : QDialog(&menu), menu_(menu) {
+InputDialog::InputDialog(DialogHost& host) : QDialog(host.dialogParent()), host_(host) {
     setModal(false);
 }
 
 FloorModel& InputDialog::model() {
-    return menu_.model();
+    return host_.model();
 }
 
 Platform& InputDialog::platform() {
-    return menu_.platform();
+    return host_.platform();
 }
 
 void InputDialog::showOrRaise() {
@@ -51,6 +50,17 @@ void InputDialog::refuse(const QString& message, bool beepFirst) {
     platform().messageBox(message, QString::fromLatin1(AppTitle), MsgIcon::None, MsgButtons::OK);
 }
 
+void InputDialog::setButtons(std::initializer_list<QPushButton*> buttons,
+                             QPushButton* defaultButton, std::function<void()> cancel) {
+    for (QPushButton* button : buttons) {
+        button->setAutoDefault(false);
+    }
+    if (defaultButton) {
+        defaultButton->setDefault(true);
+    }
+    escape_ = std::move(cancel);
+}
+
 void InputDialog::returnFocus(QWidget* control) {
     const bool outer = returningFocus_;
     returningFocus_ = true;
@@ -69,17 +79,6 @@ void InputDialog::setFieldNumber(QLineEdit* field, float value) {
 
 void InputDialog::setFieldNumber(QLineEdit* field, std::int16_t value) {
     field->setText(NumberQText(value));
-}
-
-std::optional<float> InputDialog::modelFloat(double value) {
-    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max()) {
-        return std::nullopt;
-    }
-    const auto stored = static_cast<float>(value);
-    if (value != 0 && stored == 0) {
-        return std::nullopt;
-    }
-    return stored;
 }
 
 void InputDialog::watchField(QLineEdit* field, std::function<void()> onEnter,

@@ -4,16 +4,16 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
+#include "dialogs/DialogHost.h"
+
 class QLineEdit;
+class QPushButton;
 
 namespace fd9 {
-
-class frmMenu;
-class Platform;
-struct FloorModel;
 
 // Common ground of the twelve input dialogs: modeless, centred on the screen when first
 // shown, hidden rather than closed, and the field checks that run on Enter and on leaving.
@@ -21,13 +21,16 @@ class InputDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit InputDialog(frmMenu& menu);
+    explicit InputDialog(DialogHost& host);
 
     // Show modeless, or bring forward with its current contents.
     void showOrRaise();
+    // Brings the fields and options in line with the values the model holds, as after a model
+    // file was read. A dialog that shows none of the model's values has nothing to do.
+    virtual void showModelValues() {}
 
 protected:
-    frmMenu& menu() { return menu_; }
+    DialogHost& host() { return host_; }
     FloorModel& model();
     Platform& platform();
 
@@ -50,12 +53,13 @@ protected:
     // value that is not negative).
     static void setFieldNumber(QLineEdit* field, float value);
     static void setFieldNumber(QLineEdit* field, std::int16_t value);
-    // The value as a model float, or empty when a float cannot hold it (too large, or so
-    // small it would turn into 0): such input must be refused, never stored as inf or 0.
-    static std::optional<float> modelFloat(double value);
 
-    // The Cancel button's handler, run by Esc and the close box; without one Esc does nothing.
-    void setEscapeHandler(std::function<void()> handler) { escape_ = std::move(handler); }
+    // The one button policy of every dialog. Enter in a field runs the field's own check and
+    // presses defaultButton where the dialog has one; a focused button answers Enter itself;
+    // cancel is the Cancel button's handler, run by Esc and the close box, and a dialog without
+    // one ignores Esc, so that nothing skips the checks of the button that closes it.
+    void setButtons(std::initializer_list<QPushButton*> buttons, QPushButton* defaultButton,
+                    std::function<void()> cancel);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -67,7 +71,7 @@ private:
         std::function<void()> onEnter;
         std::function<void()> onLostFocus;
     };
-    frmMenu& menu_;
+    DialogHost& host_;
     std::vector<Watch> watches_;
     std::function<void()> escape_;
     bool centred_ = false;

@@ -5,13 +5,12 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
-RibbedSectionFields::RibbedSectionFields(frmMenu& menu, const FieldRules& rules,
+RibbedSectionFields::RibbedSectionFields(DialogHost& host, const FieldRules& rules,
                                          FloorType floorType)
-    : InputDialog(menu), rules_(rules), floorType_(floorType) {
+    : InputDialog(host), rules_(rules), floorType_(floorType) {
     auto* grid = new QGridLayout(this);
     for (int i = 0; i < FieldCount; ++i) {
         fields_[i] = NewField(rules_[i].name, rules_[i].text);
@@ -32,7 +31,7 @@ RibbedSectionFields::RibbedSectionFields(frmMenu& menu, const FieldRules& rules,
     fields_[0]->setFocus();
 }
 
-void RibbedSectionFields::FillFromModel() {
+void RibbedSectionFields::showModelValues() {
     for (int i = 0; i < FieldCount; ++i) {
         fields_[i]->setText(NumberQText(model().*rules_[i].target));
     }
@@ -49,8 +48,8 @@ void RibbedSectionFields::check(int field, bool leaving) {
             QString::fromLatin1(leaving ? rules_[field].leaveMessage : rules_[field].enterMessage));
         return;
     }
-    model().*rules_[field].target = static_cast<float>(value);
-    menu().DrawCrossSection();
+    StoreFieldNumber(model().*rules_[field].target, value);
+    host().DrawCrossSection();
 }
 
 void RibbedSectionFields::keyPress(int field, int key) {
@@ -63,9 +62,9 @@ void RibbedSectionFields::storeAll() {
     for (int i = 0; i < FieldCount; ++i) {
         StoreFieldNumber(model().*rules_[i].target, FieldNumber(fields_[i]));
     }
-    menu().setFloorType(floorType_);
+    host().setFloorType(floorType_);
     hide();
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 }  // namespace fd9

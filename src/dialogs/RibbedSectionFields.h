@@ -29,14 +29,14 @@ public:
     using FieldRules = std::array<FieldRule, FieldCount>;
 
     // The fields show the model's ribbed section, as after opening a model file.
-    void FillFromModel();
+    void showModelValues() override;
 
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 
 protected:
     // rules must outlive the dialog; OK makes floorType the checked floor type.
-    RibbedSectionFields(frmMenu& menu, const FieldRules& rules, FloorType floorType);
+    RibbedSectionFields(DialogHost& host, const FieldRules& rules, FloorType floorType);
 
     // Sends the fields, OK, Cancel and Esc to the dialog's own handlers.
     template <typename Dialog>
@@ -49,7 +49,7 @@ protected:
         }
         connect(cmdOK, &QPushButton::clicked, dialog, &Dialog::cmdOK_Click);
         connect(cmdCancel, &QPushButton::clicked, dialog, &Dialog::cmdCancel_Click);
-        setEscapeHandler([dialog] { dialog->cmdCancel_Click(); });
+        setButtons({cmdOK, cmdCancel}, nullptr, [dialog] { dialog->cmdCancel_Click(); });
     }
 
     // Stores the field's number and redraws, or refuses it with its Enter or leaving message.

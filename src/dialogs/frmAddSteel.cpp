@@ -7,13 +7,11 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
-#include "dialogs/frmRemoveSteel.h"
-#include "shell/Platform.h"
-#include "shell/frmMenu.h"
+#include "platform/Platform.h"
 
 namespace fd9 {
 
-frmAddSteel::frmAddSteel(frmMenu& menu) : InputDialog(menu) {
+frmAddSteel::frmAddSteel(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmAddSteel"));
     setWindowTitle(QStringLiteral("Add Steel Reinforcement"));
     lblInstructions = Named(NewLabel("Enter coordinates for the centre of each bar or strand and "
@@ -61,6 +59,7 @@ frmAddSteel::frmAddSteel(frmMenu& menu) : InputDialog(menu) {
     watchField(txtSteelDiameter, [this] { txtSteelDiameter_KeyPress(Qt::Key_Return); });
     connect(cmdAddSteel, &QPushButton::clicked, this, &frmAddSteel::cmdAddSteel_Click);
     connect(cmdFinished, &QPushButton::clicked, this, &frmAddSteel::cmdFinished_Click);
+    setButtons({cmdAddSteel, cmdFinished}, nullptr, {});
 }
 
 bool frmAddSteel::fieldPasses(QLineEdit* field, bool accepted, const QString& message) {
@@ -161,19 +160,17 @@ void frmAddSteel::cmdAddSteel_Click() {
             row[SteelY] = static_cast<float>(FieldNumber(txtYcoordinate));
             row[SteelDiameter] = static_cast<float>(FieldNumber(txtSteelDiameter));
             ++count;
-            frmRemoveSteel& lists = menu().removeSteel();
-            (positive ? lists.lstSteelPos : lists.lstSteelNeg)
-                ->addItem(SteelListItem(row[SteelX], row[SteelY], row[SteelDiameter]));
+            host().refreshBarLists();
             platform().messageBox(group + NumberQText(count) + QStringLiteral(" has been added."),
                                   QString::fromLatin1(AppTitle), MsgIcon::None, MsgButtons::OK);
         }
     }
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void frmAddSteel::cmdFinished_Click() {
     hide();
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 }  // namespace fd9

@@ -15,7 +15,7 @@ class frmAddSteel : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmAddSteel(frmMenu& menu);
+    explicit frmAddSteel(DialogHost& host);
 
     void cmdAddSteel_Click();
     void cmdFinished_Click();

@@ -6,7 +6,6 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
@@ -19,7 +18,7 @@ const QString SlabAdvice = QStringLiteral("You should treat the beam as a slab."
 
 }  // namespace
 
-frmBeamDimensions::frmBeamDimensions(frmMenu& menu) : InputDialog(menu) {
+frmBeamDimensions::frmBeamDimensions(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmBeamDimensions"));
     setWindowTitle(QStringLiteral("Rectangular Beam Dimensions"));
     txtBeamWidth = NewField("txtBeamWidth", "300");
@@ -49,10 +48,10 @@ frmBeamDimensions::frmBeamDimensions(frmMenu& menu) : InputDialog(menu) {
         [this] { txtBeamDepth_LostFocus(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmBeamDimensions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmBeamDimensions::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
-void frmBeamDimensions::FillFromModel() {
+void frmBeamDimensions::showModelValues() {
     txtBeamWidth->setText(NumberQText(model().SectionWidth));
     txtBeamDepth->setText(NumberQText(model().SectionDepth));
 }
@@ -84,7 +83,7 @@ void frmBeamDimensions::txtBeamDepth_KeyPress(int key) {
             refuse(QStringLiteral("Beam Depth is invalid!"));
         }
     }
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void frmBeamDimensions::txtBeamDepth_LostFocus() {
@@ -93,7 +92,7 @@ void frmBeamDimensions::txtBeamDepth_LostFocus() {
     if (depth > 0 && depth >= width) {
         // Tidies the text to the number it gives; storing waits for Enter or OK.
         txtBeamDepth->setText(NumberQText(depth));
-        menu().DrawCrossSection();
+        host().DrawCrossSection();
     } else if (depth < width && width > SlabAdviceWidth) {
         refuse(SlabAdvice);
     } else {
@@ -122,20 +121,20 @@ void frmBeamDimensions::txtBeamWidth_KeyPress(int key) {
     if (IsEnterKey(key)) {
         checkWidth();
     }
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void frmBeamDimensions::txtBeamWidth_LostFocus() {
     checkWidth();
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void frmBeamDimensions::cmdOK_Click() {
     StoreFieldNumber(model().SectionWidth, FieldNumber(txtBeamWidth));
     StoreFieldNumber(model().SectionDepth, FieldNumber(txtBeamDepth));
-    menu().setFloorType(FloorType::Beam);
+    host().setFloorType(FloorType::Beam);
     hide();
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void frmBeamDimensions::cmdCancel_Click() {

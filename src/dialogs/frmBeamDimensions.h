@@ -13,10 +13,10 @@ class frmBeamDimensions : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmBeamDimensions(frmMenu& menu);
+    explicit frmBeamDimensions(DialogHost& host);
 
     // The fields show the model's section, as after opening a model file.
-    void FillFromModel();
+    void showModelValues() override;
 
     void cmdOK_Click();
     void cmdCancel_Click();

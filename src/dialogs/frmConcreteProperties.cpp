@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogParts.h"
+#include "dialogs/FieldNumber.h"
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace fd9 {
 
@@ -23,26 +25,19 @@ void SelectConcreteType(QComboBox* list, int code) {
 
 }  // namespace
 
-frmConcreteProperties::frmConcreteProperties(frmMenu& menu) : InputDialog(menu) {
+frmConcreteProperties::frmConcreteProperties(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmConcreteProperties"));
     setWindowTitle(QStringLiteral("Concrete Properties"));
 
-    cboConcreteType = new QComboBox(this);
-    cboConcreteType->setObjectName(QStringLiteral("cboConcreteType"));
+    cboConcreteType = Named(new QComboBox(this), "cboConcreteType");
     // List position is the stored code.
     cboConcreteType->addItems({QStringLiteral("Normal-weight"), QStringLiteral("Light-weight"),
                                QStringLiteral("Alluvial Quartz (Type A - NZS 3101)"),
                                QStringLiteral("Dacite (Type B - NZS 3101)"),
                                QStringLiteral("Pumice (Type C - NZS 3101)")});
-    txtCompressiveStrength = new QLineEdit(QStringLiteral(" 25"), this);
-    txtCompressiveStrength->setObjectName(QStringLiteral("txtCompressiveStrength"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* button : {cmdOK, cmdCancel}) {
-        button->setAutoDefault(false);
-    }
+    txtCompressiveStrength = NewField("txtCompressiveStrength", " 25", this);
+    cmdOK = NewButton("cmdOK", "OK", this);
+    cmdCancel = NewButton("cmdCancel", "Cancel", this);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Concrete Type"), cboConcreteType);
@@ -66,7 +61,7 @@ frmConcreteProperties::frmConcreteProperties(frmMenu& menu) : InputDialog(menu) 
     watchField(txtCompressiveStrength, [this] { txtCompressiveStrength_KeyPress(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmConcreteProperties::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmConcreteProperties::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
 void frmConcreteProperties::showModelValues() {
@@ -80,7 +75,7 @@ void frmConcreteProperties::showModelValues() {
 void frmConcreteProperties::txtCompressiveStrength_KeyPress() {
     // Enter stores the number as typed; OK later stores it rounded to a whole number.
     const double c = fieldNumber(txtCompressiveStrength);
-    if (const std::optional<float> strength = c > 0 ? modelFloat(c) : std::nullopt) {
+    if (const std::optional<float> strength = c > 0 ? ModelFloat(c) : std::nullopt) {
         model().ConcreteStrength = *strength;
         return;
     }
@@ -107,11 +102,7 @@ void frmConcreteProperties::cmdOK_Click() {
 
 void frmConcreteProperties::cmdCancel_Click() {
     // The list goes back to the stored code, so the calculation never uses a cancelled choice.
-    setFieldNumber(txtCompressiveStrength, model().ConcreteStrength);
-    SelectConcreteType(cboConcreteType, model().ConcreteType);
-    if (model().ConcreteType >= 0 && model().ConcreteType < ConcreteTypeCount) {
-        model().Selected.ConcreteType = static_cast<ConcreteType>(model().ConcreteType);
-    }
+    showModelValues();
     hide();
 }
 

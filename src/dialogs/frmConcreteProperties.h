@@ -14,11 +14,11 @@ class frmConcreteProperties : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmConcreteProperties(frmMenu& menu);
+    explicit frmConcreteProperties(DialogHost& host);
 
     // Brings the field and list in line with ConcreteStrength and the stored ConcreteType
     // (after a model file was read). A code without a list entry selects none.
-    void showModelValues();
+    void showModelValues() override;
 
     void txtCompressiveStrength_KeyPress();
     void cmdOK_Click();

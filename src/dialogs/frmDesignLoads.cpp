@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "dialogs/DialogParts.h"
+#include "dialogs/FieldNumber.h"
 #include "model/FloorModel.h"
 
 namespace fd9 {
@@ -54,72 +56,43 @@ constexpr float RoofsFactor = 0;
 constexpr float DomesticFloorsFactor = 0.4f;
 constexpr float StorageFloorsFactor = 0.6f;
 
-QRadioButton* Option(QWidget* parent, const char* name, const char* caption) {
-    auto* option = new QRadioButton(QString::fromLatin1(caption), parent);
-    option->setObjectName(QString::fromLatin1(name));
-    return option;
-}
-
-QLineEdit* Field(QWidget* parent, const char* name, const char* text) {
-    auto* field = new QLineEdit(QString::fromLatin1(text), parent);
-    field->setObjectName(QString::fromLatin1(name));
-    return field;
-}
-
-void Group(QObject* parent, std::initializer_list<QRadioButton*> options) {
-    auto* group = new QButtonGroup(parent);
-    for (QRadioButton* option : options) {
-        group->addButton(option);
-    }
-}
-
-// Checks one option of an exclusive group, or none.
-void CheckOnly(std::initializer_list<QRadioButton*> options, QRadioButton* chosen) {
-    if (chosen) {
-        chosen->setChecked(true);
-        return;
-    }
-    for (QRadioButton* option : options) {
-        if (QButtonGroup* group = option->group()) {
-            group->setExclusive(false);
-            option->setChecked(false);
-            group->setExclusive(true);
-        }
-    }
-}
-
 }  // namespace
 
-frmDesignLoads::frmDesignLoads(frmMenu& menu) : InputDialog(menu) {
+frmDesignLoads::frmDesignLoads(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmDesignLoads"));
     setWindowTitle(QStringLiteral("LOADS"));
+    buildControls();
+    layOut();
+    connectHandlers();
+}
 
-    txtDeadLoad = Field(this, "txtDeadLoad", "6");
-    txtLiveLoad = Field(this, "txtLiveLoad", "16");
-    txtSpan = Field(this, "txtSpan", "12");
-    optNZS4203 = Option(this, "optNZS4203", "to NZS 4203 : 1992");
-    optUserSpecified = Option(this, "optUserSpecified", "User specified load combination factor");
-    lblDeadLoadReduction = new QLabel(QStringLiteral("dead load combination factor"), this);
-    lblDeadLoadReduction->setObjectName(QStringLiteral("lblDeadLoadReduction"));
-    txtDeadLoadReduction = Field(this, "txtDeadLoadReduction", "1.0");
-    lblLiveLoadReduction = new QLabel(QStringLiteral("live load combination factor"), this);
-    lblLiveLoadReduction->setObjectName(QStringLiteral("lblLiveLoadReduction"));
-    txtLiveLoadReduction = Field(this, "txtLiveLoadReduction", "0.4");
-    optRoofs = Option(this, "optRoofs", "Roofs");
+// Built with their parent, so the tab order is the order of creation.
+void frmDesignLoads::buildControls() {
+    txtDeadLoad = NewField("txtDeadLoad", "6", this);
+    txtLiveLoad = NewField("txtLiveLoad", "16", this);
+    txtSpan = NewField("txtSpan", "12", this);
+    optNZS4203 = NewOption("optNZS4203", "to NZS 4203 : 1992", this);
+    optUserSpecified =
+        NewOption("optUserSpecified", "User specified load combination factor", this);
+    lblDeadLoadReduction =
+        Named(NewLabel("dead load combination factor", this), "lblDeadLoadReduction");
+    txtDeadLoadReduction = NewField("txtDeadLoadReduction", "1.0", this);
+    lblLiveLoadReduction =
+        Named(NewLabel("live load combination factor", this), "lblLiveLoadReduction");
+    txtLiveLoadReduction = NewField("txtLiveLoadReduction", "0.4", this);
+    optRoofs = NewOption("optRoofs", "Roofs", this);
     optDomesticFloors =
-        Option(this, "optDomesticFloors", "Floors (domestic, office, parking and retail)");
-    optStorageFloors = Option(this, "optStorageFloors", "Floors (storage and other)");
-    fraEndSupport = new QGroupBox(QStringLiteral("End Support Conditions"), this);
-    fraEndSupport->setObjectName(QStringLiteral("fraEndSupport"));
-    optSimplySupported = Option(fraEndSupport, "optSimplySupported", "Simply Supported");
-    optContinuous = Option(fraEndSupport, "optContinuous", "Continuous Over Supports");
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAutoDefault(false);
+        NewOption("optDomesticFloors", "Floors (domestic, office, parking and retail)", this);
+    optStorageFloors = NewOption("optStorageFloors", "Floors (storage and other)", this);
+    fraEndSupport =
+        Named(new QGroupBox(QStringLiteral("End Support Conditions"), this), "fraEndSupport");
+    optSimplySupported = NewOption("optSimplySupported", "Simply Supported", fraEndSupport);
+    optContinuous = NewOption("optContinuous", "Continuous Over Supports", fraEndSupport);
+    cmdOK = NewButton("cmdOK", "OK", this);
 
-    Group(this, {optNZS4203, optUserSpecified});
-    Group(this, {optRoofs, optDomesticFloors, optStorageFloors});
-    Group(this, {optSimplySupported, optContinuous});
+    NewGroup(this, {optNZS4203, optUserSpecified});
+    NewGroup(this, {optRoofs, optDomesticFloors, optStorageFloors});
+    NewGroup(this, {optSimplySupported, optContinuous});
     // A new dialog has every factor control enabled although NZS 4203 is chosen; the first
     // choice of a factor option sets the enabling.
     optNZS4203->setChecked(true);
@@ -127,13 +100,15 @@ frmDesignLoads::frmDesignLoads(frmMenu& menu) : InputDialog(menu) {
     (model().Selected.SupportCondition == SupportCondition::Continuous ? optContinuous
                                                                        : optSimplySupported)
         ->setChecked(true);
+}
 
+void frmDesignLoads::layOut() {
     auto* loads = new QGridLayout;
-    loads->addWidget(new QLabel(QStringLiteral("Dead Load (kN/m)"), this), 0, 0);
+    loads->addWidget(NewLabel("Dead Load (kN/m)", this), 0, 0);
     loads->addWidget(txtDeadLoad, 0, 1);
-    loads->addWidget(new QLabel(QStringLiteral("Reduced Live Load (kN/m)"), this), 1, 0);
+    loads->addWidget(NewLabel("Reduced Live Load (kN/m)", this), 1, 0);
     loads->addWidget(txtLiveLoad, 1, 1);
-    loads->addWidget(new QLabel(QStringLiteral("Span (m)"), this), 2, 0);
+    loads->addWidget(NewLabel("Span (m)", this), 2, 0);
     loads->addWidget(txtSpan, 2, 1);
     auto* factors = new QGridLayout;
     factors->addWidget(optNZS4203, 0, 0, 1, 2);
@@ -157,35 +132,39 @@ frmDesignLoads::frmDesignLoads(frmMenu& menu) : InputDialog(menu) {
     layout->addLayout(factors);
     layout->addWidget(fraEndSupport);
     layout->addLayout(buttons);
+}
 
-    const std::pair<QLineEdit*, LoadField> fields[] = {
-        {txtDeadLoad, LoadField::DeadLoad},
-        {txtLiveLoad, LoadField::LiveLoad},
-        {txtSpan, LoadField::Span},
-        {txtDeadLoadReduction, LoadField::DeadLoadReduction},
-        {txtLiveLoadReduction, LoadField::LiveLoadReduction},
+void frmDesignLoads::connectHandlers() {
+    using D = frmDesignLoads;
+    const struct {
+        QLineEdit* D::*field;
+        void (D::*keyPress)();
+        void (D::*lostFocus)();
+    } fields[] = {
+        {&D::txtDeadLoad, &D::txtDeadLoad_KeyPress, &D::txtDeadLoad_LostFocus},
+        {&D::txtLiveLoad, &D::txtLiveLoad_KeyPress, &D::txtLiveLoad_LostFocus},
+        {&D::txtSpan, &D::txtSpan_KeyPress, &D::txtSpan_LostFocus},
+        {&D::txtDeadLoadReduction, &D::txtDeadLoadReduction_KeyPress,
+         &D::txtDeadLoadReduction_LostFocus},
+        {&D::txtLiveLoadReduction, &D::txtLiveLoadReduction_KeyPress,
+         &D::txtLiveLoadReduction_LostFocus},
     };
-    // Not a structured binding: clang before 16 cannot capture one in a lambda.
-    for (const auto& entry : fields) {
-        QLineEdit* const field = entry.first;
-        const LoadField which = entry.second;
+    for (const auto& f : fields) {
         watchField(
-            field, [this, which] { checkField(which, false); },
-            [this, which] { checkField(which, true); });
+            this->*f.field, [this, f] { (this->*f.keyPress)(); },
+            [this, f] { (this->*f.lostFocus)(); });
     }
-    connect(optNZS4203, &QRadioButton::clicked, this, &frmDesignLoads::optNZS4203_Click);
-    connect(optUserSpecified, &QRadioButton::clicked, this,
-            &frmDesignLoads::optUserSpecified_Click);
-    connect(optRoofs, &QRadioButton::clicked, this, &frmDesignLoads::optRoofs_Click);
-    connect(optDomesticFloors, &QRadioButton::clicked, this,
-            &frmDesignLoads::optDomesticFloors_Click);
-    connect(optStorageFloors, &QRadioButton::clicked, this,
-            &frmDesignLoads::optStorageFloors_Click);
+    connect(optNZS4203, &QRadioButton::clicked, this, &D::optNZS4203_Click);
+    connect(optUserSpecified, &QRadioButton::clicked, this, &D::optUserSpecified_Click);
+    connect(optRoofs, &QRadioButton::clicked, this, &D::optRoofs_Click);
+    connect(optDomesticFloors, &QRadioButton::clicked, this, &D::optDomesticFloors_Click);
+    connect(optStorageFloors, &QRadioButton::clicked, this, &D::optStorageFloors_Click);
     connect(optContinuous, &QRadioButton::toggled, this, [this](bool continuous) {
         model().Selected.SupportCondition =
             continuous ? SupportCondition::Continuous : SupportCondition::SimplySupported;
     });
-    connect(cmdOK, &QPushButton::clicked, this, &frmDesignLoads::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &D::cmdOK_Click);
+    setButtons({cmdOK}, nullptr, {});
 }
 
 bool frmDesignLoads::checkField(LoadField which, bool leaving) {
@@ -197,7 +176,7 @@ bool frmDesignLoads::checkField(LoadField which, bool leaving) {
 
     const double v = fieldNumber(field);
     const bool accepted = leaving ? rule.acceptedOnLeaving(v) : rule.acceptedOnEnter(v);
-    if (const std::optional<float> value = accepted ? modelFloat(v) : std::nullopt) {
+    if (const std::optional<float> value = accepted ? ModelFloat(v) : std::nullopt) {
         model().*rule.target = *value;
         return true;
     }
@@ -280,7 +259,7 @@ void frmDesignLoads::cmdOK_Click() {
     hide();
 }
 
-void frmDesignLoads::showModelValues(std::int16_t loadCombinationCode) {
+void frmDesignLoads::showModelValues() {
     if (model().SupportCondition == 0) {
         optSimplySupported->setChecked(true);
     } else if (model().SupportCondition == 1) {
@@ -292,7 +271,7 @@ void frmDesignLoads::showModelValues(std::int16_t loadCombinationCode) {
     setFieldNumber(txtDeadLoad, model().DeadLoad);
     setFieldNumber(txtLiveLoad, model().LiveLoad);
     setFieldNumber(txtSpan, model().Span);
-    if (loadCombinationCode == 0) {
+    if (combination_ == 0) {
         optNZS4203->setChecked(true);
         enableFactorFields(false);
         const float factor = model().LiveLoadFactor;
@@ -300,11 +279,11 @@ void frmDesignLoads::showModelValues(std::int16_t loadCombinationCode) {
                                  : factor == DomesticFloorsFactor ? optDomesticFloors
                                  : factor == StorageFloorsFactor  ? optStorageFloors
                                                                   : nullptr;
-        CheckOnly({optRoofs, optDomesticFloors, optStorageFloors}, category);
+        CheckOnly(optRoofs->group(), category);
         if (category) {
             category->click();
         }
-    } else if (loadCombinationCode == 1) {
+    } else if (combination_ == 1) {
         optUserSpecified->setChecked(true);
         setFieldNumber(txtDeadLoadReduction, model().DeadLoadFactor);
         setFieldNumber(txtLiveLoadReduction, model().LiveLoadFactor);

@@ -20,11 +20,14 @@ class frmDesignLoads : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmDesignLoads(frmMenu& menu);
+    explicit frmDesignLoads(DialogHost& host);
 
-    // Brings the fields and options in line with the model after a model file was read;
-    // loadCombinationCode is the file's 0 (NZS 4203 factors) or 1 (user-specified factors).
-    void showModelValues(std::int16_t loadCombinationCode);
+    // The load combination the model's factors came from: 0 for NZS 4203, 1 user-specified, as
+    // a model file keeps it; the next showModelValues shows it.
+    void setLoadCombination(std::int16_t loadCombinationCode) {
+        combination_ = loadCombinationCode;
+    }
+    void showModelValues() override;
 
     enum class LoadField { DeadLoad, LiveLoad, Span, DeadLoadReduction, LiveLoadReduction };
     // Checks the field on Enter or on leaving it; a value that passes is stored at once.
@@ -65,6 +68,10 @@ public:
     QPushButton* cmdOK = nullptr;
 
 private:
+    std::int16_t combination_ = 0;
+    void buildControls();
+    void layOut();
+    void connectHandlers();
     void enableFactorFields(bool userSpecified);
     void writeCategoryFactor(const char* text);
 };

@@ -24,8 +24,8 @@ constexpr RibbedSectionFields::FieldRules Rules = {{
 
 static_assert(frmDoubleTeeDimensions::FieldCount == RibbedSectionFields::FieldCount);
 
-frmDoubleTeeDimensions::frmDoubleTeeDimensions(frmMenu& menu)
-    : RibbedSectionFields(menu, Rules, FloorType::DoubleTee) {
+frmDoubleTeeDimensions::frmDoubleTeeDimensions(DialogHost& host)
+    : RibbedSectionFields(host, Rules, FloorType::DoubleTee) {
     setObjectName(QStringLiteral("frmDoubleTeeDimensions"));
     setWindowTitle(QStringLiteral("Double Tee Dimensions"));
     txtDoubleTeeOverallDepth = fields_[OverallDepth];

@@ -12,7 +12,7 @@ class frmDoubleTeeDimensions : public RibbedSectionFields {
     Q_OBJECT
 
 public:
-    explicit frmDoubleTeeDimensions(frmMenu& menu);
+    explicit frmDoubleTeeDimensions(DialogHost& host);
 
     void cmdOK_Click();
     void cmdCancel_Click();

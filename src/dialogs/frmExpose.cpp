@@ -8,17 +8,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogParts.h"
 #include "model/FloorModel.h"
 
 namespace fd9 {
 
-frmExpose::frmExpose(frmMenu& menu) : InputDialog(menu) {
+frmExpose::frmExpose(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmExpose"));
     // The trailing blank is part of the caption.
     setWindowTitle(QStringLiteral("Exposure Conditions "));
 
-    Frame1 = new QGroupBox(QStringLiteral("Exposure Classification to NZS 3101"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 =
+        Named(new QGroupBox(QStringLiteral("Exposure Classification to NZS 3101"), this), "Frame1");
     const struct {
         QRadioButton*& option;
         const char* name;
@@ -34,8 +35,7 @@ frmExpose::frmExpose(frmMenu& menu) : InputDialog(menu) {
     auto* frame = new QVBoxLayout(Frame1);
     auto* group = new QButtonGroup(this);
     for (const auto& choice : options) {
-        choice.option = new QRadioButton(QString::fromLatin1(choice.caption), Frame1);
-        choice.option->setObjectName(QString::fromLatin1(choice.name));
+        choice.option = NewOption(choice.name, choice.caption, Frame1);
         choice.option->setChecked(model().Selected.Exposure == choice.exposure);
         group->addButton(choice.option);
         frame->addWidget(choice.option);
@@ -46,13 +46,11 @@ frmExpose::frmExpose(frmMenu& menu) : InputDialog(menu) {
             }
         });
     }
-    Label1 = new QLabel(QStringLiteral("(Refer NZS 3101 Section 5.4)"), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Named(NewLabel("(Refer NZS 3101 Section 5.4)", Frame1), "Label1");
     frame->addWidget(Label1);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAutoDefault(false);
+    cmdOK = NewButton("cmdOK", "OK", this);
+    setButtons({cmdOK}, nullptr, {});
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdOK);

@@ -15,7 +15,7 @@ class frmExpose : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmExpose(frmMenu& menu);
+    explicit frmExpose(DialogHost& host);
 
     void cmdOK_Click();
 

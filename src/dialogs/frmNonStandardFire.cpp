@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <cstdint>
 
+#include "dialogs/DialogParts.h"
 #include "model/FloorModel.h"
-#include "shell/Platform.h"
-#include "shell/frmMenu.h"
+#include "platform/Platform.h"
 
 namespace fd9 {
 
@@ -47,57 +47,32 @@ const OpeningFactorChoice OpeningFactors[] = {
     {&frmNonStandardFire::optOpeningFactor15, 0.15f},
 };
 
-QRadioButton* Option(QWidget* parent, const char* name, const char* caption) {
-    auto* option = new QRadioButton(QString::fromLatin1(caption), parent);
-    option->setObjectName(QString::fromLatin1(name));
-    return option;
-}
-
-// Selects the one option of an exclusive group, or none when nothing matches.
-void CheckOnly(QButtonGroup* group, QRadioButton* chosen) {
-    if (chosen) {
-        chosen->setChecked(true);
-        return;
-    }
-    group->setExclusive(false);
-    for (QAbstractButton* option : group->buttons()) {
-        option->setChecked(false);
-    }
-    group->setExclusive(true);
-}
-
 }  // namespace
 
-frmNonStandardFire::frmNonStandardFire(frmMenu& menu) : InputDialog(menu) {
+frmNonStandardFire::frmNonStandardFire(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmNonStandardFire"));
     setWindowTitle(QStringLiteral("Non Standard Design Fire"));
 
-    fraFireLoad = new QGroupBox(this);
-    fraFireLoad->setObjectName(QStringLiteral("fraFireLoad"));
-    lblFireLoad = new QLabel(QStringLiteral("Fire Load per Unit Floor Area"), fraFireLoad);
-    lblFireLoad->setObjectName(QStringLiteral("lblFireLoad"));
-    optLowFireLoad = Option(fraFireLoad, "optLowFireLoad", "37 kg/sqm wood equivalent");
-    optMedFireLoad = Option(fraFireLoad, "optMedFireLoad", "74 kg/sqm wood equivalent");
-    optHighFireLoad = Option(fraFireLoad, "optHighFireLoad", "111 kg/sqm wood equivalent");
+    fraFireLoad = Named(new QGroupBox(this), "fraFireLoad");
+    lblFireLoad = Named(NewLabel("Fire Load per Unit Floor Area", fraFireLoad), "lblFireLoad");
+    optLowFireLoad = NewOption("optLowFireLoad", "37 kg/sqm wood equivalent", fraFireLoad);
+    optMedFireLoad = NewOption("optMedFireLoad", "74 kg/sqm wood equivalent", fraFireLoad);
+    optHighFireLoad = NewOption("optHighFireLoad", "111 kg/sqm wood equivalent", fraFireLoad);
     auto* fireLoad = new QVBoxLayout(fraFireLoad);
     fireLoad->addWidget(lblFireLoad);
     for (QRadioButton* option : {optLowFireLoad, optMedFireLoad, optHighFireLoad}) {
         fireLoad->addWidget(option);
     }
 
-    fraOpeningFactor = new QGroupBox(this);
-    fraOpeningFactor->setObjectName(QStringLiteral("fraOpeningFactor"));
-    lblOpeningFactor = new QLabel(QStringLiteral("Opening Factor"), fraOpeningFactor);
-    lblOpeningFactor->setObjectName(QStringLiteral("lblOpeningFactor"));
-    picFrame = new QWidget(fraOpeningFactor);
-    picFrame->setObjectName(QStringLiteral("picFrame"));
-    Label1 = new QLabel(QStringLiteral("Opening Factor"), picFrame);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    optOpeningFactor01 = Option(picFrame, "optOpeningFactor01", "0.01");
-    optOpeningFactor02 = Option(picFrame, "optOpeningFactor02", "0.02");
-    optOpeningFactor04 = Option(picFrame, "optOpeningFactor04", "0.04");
-    optOpeningFactor08 = Option(picFrame, "optOpeningFactor08", "0.08");
-    optOpeningFactor15 = Option(picFrame, "optOpeningFactor15", "0.15");
+    fraOpeningFactor = Named(new QGroupBox(this), "fraOpeningFactor");
+    lblOpeningFactor = Named(NewLabel("Opening Factor", fraOpeningFactor), "lblOpeningFactor");
+    picFrame = Named(new QWidget(fraOpeningFactor), "picFrame");
+    Label1 = Named(NewLabel("Opening Factor", picFrame), "Label1");
+    optOpeningFactor01 = NewOption("optOpeningFactor01", "0.01", picFrame);
+    optOpeningFactor02 = NewOption("optOpeningFactor02", "0.02", picFrame);
+    optOpeningFactor04 = NewOption("optOpeningFactor04", "0.04", picFrame);
+    optOpeningFactor08 = NewOption("optOpeningFactor08", "0.08", picFrame);
+    optOpeningFactor15 = NewOption("optOpeningFactor15", "0.15", picFrame);
     auto* factors = new QHBoxLayout(picFrame);
     factors->addWidget(Label1);
     for (const OpeningFactorChoice& choice : OpeningFactors) {
@@ -118,17 +93,9 @@ frmNonStandardFire::frmNonStandardFire(frmMenu& menu) : InputDialog(menu) {
     optLowFireLoad->setChecked(true);
     optOpeningFactor04->setChecked(true);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    hlpNonStandardFire = new QPushButton(QStringLiteral("Help"), this);
-    hlpNonStandardFire->setObjectName(QStringLiteral("hlpNonStandardFire"));
-    // Enter always means OK here, whichever button has the focus.
-    for (QPushButton* button : {cmdCancel, hlpNonStandardFire}) {
-        button->setAutoDefault(false);
-    }
+    cmdOK = NewButton("cmdOK", "OK", this);
+    cmdCancel = NewButton("cmdCancel", "Cancel", this);
+    hlpNonStandardFire = NewButton("hlpNonStandardFire", "Help", this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -144,7 +111,8 @@ frmNonStandardFire::frmNonStandardFire(frmMenu& menu) : InputDialog(menu) {
     connect(cmdCancel, &QPushButton::clicked, this, &frmNonStandardFire::cmdCancel_Click);
     connect(hlpNonStandardFire, &QPushButton::clicked, this,
             &frmNonStandardFire::hlpNonStandardFire_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    // Enter in the dialog means OK here.
+    setButtons({cmdOK, cmdCancel, hlpNonStandardFire}, cmdOK, [this] { cmdCancel_Click(); });
 }
 
 void frmNonStandardFire::showModelValues() {
@@ -176,7 +144,7 @@ void frmNonStandardFire::cmdOK_Click() {
             model().OpeningFactor = choice.openingFactor;
         }
     }
-    menu().setDesignFire(DesignFire::NonStandard);
+    host().setDesignFire(DesignFire::NonStandard);
     hide();
 }
 

@@ -16,11 +16,11 @@ class frmNonStandardFire : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmNonStandardFire(frmMenu& menu);
+    explicit frmNonStandardFire(DialogHost& host);
 
     // Selects the options equal to FireLoad and OpeningFactor (after a model file of a
     // non-standard fire was read); a value that matches no option selects none.
-    void showModelValues();
+    void showModelValues() override;
 
     void cmdOK_Click();
     void cmdCancel_Click();

@@ -7,7 +7,6 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
@@ -24,7 +23,7 @@ namespace {
 
 void FillList(QListWidget* list, const SteelTable& table, int count) {
     list->clear();
-    for (int row = 0; row < count && row < MaxSteelRows; ++row) {
+    for (int row = 0; row < RowsInUse(count); ++row) {
         list->addItem(SteelListItem(table, row));
     }
 }
@@ -36,7 +35,7 @@ int SelectedRow(const QListWidget* list) {
 
 }  // namespace
 
-frmRemoveSteel::frmRemoveSteel(frmMenu& menu) : InputDialog(menu) {
+frmRemoveSteel::frmRemoveSteel(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmRemoveSteel"));
     setWindowTitle(QStringLiteral("Remove Steel Reinforcement"));
     lblInstructions = Named(NewLabel("Select the item you wish to delete and click \"Remove\"."),
@@ -49,7 +48,7 @@ frmRemoveSteel::frmRemoveSteel(frmMenu& menu) : InputDialog(menu) {
     cmdRemoveSteel = NewButton("cmdRemoveSteel", "Remove Steel");
     cmdRemoveAllSteel = NewButton("cmdRemoveAllSteel", "Remove All Steel");
     cmdFinished = NewButton("cmdFinished", "Finished");
-    cmdFinished->setDefault(true);
+    setButtons({cmdRemoveSteel, cmdRemoveAllSteel, cmdFinished}, cmdFinished, {});
     optRemovePosSteel->setChecked(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -96,6 +95,17 @@ void frmRemoveSteel::showGroup(bool positive) {
     lstSteelNeg->setEnabled(!positive);
 }
 
+void frmRemoveSteel::FollowSteelLists() {
+    const std::pair<QListWidget*, const std::int16_t*> lists[] = {
+        {lstSteelPos, &model().PosSteelCount}, {lstSteelNeg, &model().NegSteelCount}};
+    for (const auto& [list, count] : lists) {
+        const SteelTable& table = list == lstSteelPos ? model().PosSteel : model().NegSteel;
+        for (int row = list->count(); row < RowsInUse(*count); ++row) {
+            list->addItem(SteelListItem(table, row));
+        }
+    }
+}
+
 void frmRemoveSteel::FillSteelLists() {
     FillList(lstSteelPos, model().PosSteel, model().PosSteelCount);
     FillList(lstSteelNeg, model().NegSteel, model().NegSteelCount);
@@ -125,7 +135,7 @@ void frmRemoveSteel::cmdRemoveSteel_Click() {
         list->clearSelection();
         list->setCurrentRow(-1);
     }
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void frmRemoveSteel::cmdRemoveAllSteel_Click() {
@@ -136,12 +146,12 @@ void frmRemoveSteel::cmdRemoveAllSteel_Click() {
         model().NegSteelCount = 0;
         lstSteelNeg->clear();
     }
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void frmRemoveSteel::cmdFinished_Click() {
     hide();
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 }  // namespace fd9

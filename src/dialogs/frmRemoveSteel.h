@@ -23,10 +23,13 @@ class frmRemoveSteel : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmRemoveSteel(frmMenu& menu);
+    explicit frmRemoveSteel(DialogHost& host);
 
     // Both lists rebuilt from the steel tables, as after opening a model file.
     void FillSteelLists();
+    void showModelValues() override { FillSteelLists(); }
+    // Appends the bars added to the model since the lists were filled.
+    void FollowSteelLists();
 
     void cmdRemoveSteel_Click();
     void cmdRemoveAllSteel_Click();

@@ -5,7 +5,6 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
@@ -17,7 +16,7 @@ const QString InvalidDepth = QStringLiteral("Slab Depth is Invalid!");
 
 }  // namespace
 
-frmSlabDimensions::frmSlabDimensions(frmMenu& menu) : InputDialog(menu) {
+frmSlabDimensions::frmSlabDimensions(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmSlabDimensions"));
     setWindowTitle(QStringLiteral("Floor Slab Dimensions"));
     txtSlabDepth = NewField("txtSlabDepth", "150");
@@ -42,10 +41,10 @@ frmSlabDimensions::frmSlabDimensions(frmMenu& menu) : InputDialog(menu) {
         [this] { txtSlabDepth_LostFocus(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmSlabDimensions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSlabDimensions::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
-void frmSlabDimensions::FillFromModel() {
+void frmSlabDimensions::showModelValues() {
     txtSlabDepth->setText(NumberQText(model().SectionDepth));
 }
 
@@ -73,7 +72,7 @@ void frmSlabDimensions::txtSlabDepth_KeyPress(int key) {
         return;
     }
     if (depth > 0) {
-        menu().DrawCrossSection();
+        host().DrawCrossSection();
     } else {
         refuse(InvalidDepth);
     }
@@ -84,15 +83,15 @@ void frmSlabDimensions::txtSlabDepth_LostFocus() {
         refuse(InvalidDepth);
         txtSlabDepth->setFocus();
     }
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void frmSlabDimensions::cmdOK_Click() {
     storeDepth();
     model().SectionWidth = SlabStripWidth;
-    menu().setFloorType(FloorType::Slab);
+    host().setFloorType(FloorType::Slab);
     hide();
-    menu().DrawCrossSection();
+    host().DrawCrossSection();
 }
 
 void frmSlabDimensions::cmdCancel_Click() {

@@ -13,10 +13,10 @@ class frmSlabDimensions : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmSlabDimensions(frmMenu& menu);
+    explicit frmSlabDimensions(DialogHost& host);
 
     // The field shows the model's depth, as after opening a model file.
-    void FillFromModel();
+    void showModelValues() override;
 
     void cmdOK_Click();
     void cmdCancel_Click();

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "dialogs/DialogParts.h"
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
@@ -32,28 +32,20 @@ void RoundDownFRR(FloorModel& model) {
     model.FRRequired = 0;
 }
 
-frmStandardFire::frmStandardFire(frmMenu& menu) : InputDialog(menu) {
+frmStandardFire::frmStandardFire(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmStandardFire"));
     setWindowTitle(QStringLiteral("Standard Design Fire (ISO 834 Curve)"));
 
-    lblFRRequired =
-        new QLabel(QStringLiteral("Enter Fire Resistance Rating (FRR) Required in minutes"), this);
-    lblFRRequired->setObjectName(QStringLiteral("lblFRRequired"));
-    txtFRRequired = new QLineEdit(QStringLiteral("60"), this);
-    txtFRRequired->setObjectName(QStringLiteral("txtFRRequired"));
-    Label1 = new QLabel(QStringLiteral("The program will change the entered value to the nearest "
-                                       "lower value of 30, 60, 90, 120, 180 or 240 minutes in "
-                                       "the calculation."),
-                        this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    lblFRRequired = Named(NewLabel("Enter Fire Resistance Rating (FRR) Required in minutes", this),
+                          "lblFRRequired");
+    txtFRRequired = NewField("txtFRRequired", "60", this);
+    Label1 = Named(NewLabel("The program will change the entered value to the nearest lower "
+                            "value of 30, 60, 90, 120, 180 or 240 minutes in the calculation.",
+                            this),
+                   "Label1");
     Label1->setWordWrap(true);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* button : {cmdOK, cmdCancel}) {
-        button->setAutoDefault(false);
-    }
+    cmdOK = NewButton("cmdOK", "OK", this);
+    cmdCancel = NewButton("cmdCancel", "Cancel", this);
 
     auto* rating = new QHBoxLayout;
     rating->addWidget(lblFRRequired);
@@ -70,7 +62,7 @@ frmStandardFire::frmStandardFire(frmMenu& menu) : InputDialog(menu) {
     watchField(txtFRRequired, [this] { txtFRRequired_KeyPress(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmStandardFire::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmStandardFire::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
 void frmStandardFire::showModelValues() {
@@ -96,7 +88,7 @@ void frmStandardFire::cmdOK_Click() {
     // After a refusal the field holds 60, so 60 is what OK keeps.
     txtFRRequired_KeyPress();
     model().FRRequired = static_cast<std::int16_t>(std::floor(fieldNumber(txtFRRequired)));
-    menu().setDesignFire(DesignFire::Standard);
+    host().setDesignFire(DesignFire::Standard);
     RoundDownFRR(model());
     hide();
 }

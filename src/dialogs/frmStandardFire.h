@@ -22,10 +22,10 @@ class frmStandardFire : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmStandardFire(frmMenu& menu);
+    explicit frmStandardFire(DialogHost& host);
 
     // Brings the field in line with FRRequired (after a model file was read).
-    void showModelValues();
+    void showModelValues() override;
 
     // False when the rating was refused (the field then shows 60).
     bool txtFRRequired_KeyPress();

@@ -8,9 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogParts.h"
+#include "dialogs/FieldNumber.h"
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
-#include "shell/frmMenu.h"
 
 namespace fd9 {
 
@@ -32,25 +33,22 @@ void SelectRow(QListWidget* list, int row) {
 
 }  // namespace
 
-frmSteelProperties::frmSteelProperties(frmMenu& menu) : InputDialog(menu) {
+frmSteelProperties::frmSteelProperties(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmSteelProperties"));
     setWindowTitle(QStringLiteral("Steel Properties"));
 
     auto group = [this](QGroupBox*& frame, const char* frameName, const char* title,
                         QListWidget*& list, const char* listName, QLineEdit*& field,
                         const char* fieldName) {
-        frame = new QGroupBox(QString::fromLatin1(title), this);
-        frame->setObjectName(QString::fromLatin1(frameName));
+        frame = Named(new QGroupBox(QString::fromLatin1(title), this), frameName);
         auto* layout = new QVBoxLayout(frame);
-        layout->addWidget(new QLabel(QStringLiteral("Steel Type"), frame));
-        list = new QListWidget(frame);
-        list->setObjectName(QString::fromLatin1(listName));
+        layout->addWidget(NewLabel("Steel Type", frame));
+        list = Named(new QListWidget(frame), listName);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setMaximumHeight(60);
         layout->addWidget(list);
-        layout->addWidget(new QLabel(QStringLiteral("Steel Yield Strength (MPa)"), frame));
-        field = new QLineEdit(QStringLiteral("300"), frame);
-        field->setObjectName(QString::fromLatin1(fieldName));
+        layout->addWidget(NewLabel("Steel Yield Strength (MPa)", frame));
+        field = NewField(fieldName, "300", frame);
         layout->addWidget(field);
     };
     group(fraSteelPos, "fraSteelPos", "Positive Moment Reinforcement", lstSteelPosType,
@@ -62,13 +60,8 @@ frmSteelProperties::frmSteelProperties(frmMenu& menu) : InputDialog(menu) {
     // Negative-moment steel over the supports is never prestressed.
     lstSteelNegType->addItem(QStringLiteral("Reinforcing Bars"));
 
-    Okbutton = new QPushButton(QStringLiteral("OK"), this);
-    Okbutton->setObjectName(QStringLiteral("Okbutton"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* button : {Okbutton, cmdCancel}) {
-        button->setAutoDefault(false);
-    }
+    Okbutton = NewButton("Okbutton", "OK", this);
+    cmdCancel = NewButton("cmdCancel", "Cancel", this);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(fraSteelPos);
@@ -99,7 +92,7 @@ frmSteelProperties::frmSteelProperties(frmMenu& menu) : InputDialog(menu) {
     watchField(txtSteelNegStrength, [this] { txtSteelNegStrength_KeyPress(); });
     connect(Okbutton, &QPushButton::clicked, this, &frmSteelProperties::Okbutton_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSteelProperties::cmdCancel_Click);
-    setEscapeHandler([this] { cmdCancel_Click(); });
+    setButtons({Okbutton, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
 void frmSteelProperties::showModelValues() {
@@ -140,20 +133,23 @@ void frmSteelProperties::Okbutton_Click() {
         returnFocus(lstSteelNegType);
         return;
     }
-    const double p = fieldNumber(txtSteelPosStrength);
-    const std::optional<float> pos = p > 0 ? modelFloat(p) : std::nullopt;
-    if (!pos) {
+    // A strength that fails is refused, shows the stored one again and keeps the focus.
+    const auto strength = [this](QLineEdit* field, float stored) -> std::optional<float> {
+        const double typed = fieldNumber(field);
+        if (const std::optional<float> value = typed > 0 ? ModelFloat(typed) : std::nullopt) {
+            return value;
+        }
         refuse(QStringLiteral("Steel Yield Strength is invalid!"), true);
-        setFieldNumber(txtSteelPosStrength, model().PosSteelStrength);
-        returnFocus(txtSteelPosStrength);
+        setFieldNumber(field, stored);
+        returnFocus(field);
+        return std::nullopt;
+    };
+    const std::optional<float> pos = strength(txtSteelPosStrength, model().PosSteelStrength);
+    if (!pos) {
         return;
     }
-    const double n = fieldNumber(txtSteelNegStrength);
-    const std::optional<float> neg = n > 0 ? modelFloat(n) : std::nullopt;
+    const std::optional<float> neg = strength(txtSteelNegStrength, model().NegSteelStrength);
     if (!neg) {
-        refuse(QStringLiteral("Steel Yield Strength is invalid!"), true);
-        setFieldNumber(txtSteelNegStrength, model().NegSteelStrength);
-        returnFocus(txtSteelNegStrength);
         return;
     }
     model().PosSteelStrength = *pos;
@@ -166,12 +162,7 @@ void frmSteelProperties::Okbutton_Click() {
 void frmSteelProperties::cmdCancel_Click() {
     // The lists go back to the stored codes too: a cancelled choice that the calculation still
     // read would give results that the report and the model file name differently.
-    setFieldNumber(txtSteelPosStrength, model().PosSteelStrength);
-    setFieldNumber(txtSteelNegStrength, model().NegSteelStrength);
-    SelectRow(lstSteelPosType, model().PosSteelType);
-    SelectRow(lstSteelNegType, model().NegSteelType);
-    model().Selected.PosSteelType = SteelTypeFromCode(model().PosSteelType);
-    model().Selected.NegSteelType = SteelTypeFromCode(model().NegSteelType);
+    showModelValues();
     hide();
 }
 

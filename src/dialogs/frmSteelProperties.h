@@ -15,11 +15,11 @@ class frmSteelProperties : public InputDialog {
     Q_OBJECT
 
 public:
-    explicit frmSteelProperties(frmMenu& menu);
+    explicit frmSteelProperties(DialogHost& host);
 
     // Brings the fields and lists in line with the model's strengths and stored type codes
     // (after a model file was read). A code without a list entry selects none.
-    void showModelValues();
+    void showModelValues() override;
 
     void txtSteelPosStrength_KeyPress();
     void txtSteelNegStrength_KeyPress();

@@ -3,8 +3,6 @@
 #include <QEvent>
 #include <QLineEdit>
 
-#include "shell/frmMenu.h"
-#include "view/CrossSectionWidget.h"
 #include "view/SectionDrawing.h"
 
 namespace fd9 {
@@ -34,8 +32,8 @@ constexpr TeeBeamDimension Markers[] = {TeeBeamDimension::Depth, TeeBeamDimensio
 
 static_assert(frmTeeBeamDimensions::FieldCount == RibbedSectionFields::FieldCount);
 
-frmTeeBeamDimensions::frmTeeBeamDimensions(frmMenu& menu)
-    : RibbedSectionFields(menu, Rules, FloorType::TeeBeam) {
+frmTeeBeamDimensions::frmTeeBeamDimensions(DialogHost& host)
+    : RibbedSectionFields(host, Rules, FloorType::TeeBeam) {
     setObjectName(QStringLiteral("frmTeeBeamDimensions"));
     setWindowTitle(QStringLiteral("Tee Beam Dimensions"));
     txtTeeBeamDepth = fields_[Depth];
@@ -67,9 +65,7 @@ void frmTeeBeamDimensions::Field_LostFocus(Field field) {
 
 void frmTeeBeamDimensions::Field_GotFocus(Field field) {
     // The marker shows the model's dimension, which is what the last accepted value left.
-    menu().ClearCrossSection();
-    menu().DrawCrossSection();
-    DrawTeeBeamMarker(*menu().picFloorCrossSection, model(), Markers[field]);
+    host().markTeeBeamDimension(Markers[field]);
 }
 
 void frmTeeBeamDimensions::cmdOK_Click() {

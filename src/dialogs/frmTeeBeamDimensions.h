@@ -12,7 +12,7 @@ class frmTeeBeamDimensions : public RibbedSectionFields {
     Q_OBJECT
 
 public:
-    explicit frmTeeBeamDimensions(frmMenu& menu);
+    explicit frmTeeBeamDimensions(DialogHost& host);
 
     enum Field { Depth, RibDepth, Width, RibWidthBot, RibWidthTop, FieldCount };
     void cmdOK_Click();

@@ -5,23 +5,21 @@ namespace fd9 {
 namespace {
 
 constexpr FileErrorBox Boxes[] = {
-    {ErrDeviceUnavailable, "That device appears unavailable.", FileErrorButtons::YesNo,
-     FileErrorIcon::Exclamation},
-    {ErrDiskNotReady, "Insert a disk in the drive and close the door.", FileErrorButtons::OK,
-     FileErrorIcon::Exclamation},
-    {ErrDeviceIO, "internal disk error.", FileErrorButtons::YesNo, FileErrorIcon::Exclamation},
-    {ErrDiskFull, "Disk is full. Continue?", FileErrorButtons::YesNoCancel,
-     FileErrorIcon::Question},
-    {ErrBadFileName, "That filename is illegal.", FileErrorButtons::OK, FileErrorIcon::Exclamation},
-    {ErrPathNotFound, "That path doesn't exist.", FileErrorButtons::OK, FileErrorIcon::Exclamation},
-    {ErrBadFileMode, "Can't open your file for that type of access.", FileErrorButtons::OK,
-     FileErrorIcon::Exclamation},
-    {ErrFileAlreadyOpen, "This file is already open.", FileErrorButtons::OK,
-     FileErrorIcon::Exclamation},
+    {ErrDeviceUnavailable, "That device appears unavailable.", MsgButtons::YesNo,
+     MsgIcon::Exclamation},
+    {ErrDiskNotReady, "Insert a disk in the drive and close the door.", MsgButtons::OK,
+     MsgIcon::Exclamation},
+    {ErrDeviceIO, "internal disk error.", MsgButtons::YesNo, MsgIcon::Exclamation},
+    {ErrDiskFull, "Disk is full. Continue?", MsgButtons::YesNoCancel, MsgIcon::Question},
+    {ErrBadFileName, "That filename is illegal.", MsgButtons::OK, MsgIcon::Exclamation},
+    {ErrPathNotFound, "That path doesn't exist.", MsgButtons::OK, MsgIcon::Exclamation},
+    {ErrBadFileMode, "Can't open your file for that type of access.", MsgButtons::OK,
+     MsgIcon::Exclamation},
+    {ErrFileAlreadyOpen, "This file is already open.", MsgButtons::OK, MsgIcon::Exclamation},
     {ErrInputPastEnd,
      "This file has a non standard end of file marker, or an attempt was made to read beyond "
      "the end of file marker.",
-     FileErrorButtons::AbortRetryIgnore, FileErrorIcon::Exclamation},
+     MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation},
 };
 
 }  // namespace
@@ -35,18 +33,18 @@ std::optional<FileErrorBox> FindFileErrorBox(std::int16_t code) {
     return std::nullopt;
 }
 
-FileErrorAnswer FileErrorAnswerFor(FileErrorButton pressed) {
+FileErrorAnswer FileErrorAnswerFor(MsgAnswer pressed) {
     switch (pressed) {
-        case FileErrorButton::OK:
-        case FileErrorButton::Retry:
+        case MsgAnswer::OK:
+        case MsgAnswer::Retry:
             return FileErrorAnswer::Retry;
-        case FileErrorButton::Ignore:
+        case MsgAnswer::Ignore:
             return FileErrorAnswer::Skip;
-        case FileErrorButton::Cancel:
-        case FileErrorButton::Abort:
+        case MsgAnswer::Cancel:
+        case MsgAnswer::Abort:
             return FileErrorAnswer::GiveUp;
-        case FileErrorButton::Yes:
-        case FileErrorButton::No:
+        case MsgAnswer::Yes:
+        case MsgAnswer::No:
             break;
     }
     return FileErrorAnswer::GiveUpQuietly;

@@ -3,12 +3,9 @@
 #include <cstdint>
 #include <optional>
 
-namespace fd9 {
+#include "model/MessageBox.h"
 
-// The buttons and icons of the disk-error boxes, and the buttons the user can press.
-enum class FileErrorButtons { OK, YesNo, YesNoCancel, AbortRetryIgnore };
-enum class FileErrorIcon { Exclamation, Question };
-enum class FileErrorButton { OK, Yes, No, Cancel, Abort, Retry, Ignore };
+namespace fd9 {
 
 // What the code that failed does next.
 enum class FileErrorAnswer : std::int16_t { Retry = 0, Skip = 1, GiveUp = 2, GiveUpQuietly = 3 };
@@ -29,14 +26,14 @@ inline constexpr std::int16_t ErrPathNotFound = 76;
 struct FileErrorBox {
     std::int16_t code;
     const char* text;
-    FileErrorButtons buttons;
-    FileErrorIcon icon;
+    MsgButtons buttons;
+    MsgIcon icon;
 };
 
 // The box for an error code; empty for a code without one, which gives up without a word.
 std::optional<FileErrorBox> FindFileErrorBox(std::int16_t code);
 
 // OK and Retry try again, Ignore skips, Cancel and Abort give up, Yes and No give up too.
-FileErrorAnswer FileErrorAnswerFor(FileErrorButton pressed);
+FileErrorAnswer FileErrorAnswerFor(MsgAnswer pressed);
 
 }  // namespace fd9

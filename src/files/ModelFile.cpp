@@ -1,15 +1,13 @@
 #include "files/ModelFile.h"
 
 #include <cfloat>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string_view>
-#include <system_error>
 
+#include "model/DecimalText.h"
 #include "model/NumberText.h"
 #include "model/WholeNumber.h"
 
@@ -30,6 +28,59 @@ float NzsLiveLoadFactor(Occupancy occupancy) {
     }
     return 0.4f;
 }
+
+using M = FloorModel;
+
+constexpr ModelFileField Real(StoredKind kind, const char* name, float M::*member,
+                              bool endsRecord = false) {
+    return {name, kind, member, nullptr, 0, endsRecord};
+}
+constexpr ModelFileField Int(StoredKind kind, const char* name, std::int16_t M::*member,
+                             std::int16_t highest = 0, bool endsRecord = false) {
+    return {name, kind, nullptr, member, highest, endsRecord};
+}
+
+constexpr bool EndsRecord = true;
+
+using enum StoredKind;
+
+constexpr ModelFileField Fields[] = {
+    Real(Input, "SectionWidth", &M::SectionWidth),
+    Real(Input, "SectionDepth", &M::SectionDepth),
+    Int(Count, "PosSteelCount", &M::PosSteelCount),
+    Real(Input, "PosSteelStrength", &M::PosSteelStrength),
+    Real(Input, "NegSteelStrength", &M::NegSteelStrength),
+    Real(Input, "ConcreteStrength", &M::ConcreteStrength),
+    Int(Whole, "FRRequired", &M::FRRequired),
+    Int(Code, "FloorTypeCode", &M::FloorTypeCode, 3),
+    Int(Code, "SupportCondition", &M::SupportCondition, 1),
+    Int(Code, "load combination", nullptr, 1, EndsRecord),
+
+    Int(Count, "NegSteelCount", &M::NegSteelCount),
+    Real(Result, "NegSteelArea", &M::NegSteelArea),
+    Real(Result, "NegEffectiveCover", &M::NegEffectiveCover),
+    Real(Result, "NegCentroid", &M::NegCentroid),
+    Real(Input, "OverallWidth", &M::OverallWidth),
+    Real(Input, "OverallDepth", &M::OverallDepth),
+    Real(Input, "RibDepth", &M::RibDepth),
+    Real(Input, "RibWidthBot", &M::RibWidthBot),
+    Real(Input, "RibWidthTop", &M::RibWidthTop, EndsRecord),
+
+    Real(Result, "PosSteelArea", &M::PosSteelArea),
+    Real(Result, "PosEffectiveCover", &M::PosEffectiveCover),
+    Real(Result, "PosCentroid", &M::PosCentroid),
+    Int(Whole, "PosSteelType", &M::PosSteelType),
+    Int(Whole, "NegSteelType", &M::NegSteelType),
+    Int(Code, "ConcreteType", &M::ConcreteType, 4),
+    Real(Input, "DeadLoad", &M::DeadLoad),
+    Real(Input, "LiveLoad", &M::LiveLoad),
+    Real(Input, "DeadLoadFactor", &M::DeadLoadFactor),
+    Real(Input, "LiveLoadFactor", &M::LiveLoadFactor),
+    Real(Input, "Span", &M::Span),
+    Int(Code, "FireTypeCode", &M::FireTypeCode, 1),
+    Int(Whole, "FireLoad", &M::FireLoad),
+    Real(Input, "OpeningFactor", &M::OpeningFactor, EndsRecord),
+};
 
 // Joins fields with commas into one record.
 class RecordWriter {
@@ -129,55 +180,17 @@ std::optional<double> ParseFileNumber(std::string_view text) {
     if (text == "INF" || text == "-INF") {
         return text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
     }
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
+    const Decimal<double> number = ParseDecimal<double>(text, ExponentLetters::EOrD);
+    switch (number.status) {
+        case DecimalStatus::Read:
+            return number.value;
+        case DecimalStatus::TooSmall:
+            return 0.0;  // too small for a double reads as zero
+        case DecimalStatus::TooLarge:
+        case DecimalStatus::NotDecimal:
+            break;
     }
-    std::size_t digits = 0;
-    auto skipDigits = [&] {
-        std::size_t n = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            ++i;
-            ++n;
-        }
-        return n;
-    };
-    digits += skipDigits();
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        digits += skipDigits();
-    }
-    if (digits == 0) {
-        return std::nullopt;
-    }
-    std::string normal(text.substr(0, i));
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-        normal.push_back('e');
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            normal.push_back(text[i++]);
-        }
-        const std::size_t start = i;
-        if (skipDigits() == 0) {
-            return std::nullopt;
-        }
-        normal.append(text.substr(start, i - start));
-    }
-    if (i != text.size()) {
-        return std::nullopt;
-    }
-    double value = 0;
-    // from_chars never reads the locale's decimal comma; it takes no leading '+'.
-    const char* begin = normal.data() + (normal[0] == '+' ? 1 : 0);
-    const auto parsed = std::from_chars(begin, normal.data() + normal.size(), value);
-    if (parsed.ec == std::errc::result_out_of_range) {
-        // Too small for a double reads as zero; too large is no number the file could hold.
-        return normal.find("e-") != std::string::npos ? std::optional<double>(0.0) : std::nullopt;
-    }
-    if (parsed.ec != std::errc() || parsed.ptr != normal.data() + normal.size()) {
-        return std::nullopt;
-    }
-    return value;
+    return std::nullopt;
 }
 
 class ModelReader {
@@ -271,6 +284,23 @@ private:
     Field last_;
 };
 
+bool ReadField(ModelReader& r, const ModelFileField& f, FloorModel& m, std::int16_t& combination) {
+    std::int16_t& whole = f.whole ? m.*f.whole : combination;
+    switch (f.kind) {
+        case StoredKind::Input:
+            return r.readFloat(m.*f.real, f.name);
+        case StoredKind::Result:
+            return r.readResult(m.*f.real, f.name);
+        case StoredKind::Whole:
+            return r.readInt(whole, f.name);
+        case StoredKind::Code:
+            return r.readCode(whole, f.name, f.highest);
+        case StoredKind::Count:
+            break;
+    }
+    return r.readCount(whole, f.name);
+}
+
 bool ReadBars(ModelReader& reader, SteelTable& table, std::int16_t count, const char* name) {
     for (int row = 0; row < count; ++row) {
         for (int column = 0; column < 4; ++column) {
@@ -287,6 +317,10 @@ bool ReadBars(ModelReader& reader, SteelTable& table, std::int16_t count, const 
 
 }  // namespace
 
+std::span<const ModelFileField> ModelFileFields() {
+    return Fields;
+}
+
 void RefreshStoredCodes(FloorModel& model, LoadCombination combination,
                         std::optional<Occupancy> occupancy) {
     model.SupportCondition = static_cast<std::int16_t>(model.Selected.SupportCondition);
@@ -300,19 +334,18 @@ void RefreshStoredCodes(FloorModel& model, LoadCombination combination,
 void WriteModelFile(std::ostream& out, const FloorModel& m, LoadCombination combination) {
     out << '"' << ModelFileTag << '"' << LineEnd;
     RecordWriter record(out);
-    record << m.SectionWidth << m.SectionDepth << m.PosSteelCount << m.PosSteelStrength
-           << m.NegSteelStrength << m.ConcreteStrength << m.FRRequired << m.FloorTypeCode
-           << m.SupportCondition << static_cast<std::int16_t>(combination);
-    record.end();
-    record << m.NegSteelCount << m.NegSteelArea << m.NegEffectiveCover << m.NegCentroid
-           << m.OverallWidth << m.OverallDepth << m.RibDepth << m.RibWidthBot << m.RibWidthTop;
-    record.end();
-    record << m.PosSteelArea << m.PosEffectiveCover << m.PosCentroid << m.PosSteelType
-           << m.NegSteelType << m.ConcreteType << m.DeadLoad << m.LiveLoad << m.DeadLoadFactor
-           << m.LiveLoadFactor << m.Span << m.FireTypeCode << m.FireLoad << m.OpeningFactor;
-    record.end();
+    for (const ModelFileField& field : Fields) {
+        if (field.real) {
+            record << m.*field.real;
+        } else {
+            record << (field.whole ? m.*field.whole : static_cast<std::int16_t>(combination));
+        }
+        if (field.endsRecord) {
+            record.end();
+        }
+    }
     const auto bars = [&](const SteelTable& table, int count) {
-        for (int row = 0; row < count && row < MaxSteelRows; ++row) {
+        for (int row = 0; row < RowsInUse(count); ++row) {
             for (float value : table[row]) {
                 record << value;
                 record.end();
@@ -337,33 +370,13 @@ ModelFileResult ReadModelFile(std::istream& in, FloorModel& m) {
         return result;
     }
     std::int16_t combination = 0;
-    const bool read =
-        r.readFloat(m.SectionWidth, "SectionWidth") &&
-        r.readFloat(m.SectionDepth, "SectionDepth") &&
-        r.readCount(m.PosSteelCount, "PosSteelCount") &&
-        r.readFloat(m.PosSteelStrength, "PosSteelStrength") &&
-        r.readFloat(m.NegSteelStrength, "NegSteelStrength") &&
-        r.readFloat(m.ConcreteStrength, "ConcreteStrength") &&
-        r.readInt(m.FRRequired, "FRRequired") && r.readCode(m.FloorTypeCode, "FloorTypeCode", 3) &&
-        r.readCode(m.SupportCondition, "SupportCondition", 1) &&
-        r.readCode(combination, "load combination", 1) &&
-        r.readCount(m.NegSteelCount, "NegSteelCount") &&
-        r.readResult(m.NegSteelArea, "NegSteelArea") &&
-        r.readResult(m.NegEffectiveCover, "NegEffectiveCover") &&
-        r.readResult(m.NegCentroid, "NegCentroid") && r.readFloat(m.OverallWidth, "OverallWidth") &&
-        r.readFloat(m.OverallDepth, "OverallDepth") && r.readFloat(m.RibDepth, "RibDepth") &&
-        r.readFloat(m.RibWidthBot, "RibWidthBot") && r.readFloat(m.RibWidthTop, "RibWidthTop") &&
-        r.readResult(m.PosSteelArea, "PosSteelArea") &&
-        r.readResult(m.PosEffectiveCover, "PosEffectiveCover") &&
-        r.readResult(m.PosCentroid, "PosCentroid") && r.readInt(m.PosSteelType, "PosSteelType") &&
-        r.readInt(m.NegSteelType, "NegSteelType") &&
-        r.readCode(m.ConcreteType, "ConcreteType", 4) && r.readFloat(m.DeadLoad, "DeadLoad") &&
-        r.readFloat(m.LiveLoad, "LiveLoad") && r.readFloat(m.DeadLoadFactor, "DeadLoadFactor") &&
-        r.readFloat(m.LiveLoadFactor, "LiveLoadFactor") && r.readFloat(m.Span, "Span") &&
-        r.readCode(m.FireTypeCode, "FireTypeCode", 1) && r.readInt(m.FireLoad, "FireLoad") &&
-        r.readFloat(m.OpeningFactor, "OpeningFactor") &&
-        ReadBars(r, m.PosSteel, m.PosSteelCount, "PosSteel") &&
-        ReadBars(r, m.NegSteel, m.NegSteelCount, "NegSteel");
+    for (const ModelFileField& field : Fields) {
+        if (!ReadField(r, field, m, combination)) {
+            return result;
+        }
+    }
+    const bool read = ReadBars(r, m.PosSteel, m.PosSteelCount, "PosSteel") &&
+                      ReadBars(r, m.NegSteel, m.NegSteelCount, "NegSteel");
     if (read) {
         result.combination = static_cast<LoadCombination>(combination);
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "model/FloorModel.h"
@@ -26,6 +27,30 @@ enum class Occupancy { Roofs, DomesticFloors, StorageFloors };
 // their dialogs' last OK.
 void RefreshStoredCodes(FloorModel& model, LoadCombination combination,
                         std::optional<Occupancy> occupancy);
+
+// How a stored field is checked as it is read.
+enum class StoredKind {
+    Input,   // a float the dialogs wrote: NAN or INF in the file is damage
+    Result,  // a float a calculation wrote; a stopped run may have left NAN or INF
+    Whole,   // a 16-bit whole number
+    Code,    // a 16-bit code from 0 to `highest`
+    Count,   // a bar count from 0 to MaxSteelRows
+};
+
+// One field of the three leading records. The load combination is no member of the model: its
+// field has neither member pointer.
+struct ModelFileField {
+    const char* name;
+    StoredKind kind;
+    float FloorModel::*real = nullptr;
+    std::int16_t FloorModel::*whole = nullptr;
+    std::int16_t highest = 0;
+    bool endsRecord = false;
+};
+
+// The leading records in file order. The rows of the positive and then the negative bars
+// follow, one value (x, y, diameter, cover) to a record.
+std::span<const ModelFileField> ModelFileFields();
 
 // Writes the model as comma-separated records ending in CR LF, numbers without a leading
 // blank. The stored codes are written as they stand.

@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/ResultFormat.h"
+#include "model/Verdicts.h"
 
 namespace fd9 {
 
@@ -58,18 +59,13 @@ const char* FloorName(FloorType type) {
     return "Slab";
 }
 
-const char* FloorCapitals(FloorType type) {
-    switch (type) {
-        case FloorType::Beam:
-            return "BEAM";
-        case FloorType::DoubleTee:
-            return "DOUBLE-TEE";
-        case FloorType::TeeBeam:
-            return "TEE-BEAM";
-        case FloorType::Slab:
-            break;
+std::string Capitals(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
     }
-    return "SLAB";
+    return text;
 }
 
 const char* ConcreteLine(ConcreteType type) {
@@ -102,7 +98,7 @@ void SteelBlock(Report& r, const char* heading, const char* typeLine, float stre
     r.value("Steel Strength (MPa)", 1, strength);
     r.line();
     r.pieces({{0, "x-coord (mm)"}, {1, "ycoord (mm)"}, {1, "bar dia(mm)"}, {1, "conc cover(mm)"}});
-    for (int row = 0; row < count && row < MaxSteelRows; ++row) {
+    for (int row = 0; row < RowsInUse(count); ++row) {
         const auto& bar = table[row];
         r.pieces({{0, NumberText(bar[SteelX]) + " "},
                   {1, NumberText(bar[SteelY]) + " "},
@@ -126,33 +122,16 @@ bool Achieved(float capacity, float demand) {
     return capacity >= demand;
 }
 
-}  // namespace
-
-std::string ReportDate(int year, int month, int day) {
-    static const char* const Months[] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
-    const char* name = month >= 1 && month <= 12 ? Months[month - 1] : "";
-    return std::to_string(day) + "-" + name + "-" + std::to_string(year);
-}
-
-std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date,
-                                    ReportTarget target) {
-    std::vector<ReportLine> lines;
-    Report r(lines);
-    // Every choice is named as the calculation read it, never as a stored code that a dialog
-    // still open may not have confirmed yet: a report must not contradict its own results.
+void FloorSystem(Report& r, const FloorModel& m, const std::string& date, ReportTarget target) {
     const FloorType floor = m.Selected.FloorType;
-    const bool standardFire = m.Selected.DesignFire == DesignFire::Standard;
     const bool continuous = m.Selected.SupportCondition == SupportCondition::Continuous;
-
     r.bold(true);
     r.line("Date is " + date);
     r.line(target == ReportTarget::Printer ? "ORVAN TECHNICAL RECOMMENDATION FD 9 (VER 2.6)"
                                            : "ORVAN TECHNICAL RECOMMENDATION FD 9 (VER 2.3)");
     r.line("FLOOR SYSTEM DATA").line();
     r.bold(false);
-    r.line(std::string("The floor type is ") + FloorCapitals(floor));
+    r.line("The floor type is " + Capitals(FloorName(floor)));
     r.line(std::string(FloorName(floor)) +
            (continuous ? " is continuous over supports" : " is simply-supported"));
     if (const char* concrete = ConcreteLine(m.Selected.ConcreteType)) {
@@ -177,7 +156,9 @@ std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date
             r.value("Width of Rib at bottom (mm)", 1, m.RibWidthBot);
             break;
     }
+}
 
+void SteelGroups(Report& r, const FloorModel& m) {
     if (m.PosSteelCount >= 1) {
         SteelBlock(r, "POSITIVE MOMENT STEEL",
                    m.Selected.PosSteelType == SteelType::PrestressingStrand
@@ -188,10 +169,7 @@ std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date
                     m.PosConcTemp, m.PosReducedDepth, m.PosReducedWidth, m.PosReducedSteelStrength,
                     m.PosReducedConcStrength, "0.0"});
     }
-    if (m.NegSteelCount < 1) {
-        r.bold(true);
-        r.line();
-    } else {
+    if (m.NegSteelCount >= 1) {
         SteelBlock(r, "NEGATIVE MOMENT STEEL",
                    m.Selected.NegSteelType == SteelType::PrestressingStrand
                        ? "Steel Type is Prestressing"
@@ -200,10 +178,12 @@ std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date
                    {m.NegSteelArea, m.NegEffectiveCover, m.NegCentroid, m.NegSteelTemp,
                     m.NegConcTemp, m.NegReducedDepth, m.NegReducedWidth, m.NegReducedSteelStrength,
                     m.NegReducedConcStrength, "0.00"});
-        r.bold(true);
-        r.line();
     }
+    r.bold(true);
+    r.line();
+}
 
+void LoadsAndFire(Report& r, const FloorModel& m) {
     r.line("LOADS");
     r.bold(false);
     r.pattern("Dead Load (kN/m)", 1, m.DeadLoad, "0.000");
@@ -215,7 +195,7 @@ std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date
     r.bold(true);
     r.line().line("DESIGN FIRE");
     r.bold(false);
-    if (standardFire) {
+    if (m.Selected.DesignFire == DesignFire::Standard) {
         r.line("The design fire is ISO 834.");
         r.line("The FRR required is " + Text(m.FRRequired) + " minutes.");
     } else {
@@ -223,43 +203,56 @@ std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date
         r.line("The Fire Load Density (per floor area) is " + Text(m.FireLoad) + " kg/sqm.");
         r.line("The Opening Factor is " + Text(m.OpeningFactor) + " sqrt(m).");
     }
+}
 
+void Results(Report& r, const FloorModel& m) {
+    const bool standardFire = m.Selected.DesignFire == DesignFire::Standard;
+    const auto verdict = [&](VerdictSpan span, float capacity, float demand) {
+        r.line(StabilityVerdict(span, standardFire, m.FRRequired, Achieved(capacity, demand)));
+    };
     r.bold(true);
     r.line().line("RESULTS");
     r.bold(false);
-    if (continuous) {
-        r.pattern("Neg Moment Capacity Required for End Bays (kNm)", 1, m.ReqNegMomEndBay, "0.00");
-        r.pattern("Neg Moment Capacity Required for Int Bays (kNm)", 1, m.ReqNegMomIntBay, "0.00");
-        r.pattern("Neg Moment Capacity available (kNm)", 2, m.NegMomentCapacity, "0.00");
-    } else {
+    if (m.Selected.SupportCondition != SupportCondition::Continuous) {
         r.pattern("Moment Capacity Available (kNm)", 1, m.PosMomentCapacity, "0.00");
         r.pattern("Moment Capacity Required (kNm)", 1, m.AppliedMoment, "0.00");
+        r.line();
+        verdict(VerdictSpan::Member, m.PosMomentCapacity, m.AppliedMoment);
+        return;
     }
+    r.pattern("Neg Moment Capacity Required for End Bays (kNm)", 1, m.ReqNegMomEndBay, "0.00");
+    r.pattern("Neg Moment Capacity Required for Int Bays (kNm)", 1, m.ReqNegMomIntBay, "0.00");
+    r.pattern("Neg Moment Capacity available (kNm)", 2, m.NegMomentCapacity, "0.00");
     r.line();
-
-    const std::string rating = Text(m.FRRequired);
-    const auto verdict = [&](const std::string& prefix, bool achieved, const char* nonStandard) {
-        const char* outcome = achieved ? " HAS BEEN ACHIEVED" : " HAS NOT BEEN ACHIEVED";
-        if (standardFire) {
-            r.line(prefix + "STABILITY OF " + rating + " MINUTES" + outcome);
-        } else {
-            r.line(prefix + nonStandard + outcome);
-        }
-    };
-    if (!continuous) {
-        verdict("", Achieved(m.PosMomentCapacity, m.AppliedMoment),
-                "STABILITY UNDER NON STANDARD FIRE EXPOSURE");
-        return lines;
-    }
-    verdict("FOR END SPANS, ", Achieved(m.NegMomentCapacity, m.ReqNegMomEndBay),
-            "STABILITY DURING NON STANDARD FIRE EXPOSURE");
-    verdict("FOR INTERMEDIATE SPANS, ", Achieved(m.NegMomentCapacity, m.ReqNegMomIntBay),
-            "STABILITY DURING NON STANDARD FIRE EXPOSURE");
+    verdict(VerdictSpan::EndSpans, m.NegMomentCapacity, m.ReqNegMomEndBay);
+    verdict(VerdictSpan::IntermediateSpans, m.NegMomentCapacity, m.ReqNegMomIntBay);
     r.line();
     r.pattern("Req Length of Neg Moment Reinforcement for End Bay (m)", 1, m.NegSteelLengthEndBay,
               "####.00");
     r.pattern("Req Length of Neg Moment Reinforcement for Int Bay (m)", 1, m.NegSteelLengthIntBay,
               "####.00");
+}
+
+}  // namespace
+
+std::string ReportDate(int year, int month, int day) {
+    static const char* const Months[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+    const char* name = month >= 1 && month <= 12 ? Months[month - 1] : "";
+    return std::to_string(day) + "-" + name + "-" + std::to_string(year);
+}
+
+// Every choice is named as the calculation read it, never as a stored code that a dialog still
+// open may not have confirmed yet: a report must not contradict its own results.
+std::vector<ReportLine> ReportLines(const FloorModel& m, const std::string& date,
+                                    ReportTarget target) {
+    std::vector<ReportLine> lines;
+    Report r(lines);
+    FloorSystem(r, m, date, target);
+    SteelGroups(r, m);
+    LoadsAndFire(r, m);
+    Results(r, m);
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -31,6 +32,10 @@ inline SteelType SteelTypeFromCode(std::int16_t code) {
 enum SteelColumn { SteelX = 0, SteelY = 1, SteelDiameter = 2, SteelCover = 3 };
 inline constexpr int MaxSteelRows = 30;
 using SteelTable = std::array<std::array<float, 4>, MaxSteelRows>;
+// The rows of a table a count covers; a damaged count never reaches past the table.
+inline int RowsInUse(int count) {
+    return std::clamp<int>(count, 0, MaxSteelRows);
+}
 
 // What the user interface shows as chosen right now. The calculation and the choice of data
 // files read these; the model file reads the int16 stored codes of FloorModel instead. The

@@ -3,44 +3,24 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <string_view>
-#include <system_error>
+
+#include "model/DecimalText.h"
 
 namespace fd9 {
 namespace {
 
-// A magnitude as significant digits (no trailing zeros) and the decimal exponent of the first.
-struct Decimal {
-    std::string digits;
-    int exponent = 0;
-};
-
-template <typename Real>
-Decimal ToDecimal(Real magnitude, int significant) {
-    // to_chars, unlike printf, never writes the locale's decimal comma.
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, significant - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t e = text.find('e');
-    Decimal decimal;
-    for (char c : text.substr(0, e)) {
-        if (c != '.') {
-            decimal.digits.push_back(c);
-        }
-    }
+// Significant digits without trailing zeros, and the decimal exponent of the first.
+DecimalDigits ShortestDigits(double magnitude, int significant) {
+    DecimalDigits decimal = SplitDecimal(magnitude, significant);
     while (decimal.digits.size() > 1 && decimal.digits.back() == '0') {
         decimal.digits.pop_back();
     }
-    // from_chars takes no '+' sign.
-    const std::size_t exponentStart = text[e + 1] == '+' ? e + 2 : e + 1;
-    std::from_chars(text.data() + exponentStart, text.data() + text.size(), decimal.exponent);
     return decimal;
 }
 
 // The classic rule: plain digits while the first digit lies between the fourth decimal place and
 // the last digit the precision carries; outside that the plain form would need more digits.
-std::string Compose(const Decimal& d, int significant) {
+std::string Compose(const DecimalDigits& d, int significant) {
     const int n = static_cast<int>(d.digits.size());
     const int x = d.exponent;
     if (x < -4 || x >= significant) {
@@ -81,7 +61,7 @@ std::string RealText(Real value, int significant, bool leadingBlank) {
     if (value == 0) {
         return blank + "0";  // -0 too: a minus sign on zero would only mislead.
     }
-    return sign + Compose(ToDecimal(std::fabs(value), significant), significant);
+    return sign + Compose(ShortestDigits(std::fabs(value), significant), significant);
 }
 
 std::string WholeText(long long value, bool leadingBlank) {

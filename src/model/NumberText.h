@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include <concepts>
 #include <string>
 
 namespace fd9 {
@@ -12,10 +12,8 @@ namespace fd9 {
 std::string NumberText(float value);
 std::string NumberText(double value);
 std::string NumberText(long long value);
-inline std::string NumberText(int value) {
-    return NumberText(static_cast<long long>(value));
-}
-inline std::string NumberText(std::int16_t value) {
+template <std::integral Whole>
+std::string NumberText(Whole value) {
     return NumberText(static_cast<long long>(value));
 }
 
@@ -23,10 +21,8 @@ inline std::string NumberText(std::int16_t value) {
 std::string FileNumberText(float value);
 std::string FileNumberText(double value);
 std::string FileNumberText(long long value);
-inline std::string FileNumberText(int value) {
-    return FileNumberText(static_cast<long long>(value));
-}
-inline std::string FileNumberText(std::int16_t value) {
+template <std::integral Whole>
+std::string FileNumberText(Whole value) {
     return FileNumberText(static_cast<long long>(value));
 }
 

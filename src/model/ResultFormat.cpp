@@ -1,10 +1,11 @@
 #include "model/ResultFormat.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <string>
+
+#include "model/DecimalText.h"
 
 namespace fd9 {
 namespace {
@@ -41,21 +42,7 @@ Pattern ReadPattern(std::string_view text) {
 // as 0.285 rounds to 0.29 although its binary form lies just below.
 std::string ScaledDigits(double magnitude, std::size_t decimals) {
     constexpr int Significant = 15;
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, Significant - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t e = text.find('e');
-    std::string digits;
-    for (char c : text.substr(0, e)) {
-        if (c != '.') {
-            digits.push_back(c);
-        }
-    }
-    int exponent = 0;
-    // from_chars takes no '+' sign.
-    const std::size_t exponentStart = text[e + 1] == '+' ? e + 2 : e + 1;
-    std::from_chars(text.data() + exponentStart, text.data() + text.size(), exponent);
+    const auto [digits, exponent] = SplitDecimal(magnitude, Significant);
 
     // Digits to keep: those whose place value is at least 10^-decimals.
     const long long keep = static_cast<long long>(exponent) + static_cast<long long>(decimals) + 1;

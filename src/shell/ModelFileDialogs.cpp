@@ -45,21 +45,22 @@ void BringViewsInLine(frmMenu& menu, LoadCombination combination) {
     // The beam and slab drawings read these fields, so they are filled before the redraw.
     switch (m.Selected.FloorType) {
         case FloorType::Beam:
-            menu.beamDimensions().FillFromModel();
+            menu.beamDimensions().showModelValues();
             break;
         case FloorType::Slab:
-            menu.slabDimensions().FillFromModel();
+            menu.slabDimensions().showModelValues();
             break;
         case FloorType::DoubleTee:
-            menu.doubleTeeDimensions().FillFromModel();
+            menu.doubleTeeDimensions().showModelValues();
             break;
         case FloorType::TeeBeam:
-            menu.teeBeamDimensions().FillFromModel();
+            menu.teeBeamDimensions().showModelValues();
             break;
     }
     menu.DrawCrossSection();
     menu.removeSteel().FillSteelLists();
-    menu.designLoads().showModelValues(static_cast<std::int16_t>(combination));
+    menu.designLoads().setLoadCombination(static_cast<std::int16_t>(combination));
+    menu.designLoads().showModelValues();
     menu.standardFire().showModelValues();
     menu.concreteProperties().showModelValues();
     menu.steelProperties().showModelValues();

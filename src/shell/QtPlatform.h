@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 class QPrintDialog;
 class QWidget;

@@ -18,7 +18,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
@@ -129,6 +129,26 @@ QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style 
     pen.setStyle(style);
     series->setPen(pen);
     return series;
+}
+
+// Adds the series on a fire-duration axis and a moment axis from low to high (kNm).
+void AttachAxes(QChart* chart, const std::vector<QLineSeries*>& series, double low, double high) {
+    auto* x = new QValueAxis;
+    x->setTitleText(QStringLiteral("Standard fire duration (min)"));
+    x->setRange(0, 240);
+    x->setTickCount(9);
+    x->setLabelFormat(QStringLiteral("%d"));
+    auto* y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Moment (kNm)"));
+    y->setRange(low, high);
+    y->applyNiceNumbers();
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QLineSeries* s : series) {
+        chart->addSeries(s);
+        s->attachAxis(x);
+        s->attachAxis(y);
+    }
 }
 
 }  // namespace
@@ -322,22 +342,7 @@ void frmFireExplorer::fillChart() {
     }
     marker(result_.insulationRating, "Insulation", Qt::darkGray);
 
-    auto* x = new QValueAxis;
-    x->setTitleText(QStringLiteral("Standard fire duration (min)"));
-    x->setRange(0, 240);
-    x->setTickCount(9);
-    x->setLabelFormat(QStringLiteral("%d"));
-    auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Moment (kNm)"));
-    y->setRange(low, high);
-    y->applyNiceNumbers();
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QLineSeries* s : series) {
-        chart->addSeries(s);
-        s->attachAxis(x);
-        s->attachAxis(y);
-    }
+    AttachAxes(chart, series, low, high);
 }
 
 QImage frmFireExplorer::renderChart() const {

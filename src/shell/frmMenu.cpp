@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "calc/Calculate.h"
 #include "dialogs/frmAddSteel.h"
 #include "dialogs/frmBeamDimensions.h"
 #include "dialogs/frmConcreteProperties.h"
@@ -32,11 +33,12 @@
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
 #include "model/ResetModel.h"
+#include "platform/Platform.h"
 #include "shell/AboutText.h"
-#include "shell/Platform.h"
+#include "shell/DrawCrossSection.h"
 #include "shell/frmFireExplorer.h"
 #include "view/CrossSectionWidget.h"
-#include "view/DrawCrossSection.h"
+#include "view/SectionDrawing.h"
 
 namespace fd9 {
 
@@ -50,6 +52,31 @@ constexpr int InitialWidth = 1000;
 constexpr int InitialHeight = 600;
 // Room for the title bar and borders, which are not known before the first show.
 const QSize WindowFrameAllowance(16, 48);
+
+// The value labels of the two result panels, in the order the calculation lists its results.
+struct ResultRow {
+    int panel;
+    QLabel* frmMenu::*label;
+    const char* caption;
+};
+const ResultRow ResultRows[ResultLabelCount] = {
+    {0, &frmMenu::lblEffectiveCover, "Effective Cover to Steel (mm) from bar centres"},
+    {0, &frmMenu::lblSteelTemp, "Steel Temperature (deg C)"},
+    {0, &frmMenu::lblSteelArea, "Steel Area (sq mm)"},
+    {0, &frmMenu::lblReducedDepth, "Reduced Depth (mm)"},
+    {0, &frmMenu::lblReducedWidth, "Reduced Width (mm)"},
+    {0, &frmMenu::lblConcTemp, "Concrete Temperature (deg C)"},
+    {0, &frmMenu::lblAvailMomCapacity, "Available Moment Capacity (kNm)"},
+    {0, &frmMenu::lblAppliedMom, "Simply Supported Applied Moment (kNm)"},
+    {1, &frmMenu::lblReqNegMomEndBay, "Required negative moment capacity for an end bay (kNm)"},
+    {1, &frmMenu::lblReqNegMomIntBay,
+     "Required negative moment capacity for an intermediate bay (kNm)"},
+    {1, &frmMenu::lblAvailNegMom, "Available negative moment capacity (kNm)"},
+    {1, &frmMenu::lblFailureMode, "Failure Mode"},
+    {1, &frmMenu::lblInflectionEndBay, "Distance from support to inflection point - end bay (m)"},
+    {1, &frmMenu::lblInflectionIntBay,
+     "Distance from support to inflection point - intermediate bay (m)"},
+};
 
 QLabel* AddResultRow(QGridLayout* grid, const char* caption) {
     const int row = grid->rowCount();
@@ -144,8 +171,11 @@ void frmMenu::buildMenus() {
     mnuContents = item(mnuHelp, "Contents", &frmMenu::ShowHelpContents);
     mnuHelp->addSeparator();
     mnuAbout = item(mnuHelp, "About", &frmMenu::mnuAbout_Click);
+    followCheckMarks();
+}
 
-    // Check marks follow the model, never the click: a dialog moves them when it accepts.
+// Check marks follow the model, never the click: a dialog moves them when it accepts.
+void frmMenu::followCheckMarks() {
     for (QAction* a : mnuFloor) {
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this] { setFloorType(model_.Selected.FloorType); });
@@ -169,68 +199,7 @@ void frmMenu::buildPanels() {
     cmdUpdateResults->setObjectName(QStringLiteral("cmdUpdateResults"));
     connect(cmdUpdateResults, &QPushButton::clicked, this, &frmMenu::Calculate);
     left->addWidget(cmdUpdateResults);
-
-    // Both panels occupy the same place; the stack takes the size of the larger, so switching
-    // between them never resizes the window.
-    panels_ = new QStackedWidget;
-    left->addWidget(panels_);
-    fraResults[0] = new QGroupBox(QStringLiteral("Calculation Summary - Simply Supported"));
-    fraResults[1] = new QGroupBox(QStringLiteral("Calculation Summary - Continuity Over Supports"));
-    for (int i = 0; i < 2; ++i) {
-        fraResults[i]->setObjectName(QStringLiteral("fraResults%1").arg(i));
-        fraResults[i]->installEventFilter(this);
-        panels_->addWidget(fraResults[i]);
-    }
-    auto* simple = new QGridLayout(fraResults[0]);
-    lblEffectiveCover = AddResultRow(simple, "Effective Cover to Steel (mm) from bar centres");
-    lblSteelTemp = AddResultRow(simple, "Steel Temperature (deg C)");
-    lblSteelArea = AddResultRow(simple, "Steel Area (sq mm)");
-    lblReducedDepth = AddResultRow(simple, "Reduced Depth (mm)");
-    lblReducedWidth = AddResultRow(simple, "Reduced Width (mm)");
-    lblConcTemp = AddResultRow(simple, "Concrete Temperature (deg C)");
-    lblAvailMomCapacity = AddResultRow(simple, "Available Moment Capacity (kNm)");
-    lblAppliedMom = AddResultRow(simple, "Simply Supported Applied Moment (kNm)");
-    auto* continuous = new QGridLayout(fraResults[1]);
-    lblReqNegMomEndBay =
-        AddResultRow(continuous, "Required negative moment capacity for an end bay (kNm)");
-    lblReqNegMomIntBay =
-        AddResultRow(continuous, "Required negative moment capacity for an intermediate bay (kNm)");
-    lblAvailNegMom = AddResultRow(continuous, "Available negative moment capacity (kNm)");
-    lblFailureMode = AddResultRow(continuous, "Failure Mode");
-    lblInflectionEndBay =
-        AddResultRow(continuous, "Distance from support to inflection point - end bay (m)");
-    lblInflectionIntBay = AddResultRow(
-        continuous, "Distance from support to inflection point - intermediate bay (m)");
-
-    const std::pair<QLabel**, const char*> names[] = {
-        {&lblEffectiveCover, "lblEffectiveCover"},
-        {&lblSteelTemp, "lblSteelTemp"},
-        {&lblSteelArea, "lblSteelArea"},
-        {&lblReducedDepth, "lblReducedDepth"},
-        {&lblReducedWidth, "lblReducedWidth"},
-        {&lblConcTemp, "lblConcTemp"},
-        {&lblAvailMomCapacity, "lblAvailMomCapacity"},
-        {&lblAppliedMom, "lblAppliedMom"},
-        {&lblReqNegMomEndBay, "lblReqNegMomEndBay"},
-        {&lblReqNegMomIntBay, "lblReqNegMomIntBay"},
-        {&lblAvailNegMom, "lblAvailNegMom"},
-        {&lblFailureMode, "lblFailureMode"},
-        {&lblInflectionEndBay, "lblInflectionEndBay"},
-        {&lblInflectionIntBay, "lblInflectionIntBay"},
-    };
-    for (const auto& [label, name] : names) {
-        (*label)->setObjectName(QString::fromLatin1(name));
-        // Room for the longest text a label is given, so no result is ever shown cut off; the
-        // x is the indent a framed label keeps from its edge.
-        QLabel* value = *label;
-        const QFontMetrics metrics = value->fontMetrics();
-        int widest = 0;
-        for (const char* text : LongestResultTexts) {
-            widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
-        }
-        value->setMinimumWidth(widest + 2 * value->frameWidth() +
-                               metrics.horizontalAdvance(QLatin1Char('x')) + 4);
-    }
+    buildResultPanels(left);
 
     fraMessages = new QGroupBox(QStringLiteral("Messages"));
     fraMessages->setObjectName(QStringLiteral("fraMessages"));
@@ -262,6 +231,42 @@ void frmMenu::buildPanels() {
         size = size.boundedTo(screen->availableGeometry().size() - WindowFrameAllowance);
     }
     resize(size);
+}
+
+void frmMenu::buildResultPanels(QBoxLayout* column) {
+    // Both panels occupy the same place; the stack takes the size of the larger, so switching
+    // between them never resizes the window.
+    panels_ = new QStackedWidget;
+    column->addWidget(panels_);
+    fraResults[0] = new QGroupBox(QStringLiteral("Calculation Summary - Simply Supported"));
+    fraResults[1] = new QGroupBox(QStringLiteral("Calculation Summary - Continuity Over Supports"));
+    std::array<QGridLayout*, 2> grids{};
+    for (int i = 0; i < 2; ++i) {
+        fraResults[i]->setObjectName(QStringLiteral("fraResults%1").arg(i));
+        fraResults[i]->installEventFilter(this);
+        panels_->addWidget(fraResults[i]);
+        grids[i] = new QGridLayout(fraResults[i]);
+    }
+    for (int i = 0; i < ResultLabelCount; ++i) {
+        const ResultRow& row = ResultRows[i];
+        QLabel* value = AddResultRow(grids[row.panel], row.caption);
+        value->setObjectName(QStringLiteral("lbl") +
+                             QString::fromLatin1(ResultLabelName(static_cast<ResultLabel>(i))));
+        // Room for the longest text a label is given, so no result is ever shown cut off; the
+        // x is the indent a framed label keeps from its edge.
+        const QFontMetrics metrics = value->fontMetrics();
+        int widest = 0;
+        for (const char* text : LongestResultTexts) {
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
+        }
+        value->setMinimumWidth(widest + 2 * value->frameWidth() +
+                               metrics.horizontalAdvance(QLatin1Char('x')) + 4);
+        this->*row.label = value;
+    }
+}
+
+QLabel* frmMenu::resultLabel(ResultLabel label) const {
+    return this->*ResultRows[static_cast<int>(label)].label;
 }
 
 template <typename Dialog>
@@ -372,7 +377,8 @@ void frmMenu::showHeldValues() {
         const bool nzs4203 =
             m.DeadLoadFactor == 1.0f &&
             (m.LiveLoadFactor == 0.0f || m.LiveLoadFactor == 0.4f || m.LiveLoadFactor == 0.6f);
-        designLoads().showModelValues(nzs4203 ? 0 : 1);
+        designLoads().setLoadCombination(nzs4203 ? 0 : 1);
+        designLoads().showModelValues();
     }
     if (m.FRRequired != 0) {
         standardFire().showModelValues();
@@ -390,13 +396,21 @@ void frmMenu::ClearCrossSection() {
     fd9::ClearCrossSection(*this);
 }
 
+void frmMenu::markTeeBeamDimension(TeeBeamDimension dimension) {
+    ClearCrossSection();
+    DrawCrossSection();
+    DrawTeeBeamMarker(*picFloorCrossSection, model_, dimension);
+}
+
+void frmMenu::refreshBarLists() {
+    removeSteel().FollowSteelLists();
+}
+
 void frmMenu::ClearResults() {
-    for (QLabel* label :
-         {lblEffectiveCover, lblSteelTemp, lblSteelArea, lblReducedDepth, lblReducedWidth,
-          lblConcTemp, lblAvailMomCapacity, lblAppliedMom, lblReqNegMomEndBay, lblReqNegMomIntBay,
-          lblAvailNegMom, lblFailureMode, lblInflectionEndBay, lblInflectionIntBay, lblMessages}) {
-        label->clear();
+    for (const ResultRow& row : ResultRows) {
+        (this->*row.label)->clear();
     }
+    lblMessages->clear();
 }
 
 void frmMenu::ShowResultPanel(int index) {

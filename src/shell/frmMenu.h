@@ -5,9 +5,12 @@
 #include <memory>
 #include <string>
 
+#include "calc/Calculate.h"
+#include "dialogs/DialogHost.h"
 #include "model/FloorModel.h"
 
 class QAction;
+class QBoxLayout;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -32,21 +35,21 @@ class frmNonStandardFire;
 class frmExpose;
 class frmFireExplorer;
 
-inline const char* const AppTitle = "ORVAN FD9";
 inline const char* const MainCaption = "ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS (Ver 2.6)";
 
 // The main window: menus, the CALCULATE button, the result panels, the message area and the
 // cross-section view. It owns the dialogs (created on first use, discarded by a reset) but not
 // the model, which the application owns.
-class frmMenu : public QMainWindow {
+class frmMenu : public QMainWindow, public DialogHost {
     Q_OBJECT
 
 public:
     frmMenu(FloorModel& model, Platform& platform, QWidget* parent = nullptr);
     ~frmMenu() override;
 
-    FloorModel& model() { return model_; }
-    Platform& platform() { return platform_; }
+    FloorModel& model() override { return model_; }
+    Platform& platform() override { return platform_; }
+    QWidget* dialogParent() override { return this; }
 
     // The dialogs, loaded on first use with their initial contents.
     frmBeamDimensions& beamDimensions();
@@ -68,14 +71,16 @@ public:
 
     // The check marks are the current floor type and design fire; moving one moves the
     // selection the calculation reads.
-    void setFloorType(FloorType type);
-    void setDesignFire(DesignFire fire);
+    void setFloorType(FloorType type) override;
+    void setDesignFire(DesignFire fire) override;
 
     void ResetModel();
     // Fills the dialogs with the loads and fires the model holds after a reset.
     void showHeldValues();
-    void DrawCrossSection();
+    void DrawCrossSection() override;
     void ClearCrossSection();
+    void markTeeBeamDimension(TeeBeamDimension dimension) override;
+    void refreshBarLists() override;
 
     // Commands, public so that tests can run them without menus.
     void Calculate();
@@ -93,6 +98,8 @@ public:
     void ShowHelpContext(int contextId);
 
     void fraResults_Click(int index);
+    // The value label of one result.
+    QLabel* resultLabel(ResultLabel label) const;
     void ShowResultPanel(int index);
     void ClearResults();
 
@@ -155,7 +162,9 @@ protected:
 
 private:
     void buildMenus();
+    void followCheckMarks();
     void buildPanels();
+    void buildResultPanels(QBoxLayout* column);
     void discardDialogs();
     bool askToSave(const QString& question);
     template <typename Dialog>

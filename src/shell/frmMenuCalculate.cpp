@@ -2,7 +2,7 @@
 #include <QPalette>
 
 #include "calc/Calculate.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
@@ -28,15 +28,9 @@ void frmMenu::Calculate() {
         return;
     }
 
-    QLabel* const labels[ResultLabelCount] = {
-        lblEffectiveCover,   lblSteelTemp,        lblSteelArea,        lblReducedDepth,
-        lblReducedWidth,     lblConcTemp,         lblAvailMomCapacity, lblAppliedMom,
-        lblReqNegMomEndBay,  lblReqNegMomIntBay,  lblAvailNegMom,      lblFailureMode,
-        lblInflectionEndBay, lblInflectionIntBay,
-    };
     for (int i = 0; i < ResultLabelCount; ++i) {
         if (outcome.labels[i]) {
-            labels[i]->setText(DisplayText(*outcome.labels[i]));
+            resultLabel(static_cast<ResultLabel>(i))->setText(DisplayText(*outcome.labels[i]));
         }
     }
     if (outcome.failureModeRed) {

@@ -10,7 +10,7 @@
 #include "files/ResultsReport.h"
 #include "model/ResetModel.h"
 #include "shell/ModelFileDialogs.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/ReportFileError.h"
 #include "shell/ReportPrinter.h"
 #include "shell/frmMenu.h"

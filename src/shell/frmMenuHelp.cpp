@@ -1,6 +1,6 @@
 #include <QDir>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {

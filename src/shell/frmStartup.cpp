@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "shell/AboutText.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {

@@ -1,6 +1,5 @@
 #include "thermal/TempDataFiles.h"
 
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +7,9 @@
 #include <sstream>
 #include <string_view>
 #include <system_error>
+
+#include "model/DecimalText.h"
+#include "model/WholeNumber.h"
 
 namespace fd9 {
 namespace {
@@ -43,43 +45,6 @@ bool IsSeparator(char c) {
     return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
-// Plain decimal notation only: from_chars alone would also take "inf", "nan" and hex digits.
-bool IsDecimalNumber(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-    }
-    std::size_t digits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return false;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            ++i;
-        }
-        const std::size_t exponentStart = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            ++i;
-        }
-        if (i == exponentStart) {
-            return false;
-        }
-    }
-    return i == text.size();
-}
-
 // Whole numbers of up to seven digits are exact in a float; most numbers of a file are such.
 std::optional<long> ShortWholeNumber(std::string_view text) {
     const bool negative = !text.empty() && text.front() == '-';
@@ -98,23 +63,15 @@ std::optional<long> ShortWholeNumber(std::string_view text) {
 }
 
 template <typename Real>
-std::optional<Real> ParseDecimal(std::string_view text) {
+std::optional<Real> FileNumber(std::string_view text) {
     if (const std::optional<long> whole = ShortWholeNumber(text)) {
         return static_cast<Real>(*whole);
     }
-    if (!IsDecimalNumber(text)) {
+    const Decimal<Real> number = ParseDecimal<Real>(text, ExponentLetters::E);
+    if (number.status != DecimalStatus::Read) {
         return std::nullopt;
     }
-    if (text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    Real value{};
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
-        !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return number.value;
 }
 
 // The file as a stream of numbers, five to a record, whatever its line structure.
@@ -157,18 +114,17 @@ public:
     void Read(FloorModel& model) {
         ++record_;
         const std::string_view first = NextToken();
-        const std::optional<double> whole = ParseDecimal<double>(first);
+        const std::optional<double> whole = FileNumber<double>(first);
         if (!whole) {
             NotANumber(first);
         }
-        const double rounded = std::nearbyint(*whole);
-        if (rounded < std::numeric_limits<std::int16_t>::min() ||
-            rounded > std::numeric_limits<std::int16_t>::max()) {
+        const std::optional<std::int16_t> key = RoundToInt16(*whole);
+        if (!key) {
             ThrowUnusable(path_, "record " + std::to_string(record_) + " begins with \"" +
                                      std::string(first) +
                                      "\", which is not a whole number from -32768 to 32767");
         }
-        model.WorkInt = static_cast<std::int16_t>(rounded);
+        model.WorkInt = *key;
         model.RecordValue1 = NextFloat();
         model.RecordValue2 = NextFloat();
         model.RecordValue3 = NextFloat();
@@ -198,7 +154,7 @@ private:
 
     float NextFloat() {
         const std::string_view token = NextToken();
-        const std::optional<float> value = ParseDecimal<float>(token);
+        const std::optional<float> value = FileNumber<float>(token);
         if (!value) {
             NotANumber(token);
         }
@@ -310,16 +266,7 @@ RecordLayout LayoutOfFile(const std::string& name) {
 }
 
 std::string ResolveDataFilePath(const std::string& name, const std::string& programDir) {
-    if (!name.empty() && name.front() == '/') {
-        return name;
-    }
-    if (programDir.empty()) {
-        return name;
-    }
-    if (programDir.back() == '/') {
-        return programDir + name;
-    }
-    return programDir + "/" + name;
+    return (std::filesystem::path(programDir) / name).string();
 }
 
 std::optional<float> FindTempAtDepth(FloorModel& model, const std::string& path,

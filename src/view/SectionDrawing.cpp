@@ -17,7 +17,7 @@ struct Ribbed {
 };
 
 bool DrawGroup(DrawingSurface& surface, const SteelTable& table, int count, double offset) {
-    for (int row = 0; row < count && row < MaxSteelRows; ++row) {
+    for (int row = 0; row < RowsInUse(count); ++row) {
         if (!surface.circle(table[row][SteelX] + offset, table[row][SteelY] + offset,
                             table[row][SteelDiameter] / 2.0)) {
             return false;

@@ -6,6 +6,7 @@
 
 #include "dialogs/frmStandardFire.h"
 #include "support/DialogRig.h"
+#include "support/FakeDialogHost.h"
 
 using namespace fd9;
 
@@ -56,8 +57,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, onEnter);
         QFETCH(int, afterOk);
-        App app;
-        frmStandardFire& d = *app.dialog;
+        HostRig<frmStandardFire> app;
+        frmStandardFire& d = app.dialog;
+        d.showOrRaise();
         QVERIFY(Activate(d));
         d.txtFRRequired->setFocus();
         app.model.FRRequired = 120;

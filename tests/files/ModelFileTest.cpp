@@ -85,35 +85,12 @@ TEST(ModelFile, RefreshTakesTheSelectionsAndTheOccupancyFactor) {
 
 // Exact equality: a typed value of seven digits must come back as the same float.
 void ExpectSameModelFields(const FloorModel& a, const FloorModel& b) {
-    using M = FloorModel;
-    for (float M::*f : {&M::SectionWidth,
-                        &M::SectionDepth,
-                        &M::OverallDepth,
-                        &M::OverallWidth,
-                        &M::RibDepth,
-                        &M::RibWidthBot,
-                        &M::RibWidthTop,
-                        &M::PosSteelStrength,
-                        &M::NegSteelStrength,
-                        &M::ConcreteStrength,
-                        &M::LiveLoadFactor,
-                        &M::DeadLoadFactor,
-                        &M::Span,
-                        &M::DeadLoad,
-                        &M::LiveLoad,
-                        &M::OpeningFactor,
-                        &M::PosSteelArea,
-                        &M::PosEffectiveCover,
-                        &M::PosCentroid,
-                        &M::NegSteelArea,
-                        &M::NegEffectiveCover,
-                        &M::NegCentroid}) {
-        EXPECT_EQ(a.*f, b.*f);
-    }
-    for (std::int16_t M::*f : {&M::PosSteelCount, &M::NegSteelCount, &M::PosSteelType,
-                               &M::NegSteelType, &M::ConcreteType, &M::SupportCondition,
-                               &M::FireTypeCode, &M::FRRequired, &M::FireLoad, &M::FloorTypeCode}) {
-        EXPECT_EQ(a.*f, b.*f);
+    for (const ModelFileField& f : ModelFileFields()) {
+        if (f.real) {
+            EXPECT_EQ(a.*f.real, b.*f.real) << f.name;
+        } else if (f.whole) {
+            EXPECT_EQ(a.*f.whole, b.*f.whole) << f.name;
+        }
     }
     for (int row = 0; row < a.PosSteelCount; ++row) {
         EXPECT_EQ(a.PosSteel[row], b.PosSteel[row]) << "positive row " << row;

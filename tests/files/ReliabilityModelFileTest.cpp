@@ -88,37 +88,12 @@ FloorModel RandomModel(std::mt19937& rng) {
 std::string StoredPart(const FloorModel& m) {
     FloorModel kept;
     ResetModelData(kept);
-    auto copy = [&](auto member) { kept.*member = m.*member; };
-    for (auto member : {&FloorModel::SectionWidth,
-                        &FloorModel::SectionDepth,
-                        &FloorModel::PosSteelStrength,
-                        &FloorModel::NegSteelStrength,
-                        &FloorModel::ConcreteStrength,
-                        &FloorModel::NegSteelArea,
-                        &FloorModel::NegEffectiveCover,
-                        &FloorModel::NegCentroid,
-                        &FloorModel::OverallWidth,
-                        &FloorModel::OverallDepth,
-                        &FloorModel::RibDepth,
-                        &FloorModel::RibWidthBot,
-                        &FloorModel::RibWidthTop,
-                        &FloorModel::PosSteelArea,
-                        &FloorModel::PosEffectiveCover,
-                        &FloorModel::PosCentroid,
-                        &FloorModel::DeadLoad,
-                        &FloorModel::LiveLoad,
-                        &FloorModel::DeadLoadFactor,
-                        &FloorModel::LiveLoadFactor,
-                        &FloorModel::Span,
-                        &FloorModel::OpeningFactor}) {
-        copy(member);
-    }
-    for (auto member :
-         {&FloorModel::PosSteelCount, &FloorModel::NegSteelCount, &FloorModel::FRRequired,
-          &FloorModel::FloorTypeCode, &FloorModel::SupportCondition, &FloorModel::PosSteelType,
-          &FloorModel::NegSteelType, &FloorModel::ConcreteType, &FloorModel::FireTypeCode,
-          &FloorModel::FireLoad}) {
-        copy(member);
+    for (const ModelFileField& f : ModelFileFields()) {
+        if (f.real) {
+            kept.*f.real = m.*f.real;
+        } else if (f.whole) {
+            kept.*f.whole = m.*f.whole;
+        }
     }
     kept.PosSteel = {};
     kept.NegSteel = {};

@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/DecimalText.h"
 #include "model/NumberText.h"
 #include "model/ParseLeadingNumber.h"
 #include "model/ResultFormat.h"
@@ -218,6 +219,46 @@ TEST_F(DecimalCommaLocale, GermanCLocaleChangesNothing) {
     }
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     ExpectPointEverywhere();
+}
+
+TEST(ParseDecimal, TakesPlainDecimalNotationOnly) {
+    using S = DecimalStatus;
+    const struct {
+        const char* text;
+        ExponentLetters letters;
+        S status;
+        double value;
+    } cases[] = {
+        {"12.5", ExponentLetters::E, S::Read, 12.5},
+        {"+.5", ExponentLetters::E, S::Read, 0.5},
+        {"-7.", ExponentLetters::E, S::Read, -7},
+        {"1e+3", ExponentLetters::E, S::Read, 1000},
+        {"1D-2", ExponentLetters::EOrD, S::Read, 0.01},
+        {"1D-2", ExponentLetters::E, S::NotDecimal, 0},
+        {"inf", ExponentLetters::E, S::NotDecimal, 0},
+        {"nan", ExponentLetters::EOrD, S::NotDecimal, 0},
+        {"0x1p3", ExponentLetters::E, S::NotDecimal, 0},
+        {".", ExponentLetters::E, S::NotDecimal, 0},
+        {"1e", ExponentLetters::E, S::NotDecimal, 0},
+        {" 1", ExponentLetters::E, S::NotDecimal, 0},
+        {"1,5", ExponentLetters::E, S::NotDecimal, 0},
+        {"1e-400", ExponentLetters::E, S::TooSmall, 0},
+        {"1e400", ExponentLetters::E, S::TooLarge, 0},
+        {"1000e-50000000000000", ExponentLetters::E, S::TooSmall, 0},
+    };
+    for (const auto& c : cases) {
+        const Decimal<double> parsed = ParseDecimal<double>(c.text, c.letters);
+        EXPECT_EQ(parsed.status, c.status) << c.text;
+        if (c.status == S::Read) {
+            EXPECT_EQ(parsed.value, c.value) << c.text;
+        }
+    }
+    // Too small without an exponent too: the place of the first digit decides.
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    EXPECT_EQ(ParseDecimal<double>(tiny, ExponentLetters::E).status, S::TooSmall);
+    // Rounded once, straight to float: no double rounding on the way.
+    EXPECT_EQ(ParseDecimal<float>("1e-50", ExponentLetters::E).status, S::TooSmall);
+    EXPECT_EQ(ParseDecimal<float>("0.1", ExponentLetters::E).value, 0.1f);
 }
 
 TEST(RoundToInt16, HalvesToEvenAndEmptyOutsideSixteenBits) {

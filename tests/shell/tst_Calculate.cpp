@@ -51,12 +51,8 @@ class tst_Calculate : public QObject {
 private:
     QStringList values(frmMenu& menu) {
         QStringList texts;
-        for (QLabel* label :
-             {menu.lblEffectiveCover, menu.lblSteelTemp, menu.lblSteelArea, menu.lblReducedDepth,
-              menu.lblReducedWidth, menu.lblConcTemp, menu.lblAvailMomCapacity, menu.lblAppliedMom,
-              menu.lblReqNegMomEndBay, menu.lblReqNegMomIntBay, menu.lblAvailNegMom,
-              menu.lblFailureMode, menu.lblInflectionEndBay, menu.lblInflectionIntBay}) {
-            texts << label->text();
+        for (int i = 0; i < ResultLabelCount; ++i) {
+            texts << menu.resultLabel(static_cast<ResultLabel>(i))->text();
         }
         return texts;
     }

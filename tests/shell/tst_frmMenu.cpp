@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include "dialogs/frmBeamDimensions.h"
+#include "dialogs/frmExpose.h"
 #include "shell/frmMenu.h"
 #include "shell/frmStartup.h"
 #include "support/FakePlatform.h"
@@ -29,11 +31,11 @@ class tst_frmMenu : public QObject {
 
 private:
     QList<QLabel*> valueLabels(frmMenu& menu) {
-        return {menu.lblEffectiveCover,   menu.lblSteelTemp,        menu.lblSteelArea,
-                menu.lblReducedDepth,     menu.lblReducedWidth,     menu.lblConcTemp,
-                menu.lblAvailMomCapacity, menu.lblAppliedMom,       menu.lblReqNegMomEndBay,
-                menu.lblReqNegMomIntBay,  menu.lblAvailNegMom,      menu.lblFailureMode,
-                menu.lblInflectionEndBay, menu.lblInflectionIntBay, menu.lblMessages};
+        QList<QLabel*> labels;
+        for (int i = 0; i < ResultLabelCount; ++i) {
+            labels << menu.resultLabel(static_cast<ResultLabel>(i));
+        }
+        return labels << menu.lblMessages;
     }
 
     void startUp(frmMenu& menu) {
@@ -240,6 +242,19 @@ private slots:
         // A save that did not happen stops New before the reset.
         QCOMPARE(model.PosSteelCount, 3);
         QCOMPARE(platform.busyDepth, 0);
+    }
+
+    void newDiscardsTheExposureDialog() {
+        Window w;
+        w.menu.ResetModel();
+        w.menu.mnuExposure->trigger();
+        w.menu.expose().optExposeC->click();
+        QCOMPARE(w.model.Selected.Exposure, ExposureClass::C);
+
+        // New discards the dialog, so the class is A1 again.
+        w.menu.ResetModel();
+        QCOMPARE(w.model.Selected.Exposure, ExposureClass::A1);
+        QVERIFY(w.menu.expose().optExposeA1->isChecked());
     }
 
     void aboutBox() {

@@ -4,7 +4,7 @@
 #include <deque>
 #include <vector>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace fd9 {
 

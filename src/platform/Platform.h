@@ -4,13 +4,14 @@
 #include <QString>
 #include <optional>
 
+#include "model/MessageBox.h"
+
 class QPrinter;
 
 namespace fd9 {
 
-enum class MsgIcon { None, Exclamation, Critical, Information, Question };
-enum class MsgButtons { OK, YesNo, YesNoCancel, AbortRetryIgnore };
-enum class MsgAnswer { OK, Yes, No, Cancel, Abort, Retry, Ignore };
+// The title of the program's windows and of its message boxes.
+inline const char* const AppTitle = "ORVAN FD9";
 
 struct FileDialogRequest {
     QString title;

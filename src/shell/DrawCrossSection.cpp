@@ -1,4 +1,4 @@
-#include "view/DrawCrossSection.h"
+#include "shell/DrawCrossSection.h"
 
 #include <QAction>
 

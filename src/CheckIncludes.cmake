@@ -1,0 +1,22 @@
+# Fails when a source of one src/ folder includes a header of a folder it may not look at:
+#   cmake -DFOLDER=<src/dir> -DALLOWED=model,view -DSTAMP=<file> -P CheckIncludes.cmake
+# A folder may always include its own headers.
+cmake_minimum_required(VERSION 3.25)
+get_filename_component(own ${FOLDER} NAME)
+string(REPLACE "," ";" ALLOWED "${ALLOWED}")
+file(GLOB sources ${FOLDER}/*.cpp ${FOLDER}/*.h)
+set(faults "")
+foreach(source ${sources})
+    file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")
+    foreach(line ${includes})
+        string(REGEX MATCH "^#include \"([a-z]+)/" ignored "${line}")
+        set(target ${CMAKE_MATCH_1})
+        if(NOT target STREQUAL own AND NOT target IN_LIST ALLOWED)
+            string(APPEND faults "\n  ${source}: ${line}")
+        endif()
+    endforeach()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "${own}/ may include only ${ALLOWED}; it looks up in:${faults}")
+endif()
+file(TOUCH ${STAMP})

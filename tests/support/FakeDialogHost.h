@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+#include "dialogs/DialogHost.h"
+#include "model/ResetModel.h"
+#include "support/FakePlatform.h"
+
+namespace fd9 {
+
+// Stands in for the main window: the model and platform are the test's, and every request a
+// dialog makes of its window is counted or recorded.
+class FakeDialogHost : public DialogHost {
+public:
+    FakeDialogHost(FloorModel& model, FakePlatform& platform)
+        : model_(model), platform_(platform) {}
+
+    FloorModel& model() override { return model_; }
+    Platform& platform() override { return platform_; }
+    QWidget* dialogParent() override { return &window_; }
+    void DrawCrossSection() override { ++redraws; }
+    void markTeeBeamDimension(TeeBeamDimension dimension) override { marked.push_back(dimension); }
+    void refreshBarLists() override { ++barListRefreshes; }
+    void setFloorType(FloorType type) override { model_.Selected.FloorType = type; }
+    void setDesignFire(DesignFire fire) override { model_.Selected.DesignFire = fire; }
+
+    int redraws = 0;
+    int barListRefreshes = 0;
+    std::vector<TeeBeamDimension> marked;
+
+private:
+    FloorModel& model_;
+    FakePlatform& platform_;
+    QWidget window_;
+};
+
+inline FloorModel NewModel() {
+    FloorModel model;
+    ResetModelData(model);
+    return model;
+}
+
+// One dialog on a fake host, on a model as New leaves it: where a dialog test starts.
+template <class Dialog>
+struct HostRig {
+    FloorModel model = NewModel();
+    FakePlatform platform;
+    FakeDialogHost host{model, platform};
+    Dialog& dialog;
+
+    HostRig() : dialog(*new Dialog(host)) {}
+    QStringList boxes() const { return platform.boxTexts(); }
+};
+
+}  // namespace fd9
