@@ -1,15 +1,23 @@
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include "dialogs/frmBeamDimensions.h"
+#include "dialogs/frmConcreteProperties.h"
 #include "dialogs/frmExpose.h"
+#include "dialogs/frmNonStandardFire.h"
+#include "dialogs/frmStandardFire.h"
+#include "dialogs/frmSteelProperties.h"
 #include "shell/frmMenu.h"
 #include "shell/frmStartup.h"
 #include "support/FakePlatform.h"
@@ -242,6 +250,47 @@ private slots:
         // A save that did not happen stops New before the reset.
         QCOMPARE(model.PosSteelCount, 3);
         QCOMPARE(platform.busyDepth, 0);
+    }
+
+    // The marks follow what a dialog's OK chooses, and its Cancel leaves them.
+    void fireDialogsMoveTheCheckMarks() {
+        Window w;
+        frmMenu& menu = w.menu;
+        menu.ResetModel();
+        menu.mnuNonStandardFire->trigger();
+        menu.nonStandardFire().cmdOK->click();
+        QVERIFY(menu.mnuNonStandardFire->isChecked() && !menu.mnuStandardFire->isChecked());
+        menu.mnuNonStandardFire->trigger();
+        menu.nonStandardFire().cmdCancel->click();
+        QVERIFY(menu.mnuNonStandardFire->isChecked());
+        menu.mnuStandardFire->trigger();
+        menu.standardFire().txtFRRequired->setText(QStringLiteral("500"));
+        menu.standardFire().cmdOK->click();
+        QVERIFY(menu.mnuStandardFire->isChecked() && !menu.mnuNonStandardFire->isChecked());
+        menu.setDesignFire(DesignFire::NonStandard);
+        menu.mnuStandardFire->trigger();
+        menu.standardFire().cmdCancel->click();
+        QVERIFY(menu.mnuNonStandardFire->isChecked());
+    }
+
+    // New keeps the stored material codes, and the new dialogs show them.
+    void newKeepsTheMaterialTypes() {
+        Window w;
+        auto& [model, platform, menu] = w;
+        menu.ResetModel();
+        menu.mnuConcrete->trigger();
+        menu.concreteProperties().cboConcreteType->setCurrentIndex(1);
+        menu.concreteProperties().cmdOK->click();
+        menu.mnuSteel->trigger();
+        menu.steelProperties().lstSteelPosType->item(1)->setSelected(true);
+        menu.steelProperties().Okbutton->click();
+        menu.mnuNew_Click();
+        QCOMPARE(model.Selected.ConcreteType, ConcreteType::LightWeight);
+        QCOMPARE(menu.concreteProperties().cboConcreteType->currentIndex(), 1);
+        QCOMPARE(model.Selected.PosSteelType, SteelType::PrestressingStrand);
+        QVERIFY(menu.steelProperties().lstSteelPosType->item(1)->isSelected());
+        menu.steelProperties().cmdCancel->click();
+        QCOMPARE(model.Selected.PosSteelType, SteelType::PrestressingStrand);
     }
 
     void newDiscardsTheExposureDialog() {

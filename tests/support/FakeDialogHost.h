@@ -36,8 +36,9 @@ private:
     QWidget window_;
 };
 
-inline FloorModel NewModel() {
+inline FloorModel NewModel(FloorType type = FloorType::Slab) {
     FloorModel model;
+    model.Selected.FloorType = type;
     ResetModelData(model);
     return model;
 }
@@ -50,8 +51,14 @@ struct HostRig {
     FakeDialogHost host{model, platform};
     Dialog& dialog;
 
-    HostRig() : dialog(*new Dialog(host)) {}
+    explicit HostRig(FloorType type = FloorType::Slab)
+        : model(NewModel(type)), dialog(*new Dialog(host)) {}
     QStringList boxes() const { return platform.boxTexts(); }
+    // Shows the dialog as its menu item does.
+    Dialog& shown() {
+        dialog.showOrRaise();
+        return dialog;
+    }
 };
 
 }  // namespace fd9
