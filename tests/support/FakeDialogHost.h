@@ -6,6 +6,7 @@
 
 #include "dialogs/DialogHost.h"
 #include "model/ResetModel.h"
+#include "support/DialogInput.h"
 #include "support/FakePlatform.h"
 
 namespace fd9 {
@@ -54,6 +55,11 @@ struct HostRig {
     explicit HostRig(FloorType type = FloorType::Slab)
         : model(NewModel(type)), dialog(*new Dialog(host)) {}
     QStringList boxes() const { return platform.boxTexts(); }
+    // Moves the focus into field, then forgets the boxes that produced.
+    void focusInto(QLineEdit* field) {
+        FocusInto(field);
+        platform.clear();
+    }
     // Shows the dialog as its menu item does.
     Dialog& shown() {
         dialog.showOrRaise();
