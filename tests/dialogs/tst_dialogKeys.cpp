@@ -15,7 +15,6 @@
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
-#include "support/DialogInput.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;

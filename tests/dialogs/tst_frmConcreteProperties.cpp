@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include "dialogs/frmConcreteProperties.h"
-#include "support/DialogInput.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;

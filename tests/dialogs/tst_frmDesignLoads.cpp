@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "dialogs/frmDesignLoads.h"
-#include "support/DialogInput.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;

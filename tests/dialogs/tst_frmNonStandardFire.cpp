@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "dialogs/frmNonStandardFire.h"
-#include "support/DialogInput.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;

@@ -7,7 +7,6 @@
 
 #include "dialogs/frmAddSteel.h"
 #include "dialogs/frmRemoveSteel.h"
-#include "support/DialogInput.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;

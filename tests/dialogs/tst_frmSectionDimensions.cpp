@@ -7,7 +7,6 @@
 #include "dialogs/frmDoubleTeeDimensions.h"
 #include "dialogs/frmSlabDimensions.h"
 #include "dialogs/frmTeeBeamDimensions.h"
-#include "support/DialogInput.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;

@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "dialogs/frmStandardFire.h"
-#include "support/DialogInput.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;

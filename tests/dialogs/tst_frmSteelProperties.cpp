@@ -6,7 +6,6 @@
 #include <string>
 
 #include "dialogs/frmSteelProperties.h"
-#include "support/DialogInput.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;

@@ -6,7 +6,7 @@
 
 #include "model/FloorModel.h"
 #include "shell/frmMenu.h"
-#include "support/DialogInput.h"
+#include "support/FakeDialogHost.h"
 #include "support/FakePlatform.h"
 
 class QLineEdit;

@@ -1,15 +1,28 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <vector>
 
 #include "dialogs/DialogHost.h"
 #include "model/ResetModel.h"
-#include "support/DialogInput.h"
 #include "support/FakePlatform.h"
 
+class QLineEdit;
+
 namespace fd9 {
+
+// Replaces the field's text by typing, as a user would.
+void Type(QLineEdit* field, const QString& text);
+void PressEnter(QWidget* widget);
+// Moves the focus into field, running whatever the field that had it does on leaving.
+void FocusInto(QLineEdit* field);
+// Tabs out of field, which must then have lost the focus.
+void Leave(QLineEdit* field);
+// Shows the dialog as the active window: focus only moves between its fields for a user (and
+// leaving checks only run) once it is active, even offscreen.
+bool Activate(QWidget& dialog);
 
 // Stands in for the main window: the model and platform are the test's, and every request a
 // dialog makes of its window is counted or recorded.

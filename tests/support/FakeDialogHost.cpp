@@ -1,4 +1,4 @@
-#include "support/DialogInput.h"
+#include "support/FakeDialogHost.h"
 
 #include <QApplication>
 #include <QLineEdit>
