@@ -285,27 +285,8 @@ private slots:
         QVERIFY(menu.mnuNonStandardFire->isChecked());
     }
 
-    // New keeps the stored material codes, and the new dialogs show them.
-    void newKeepsTheMaterialTypes() {
-        Window w;
-        auto& [model, platform, menu] = w;
-        menu.ResetModel();
-        menu.mnuConcrete->trigger();
-        menu.concreteProperties().cboConcreteType->setCurrentIndex(1);
-        menu.concreteProperties().cmdOK->click();
-        menu.mnuSteel->trigger();
-        menu.steelProperties().lstSteelPosType->item(1)->setSelected(true);
-        menu.steelProperties().Okbutton->click();
-        menu.mnuNew_Click();
-        QCOMPARE(model.Selected.ConcreteType, ConcreteType::LightWeight);
-        QCOMPARE(menu.concreteProperties().cboConcreteType->currentIndex(), 1);
-        QCOMPARE(model.Selected.PosSteelType, SteelType::PrestressingStrand);
-        QVERIFY(menu.steelProperties().lstSteelPosType->item(1)->isSelected());
-        menu.steelProperties().cmdCancel->click();
-        QCOMPARE(model.Selected.PosSteelType, SteelType::PrestressingStrand);
-    }
-
-    // New discards the dialogs, so none shows what was typed into it before.
+    // New discards the dialogs, so none shows what was typed into it before, yet it keeps the
+    // stored material codes and the new dialogs show them.
     void newDiscardsTheDialogs() {
         Window w;
         auto& [model, platform, menu] = w;
@@ -322,9 +303,13 @@ private slots:
         add.txtSteelDiameter->setText(QStringLiteral("10"));
         add.cmdAddSteel->click();
         add.optAddNegMomentReinforcement->setChecked(true);
+        menu.concreteProperties().cboConcreteType->setCurrentIndex(1);
+        menu.concreteProperties().cmdOK->click();
+        menu.steelProperties().lstSteelPosType->item(1)->setSelected(true);
+        menu.steelProperties().Okbutton->click();
         const QPointer<QDialog> old[] = {&menu.doubleTeeDimensions(), &add, &menu.removeSteel()};
 
-        menu.ResetModel();
+        menu.mnuNew_Click();
         for (const QPointer<QDialog>& dialog : old) {
             QVERIFY(dialog.isNull());
         }
@@ -337,6 +322,12 @@ private slots:
         QVERIFY(menu.addSteel().txtXcoordinate->text().isEmpty());
         QVERIFY(menu.addSteel().optAddPosMomentReinforcement->isChecked());
         QCOMPARE(menu.removeSteel().lstSteelPos->count(), 0);
+        QCOMPARE(model.Selected.ConcreteType, ConcreteType::LightWeight);
+        QCOMPARE(menu.concreteProperties().cboConcreteType->currentIndex(), 1);
+        QCOMPARE(model.Selected.PosSteelType, SteelType::PrestressingStrand);
+        QVERIFY(menu.steelProperties().lstSteelPosType->item(1)->isSelected());
+        menu.steelProperties().cmdCancel->click();
+        QCOMPARE(model.Selected.PosSteelType, SteelType::PrestressingStrand);
     }
 
     // One marker at a time: the view is cleared and redrawn before each, and the marker is
