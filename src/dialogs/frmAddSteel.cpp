@@ -156,9 +156,9 @@ void frmAddSteel::cmdAddSteel_Click() {
         } else {
             SteelTable& table = positive ? m.PosSteel : m.NegSteel;
             auto& row = table[count];
-            row[SteelX] = static_cast<float>(FieldNumber(txtXcoordinate));
-            row[SteelY] = static_cast<float>(FieldNumber(txtYcoordinate));
-            row[SteelDiameter] = static_cast<float>(FieldNumber(txtSteelDiameter));
+            StoreFieldNumber(row[SteelX], FieldNumber(txtXcoordinate));
+            StoreFieldNumber(row[SteelY], FieldNumber(txtYcoordinate));
+            StoreFieldNumber(row[SteelDiameter], FieldNumber(txtSteelDiameter));
             ++count;
             host().refreshBarLists();
             platform().messageBox(group + NumberQText(count) + QStringLiteral(" has been added."),

@@ -1,12 +1,7 @@
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <functional>
 
 #include "dialogs/frmAddSteel.h"
 #include "dialogs/frmBeamDimensions.h"
@@ -20,36 +15,48 @@
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
-#include "support/DialogRig.h"
+#include "support/FakeDialogHost.h"
 
 using namespace fd9;
 
 namespace {
 
-struct WithCancel {
-    const char* name;
-    std::function<InputDialog&(frmMenu&)> open;
-    std::function<QPushButton*(frmMenu&)> cancel;
-};
+// Enter on a focused Cancel button is Cancel everywhere, never the default button behind it.
+template <class Dialog>
+void FocusedCancelCancels() {
+    HostRig<Dialog> rig;
+    QVERIFY(Activate(rig.dialog));
+    rig.dialog.cmdCancel->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(rig.dialog.cmdCancel, Qt::Key_Return);
+    QVERIFY2(!rig.dialog.isVisible(), qPrintable(rig.dialog.objectName()));
+    // The non-standard dialog's OK is its default button: it must not have run.
+    QCOMPARE(rig.model.FireLoad, std::int16_t(0));
+}
 
-const WithCancel DialogsWithCancel[] = {
-    {"beam", [](frmMenu& m) -> InputDialog& { return m.beamDimensions(); },
-     [](frmMenu& m) { return m.beamDimensions().cmdCancel; }},
-    {"slab", [](frmMenu& m) -> InputDialog& { return m.slabDimensions(); },
-     [](frmMenu& m) { return m.slabDimensions().cmdCancel; }},
-    {"double-tee", [](frmMenu& m) -> InputDialog& { return m.doubleTeeDimensions(); },
-     [](frmMenu& m) { return m.doubleTeeDimensions().cmdCancel; }},
-    {"tee-beam", [](frmMenu& m) -> InputDialog& { return m.teeBeamDimensions(); },
-     [](frmMenu& m) { return m.teeBeamDimensions().cmdCancel; }},
-    {"steel", [](frmMenu& m) -> InputDialog& { return m.steelProperties(); },
-     [](frmMenu& m) { return m.steelProperties().cmdCancel; }},
-    {"concrete", [](frmMenu& m) -> InputDialog& { return m.concreteProperties(); },
-     [](frmMenu& m) { return m.concreteProperties().cmdCancel; }},
-    {"standard fire", [](frmMenu& m) -> InputDialog& { return m.standardFire(); },
-     [](frmMenu& m) { return m.standardFire().cmdCancel; }},
-    {"non-standard fire", [](frmMenu& m) -> InputDialog& { return m.nonStandardFire(); },
-     [](frmMenu& m) { return m.nonStandardFire().cmdCancel; }},
-};
+template <class Dialog>
+void EscLeavesOpen() {
+    HostRig<Dialog> rig;
+    QVERIFY(Activate(rig.dialog));
+    QTest::keyClick(&rig.dialog, Qt::Key_Escape);
+    QVERIFY2(rig.dialog.isVisible(), qPrintable(rig.dialog.objectName()));
+}
+
+// A number too small for a float turned into a dimension of 0 without a word; each field
+// refuses it with its own message and keeps the model as it was.
+template <class Dialog>
+void RefusesTinyNumber(FloorType floor, QLineEdit* Dialog::*field, const char* message,
+                       float FloorModel::*stored = nullptr) {
+    HostRig<Dialog> rig(floor);
+    QLineEdit* f = rig.dialog.*field;
+    const float before = stored ? rig.model.*stored : 0;
+    f->setText(QStringLiteral("1E-50"));
+    PressEnter(f);
+    QVERIFY2(
+        rig.boxes().contains(QLatin1String(message)),
+        qPrintable(f->objectName() + QLatin1String(": ") + rig.boxes().join(QLatin1Char('|'))));
+    QCOMPARE(stored ? rig.model.*stored : 0, before);
+    QCOMPARE(rig.model.PosSteelCount, std::int16_t(0));
+}
 
 }  // namespace
 
@@ -59,39 +66,26 @@ class tst_dialogKeys : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    // Enter on a focused Cancel button is Cancel everywhere, never the default button behind it.
     void focusedCancelAnswersEnterAsCancel() {
-        for (const WithCancel& c : DialogsWithCancel) {
-            MenuRig rig;
-            InputDialog& dialog = c.open(rig.menu);
-            QVERIFY2(Activate(dialog), c.name);
-            QPushButton* cancel = c.cancel(rig.menu);
-            cancel->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(cancel, Qt::Key_Return);
-            QVERIFY2(!dialog.isVisible(), c.name);
-            // The non-standard dialog's OK is its default button: it must not have run.
-            QCOMPARE(rig.model.FireLoad, std::int16_t(0));
-        }
+        FocusedCancelCancels<frmBeamDimensions>();
+        FocusedCancelCancels<frmSlabDimensions>();
+        FocusedCancelCancels<frmDoubleTeeDimensions>();
+        FocusedCancelCancels<frmTeeBeamDimensions>();
+        FocusedCancelCancels<frmSteelProperties>();
+        FocusedCancelCancels<frmConcreteProperties>();
+        FocusedCancelCancels<frmStandardFire>();
+        FocusedCancelCancels<frmNonStandardFire>();
     }
 
     // Without a Cancel button Esc does nothing: the dialog is left by its own button, whose
     // checks Esc must not skip.
     void escDoesNothingWithoutACancelButton() {
-        const std::function<InputDialog&(frmMenu&)> dialogs[] = {
-            [](frmMenu& m) -> InputDialog& { return m.designLoads(); },
-            [](frmMenu& m) -> InputDialog& { return m.expose(); },
-            [](frmMenu& m) -> InputDialog& { return m.addSteel(); },
-            [](frmMenu& m) -> InputDialog& { return m.removeSteel(); },
-        };
-        for (const auto& open : dialogs) {
-            MenuRig rig;
-            InputDialog& dialog = open(rig.menu);
-            QVERIFY(Activate(dialog));
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            QVERIFY2(dialog.isVisible(), qPrintable(dialog.objectName()));
-        }
-        MenuRig rig;
-        frmDesignLoads& loads = rig.menu.designLoads();
+        EscLeavesOpen<frmDesignLoads>();
+        EscLeavesOpen<frmExpose>();
+        EscLeavesOpen<frmAddSteel>();
+        EscLeavesOpen<frmRemoveSteel>();
+        HostRig<frmDesignLoads> rig;
+        frmDesignLoads& loads = rig.dialog;
         QVERIFY(Activate(loads));
         loads.optContinuous->click();
         QTest::keyClick(&loads, Qt::Key_Escape);
@@ -99,77 +93,35 @@ private slots:
         QCOMPARE(rig.model.DeadLoad, 0.0f);
     }
 
-    // A number too small for a float turned into a dimension of 0 without a word; each field
-    // refuses it with its own message and keeps the model as it was.
     void numbersTooSmallForAFloatAreRefused() {
-        struct Case {
-            const char* name;
-            FloorType floor;
-            std::function<QLineEdit*(frmMenu&)> field;
-            const char* message;
-            std::function<float(const FloorModel&)> stored;
-        };
-        const Case cases[] = {
-            {"beam width", FloorType::Beam,
-             [](frmMenu& m) { return m.beamDimensions().txtBeamWidth; }, "Invalid Dimensions!",
-             [](const FloorModel& m) { return m.SectionWidth; }},
-            {"beam depth", FloorType::Beam,
-             [](frmMenu& m) { return m.beamDimensions().txtBeamDepth; }, "Beam Depth is invalid!",
-             [](const FloorModel& m) { return m.SectionDepth; }},
-            {"slab depth", FloorType::Slab,
-             [](frmMenu& m) { return m.slabDimensions().txtSlabDepth; }, "Slab Depth is Invalid!",
-             [](const FloorModel& m) { return m.SectionDepth; }},
-            {"double-tee depth", FloorType::DoubleTee,
-             [](frmMenu& m) { return m.doubleTeeDimensions().txtDoubleTeeOverallDepth; },
-             "Beam Depth is invalid!", [](const FloorModel& m) { return m.OverallDepth; }},
-            {"double-tee rib depth", FloorType::DoubleTee,
-             [](frmMenu& m) { return m.doubleTeeDimensions().txtDoubleTeeRibDepth; },
-             "Rib Depth is invalid!", [](const FloorModel& m) { return m.RibDepth; }},
-            {"double-tee width", FloorType::DoubleTee,
-             [](frmMenu& m) { return m.doubleTeeDimensions().txtDoubleTeeOverallWidth; },
-             "Width is invalid!", [](const FloorModel& m) { return m.OverallWidth; }},
-            {"double-tee rib bottom", FloorType::DoubleTee,
-             [](frmMenu& m) { return m.doubleTeeDimensions().txtDoubleTeeRibWidthBot; },
-             "Rib Width is invalid!", [](const FloorModel& m) { return m.RibWidthBot; }},
-            {"double-tee rib top", FloorType::DoubleTee,
-             [](frmMenu& m) { return m.doubleTeeDimensions().txtDoubleTeeRibWidthTop; },
-             "Rib Width is invalid!", [](const FloorModel& m) { return m.RibWidthTop; }},
-            {"tee-beam depth", FloorType::TeeBeam,
-             [](frmMenu& m) { return m.teeBeamDimensions().txtTeeBeamDepth; }, "Depth is invalid!",
-             [](const FloorModel& m) { return m.OverallDepth; }},
-            {"tee-beam rib depth", FloorType::TeeBeam,
-             [](frmMenu& m) { return m.teeBeamDimensions().txtTeeBeamRibDepth; },
-             "Rib Depth is invalid!", [](const FloorModel& m) { return m.RibDepth; }},
-            {"tee-beam width", FloorType::TeeBeam,
-             [](frmMenu& m) { return m.teeBeamDimensions().txtTeeBeamWidth; }, "Width is invalid!",
-             [](const FloorModel& m) { return m.OverallWidth; }},
-            {"tee-beam rib bottom", FloorType::TeeBeam,
-             [](frmMenu& m) { return m.teeBeamDimensions().txtTeeBeamRibWidthBot; },
-             "Width is invalid!", [](const FloorModel& m) { return m.RibWidthBot; }},
-            {"tee-beam rib top", FloorType::TeeBeam,
-             [](frmMenu& m) { return m.teeBeamDimensions().txtTeeBeamRibWidthTop; },
-             "Width is invalid!", [](const FloorModel& m) { return m.RibWidthTop; }},
-            {"bar x", FloorType::Slab, [](frmMenu& m) { return m.addSteel().txtXcoordinate; },
-             "X Coordinate is invalid!", [](const FloorModel&) { return 0.0f; }},
-            {"bar y", FloorType::Slab, [](frmMenu& m) { return m.addSteel().txtYcoordinate; },
-             "Y Coordinate is invalid!", [](const FloorModel&) { return 0.0f; }},
-            {"bar diameter", FloorType::Slab,
-             [](frmMenu& m) { return m.addSteel().txtSteelDiameter; }, "Steel Diameter is invalid!",
-             [](const FloorModel&) { return 0.0f; }},
-        };
-        for (const Case& c : cases) {
-            MenuRig rig(c.floor);
-            QLineEdit* field = c.field(rig.menu);
-            const float before = c.stored(rig.model);
-            field->setText(QStringLiteral("1E-50"));
-            rig.platform.clear();
-            PressEnter(field);
-            QVERIFY2(rig.boxes().contains(QLatin1String(c.message)),
-                     qPrintable(QLatin1String(c.name) + QLatin1String(": ") +
-                                rig.boxes().join(QLatin1Char('|'))));
-            QCOMPARE(c.stored(rig.model), before);
-            QCOMPARE(rig.model.PosSteelCount, std::int16_t(0));
-        }
+        using B = frmBeamDimensions;
+        using D = frmDoubleTeeDimensions;
+        using T = frmTeeBeamDimensions;
+        using F = FloorModel;
+        const FloorType beam = FloorType::Beam, doubleTee = FloorType::DoubleTee,
+                        teeBeam = FloorType::TeeBeam, slab = FloorType::Slab;
+        RefusesTinyNumber(beam, &B::txtBeamWidth, "Invalid Dimensions!", &F::SectionWidth);
+        RefusesTinyNumber(beam, &B::txtBeamDepth, "Beam Depth is invalid!", &F::SectionDepth);
+        RefusesTinyNumber(slab, &frmSlabDimensions::txtSlabDepth, "Slab Depth is Invalid!",
+                          &F::SectionDepth);
+        RefusesTinyNumber(doubleTee, &D::txtDoubleTeeOverallDepth, "Beam Depth is invalid!",
+                          &F::OverallDepth);
+        RefusesTinyNumber(doubleTee, &D::txtDoubleTeeRibDepth, "Rib Depth is invalid!",
+                          &F::RibDepth);
+        RefusesTinyNumber(doubleTee, &D::txtDoubleTeeOverallWidth, "Width is invalid!",
+                          &F::OverallWidth);
+        RefusesTinyNumber(doubleTee, &D::txtDoubleTeeRibWidthBot, "Rib Width is invalid!",
+                          &F::RibWidthBot);
+        RefusesTinyNumber(doubleTee, &D::txtDoubleTeeRibWidthTop, "Rib Width is invalid!",
+                          &F::RibWidthTop);
+        RefusesTinyNumber(teeBeam, &T::txtTeeBeamDepth, "Depth is invalid!", &F::OverallDepth);
+        RefusesTinyNumber(teeBeam, &T::txtTeeBeamRibDepth, "Rib Depth is invalid!", &F::RibDepth);
+        RefusesTinyNumber(teeBeam, &T::txtTeeBeamWidth, "Width is invalid!", &F::OverallWidth);
+        RefusesTinyNumber(teeBeam, &T::txtTeeBeamRibWidthBot, "Width is invalid!", &F::RibWidthBot);
+        RefusesTinyNumber(teeBeam, &T::txtTeeBeamRibWidthTop, "Width is invalid!", &F::RibWidthTop);
+        RefusesTinyNumber(slab, &frmAddSteel::txtXcoordinate, "X Coordinate is invalid!");
+        RefusesTinyNumber(slab, &frmAddSteel::txtYcoordinate, "Y Coordinate is invalid!");
+        RefusesTinyNumber(slab, &frmAddSteel::txtSteelDiameter, "Steel Diameter is invalid!");
     }
 };
 

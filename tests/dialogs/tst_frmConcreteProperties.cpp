@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -6,15 +5,15 @@
 #include <QTest>
 
 #include "dialogs/frmConcreteProperties.h"
-#include "support/DialogRig.h"
+#include "support/FakeDialogHost.h"
 
 using namespace fd9;
 
 class tst_frmConcreteProperties : public QObject {
     Q_OBJECT
 
-    struct App : MenuRig {
-        frmConcreteProperties* dialog = open(menu.mnuConcrete, &frmMenu::concreteProperties);
+    struct App : HostRig<frmConcreteProperties> {
+        App() { shown(); }
     };
 
 private slots:
@@ -22,7 +21,7 @@ private slots:
 
     void enterStoresAsTypedAndOkStoresRounded() {
         App app;
-        frmConcreteProperties& d = *app.dialog;
+        frmConcreteProperties& d = app.dialog;
         Type(d.txtCompressiveStrength, QStringLiteral("32.6"));
         PressEnter(d.txtCompressiveStrength);
         QCOMPARE(app.model.ConcreteStrength, 32.6f);
@@ -46,7 +45,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(float, stored);
         App app;
-        frmConcreteProperties& d = *app.dialog;
+        frmConcreteProperties& d = app.dialog;
         Type(d.txtCompressiveStrength, typed);
         d.cmdOK->click();
         if (stored == 0) {
@@ -65,7 +64,7 @@ private slots:
 
     void enterRefusalBeepsResetsAndKeepsFocus() {
         App app;
-        frmConcreteProperties& d = *app.dialog;
+        frmConcreteProperties& d = app.dialog;
         QVERIFY(Activate(d));
         d.txtCompressiveStrength->setFocus();
         app.model.ConcreteStrength = 30;
@@ -84,7 +83,7 @@ private slots:
 
     void cancelShowsWhatEnterAlreadyStored() {
         App app;
-        frmConcreteProperties& d = *app.dialog;
+        frmConcreteProperties& d = app.dialog;
         Type(d.txtCompressiveStrength, QStringLiteral("40"));
         PressEnter(d.txtCompressiveStrength);
         Type(d.txtCompressiveStrength, QStringLiteral("55"));
@@ -96,7 +95,7 @@ private slots:
 
     void typeChoiceCountsAtOnceButCancelPutsTheStoredCodeBack() {
         App app;
-        frmConcreteProperties& d = *app.dialog;
+        frmConcreteProperties& d = app.dialog;
         QCOMPARE(d.cboConcreteType->currentIndex(), 2);
         QCOMPARE(app.model.ConcreteType, 2);
         d.cboConcreteType->setCurrentIndex(4);
@@ -107,16 +106,11 @@ private slots:
         QCOMPARE(app.model.ConcreteType, 2);
         QCOMPARE(d.cboConcreteType->currentIndex(), 2);
 
-        app.menu.mnuConcrete->trigger();
+        d.showOrRaise();
         d.cboConcreteType->setCurrentIndex(1);
         d.cmdOK->click();
         QCOMPARE(app.model.ConcreteType, 1);
         QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::LightWeight);
-
-        // New keeps the stored code, and the new dialog shows it.
-        app.menu.mnuNew_Click();
-        QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::LightWeight);
-        QCOMPARE(app.menu.concreteProperties().cboConcreteType->currentIndex(), 1);
     }
 };
 

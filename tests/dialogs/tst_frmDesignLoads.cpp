@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,14 +6,14 @@
 #include <QTest>
 
 #include "dialogs/frmDesignLoads.h"
-#include "support/DialogRig.h"
+#include "support/FakeDialogHost.h"
 
 using namespace fd9;
 
 namespace {
 
-struct App : MenuRig {
-    frmDesignLoads& d = *open(menu.mnuLoads, &frmMenu::designLoads);
+struct App : HostRig<frmDesignLoads> {
+    frmDesignLoads& d = shown();
 
     QList<float> stored() const {
         return {model.DeadLoad, model.LiveLoad, model.Span, model.DeadLoadFactor,
@@ -200,7 +199,7 @@ private slots:
         QCOMPARE(app.model.SupportCondition, 0);
         d.cmdOK->click();
         QCOMPARE(app.model.SupportCondition, 1);
-        app.menu.mnuLoads->trigger();
+        d.showOrRaise();
         d.optSimplySupported->click();
         QCOMPARE(app.model.Selected.SupportCondition, SupportCondition::SimplySupported);
         QCOMPARE(app.model.SupportCondition, 1);

@@ -1,18 +1,17 @@
-#include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include "dialogs/frmNonStandardFire.h"
-#include "support/DialogRig.h"
+#include "support/FakeDialogHost.h"
 
 using namespace fd9;
 
 class tst_frmNonStandardFire : public QObject {
     Q_OBJECT
 
-    struct App : MenuRig {
-        frmNonStandardFire* dialog = open(menu.mnuNonStandardFire, &frmMenu::nonStandardFire);
+    struct App : HostRig<frmNonStandardFire> {
+        App() { shown(); }
     };
 
 private slots:
@@ -20,31 +19,27 @@ private slots:
 
     void okWithTheDefaultsMakesTheFireNonStandard() {
         App app;
-        frmNonStandardFire& d = *app.dialog;
-        // Choosing the menu item alone moves no check mark.
-        QVERIFY(app.menu.mnuStandardFire->isChecked());
+        frmNonStandardFire& d = app.dialog;
         d.cmdOK->click();
         QCOMPARE(int(app.model.FireLoad), 37);
         QCOMPARE(app.model.OpeningFactor, 0.04f);
         QCOMPARE(app.model.Selected.DesignFire, DesignFire::NonStandard);
-        QVERIFY(app.menu.mnuNonStandardFire->isChecked());
-        QVERIFY(!app.menu.mnuStandardFire->isChecked());
         QVERIFY(!d.isVisible());
 
         // Cancel afterwards changes nothing, whatever was chosen.
-        app.menu.mnuNonStandardFire->trigger();
+        d.showOrRaise();
         d.optHighFireLoad->click();
         d.optOpeningFactor15->click();
         d.cmdCancel->click();
         QCOMPARE(int(app.model.FireLoad), 37);
         QCOMPARE(app.model.OpeningFactor, 0.04f);
-        QVERIFY(app.menu.mnuNonStandardFire->isChecked());
+        QCOMPARE(app.model.Selected.DesignFire, DesignFire::NonStandard);
         QVERIFY(!d.isVisible());
     }
 
     void enterPressesOkAndEscCancels() {
         App app;
-        frmNonStandardFire& d = *app.dialog;
+        frmNonStandardFire& d = app.dialog;
         d.optMedFireLoad->click();
         d.optOpeningFactor08->click();
         QTest::keyClick(&d, Qt::Key_Escape);
@@ -52,7 +47,7 @@ private slots:
         QCOMPARE(int(app.model.FireLoad), 0);
         QCOMPARE(app.model.Selected.DesignFire, DesignFire::Standard);
 
-        app.menu.mnuNonStandardFire->trigger();
+        d.showOrRaise();
         PressEnter(d.optOpeningFactor08);
         QVERIFY(!d.isVisible());
         QCOMPARE(int(app.model.FireLoad), 74);
@@ -62,7 +57,7 @@ private slots:
 
     void helpExplainsWhereTheFiresComeFrom() {
         App app;
-        app.dialog->hlpNonStandardFire->click();
+        app.dialog.hlpNonStandardFire->click();
         QCOMPARE(app.platform.boxes.size(), size_t(1));
         const FakePlatform::Box& box = app.platform.boxes[0];
         QCOMPARE(box.buttons, MsgButtons::OK);
@@ -73,12 +68,12 @@ private slots:
             QVERIFY2(box.text.contains(QString::fromLatin1(point)), point);
         }
         QVERIFY(!box.text.contains(QLatin1Char('\n')));
-        QVERIFY(app.dialog->isVisible());
+        QVERIFY(app.dialog.isVisible());
     }
 
     void valuesWithoutAnOptionSelectNoneAndOkKeepsThem() {
         App app;
-        frmNonStandardFire& d = *app.dialog;
+        frmNonStandardFire& d = app.dialog;
         app.model.FireLoad = 50;
         app.model.OpeningFactor = 0.05f;
         d.showModelValues();

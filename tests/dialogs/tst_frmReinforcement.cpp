@@ -1,5 +1,3 @@
-#include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -8,8 +6,7 @@
 
 #include "dialogs/frmAddSteel.h"
 #include "dialogs/frmRemoveSteel.h"
-#include "support/DialogRig.h"
-#include "view/CrossSectionWidget.h"
+#include "support/FakeDialogHost.h"
 
 using namespace fd9;
 
@@ -17,30 +14,38 @@ Q_DECLARE_METATYPE(fd9::FloorType)
 
 namespace {
 
-// A main window after a reset with the given floor type checked (1000 x 150 slab, 300 x 500
-// beam, or the default double-tee and tee-beam), no boxes recorded yet.
-struct Rig : MenuRig {
-    using MenuRig::MenuRig;
+// The bar lists follow the model as the main window's do.
+struct BarHost : FakeDialogHost {
+    using FakeDialogHost::FakeDialogHost;
+    frmRemoveSteel* lists = nullptr;
+    void refreshBarLists() override {
+        FakeDialogHost::refreshBarLists();
+        lists->FollowSteelLists();
+    }
+};
 
-    frmAddSteel& add() { return menu.addSteel(); }
-    frmRemoveSteel& remove() { return menu.removeSteel(); }
+// Both bar dialogs on a model reset with the given floor type (1000 x 150 slab, 300 x 500 beam,
+// or the default double-tee and tee-beam).
+struct Rig {
+    FloorModel model;
+    FakePlatform platform;
+    BarHost host{model, platform};
+    frmAddSteel& add;
+    frmRemoveSteel& remove;
+
+    explicit Rig(FloorType type)
+        : model(NewModel(type)), add(*new frmAddSteel(host)), remove(*new frmRemoveSteel(host)) {
+        host.lists = &remove;
+    }
+    QStringList boxes() const { return platform.boxTexts(); }
 
     void addBar(const char* x, const char* y, const char* diameter, bool positive = true) {
-        frmAddSteel& a = add();
-        (positive ? a.optAddPosMomentReinforcement : a.optAddNegMomentReinforcement)
+        (positive ? add.optAddPosMomentReinforcement : add.optAddNegMomentReinforcement)
             ->setChecked(true);
-        a.txtXcoordinate->setText(QString::fromLatin1(x));
-        a.txtYcoordinate->setText(QString::fromLatin1(y));
-        a.txtSteelDiameter->setText(QString::fromLatin1(diameter));
-        a.cmdAddSteel->click();
-    }
-
-    int circlesDrawn() const {
-        int circles = 0;
-        for (const DrawingStep& step : menu.picFloorCrossSection->drawing().steps()) {
-            circles += step.kind == DrawingStep::Kind::Circle ? 1 : 0;
-        }
-        return circles;
+        add.txtXcoordinate->setText(QString::fromLatin1(x));
+        add.txtYcoordinate->setText(QString::fromLatin1(y));
+        add.txtSteelDiameter->setText(QString::fromLatin1(diameter));
+        add.cmdAddSteel->click();
     }
 };
 
@@ -114,7 +119,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, message);
         Rig rig(type);
-        frmAddSteel& add = rig.add();
+        frmAddSteel& add = rig.add;
         (positive ? add.optAddPosMomentReinforcement : add.optAddNegMomentReinforcement)
             ->setChecked(true);
         QLineEdit* edit = field == 'x'   ? add.txtXcoordinate
@@ -154,17 +159,17 @@ private slots:
         QCOMPARE(rig.boxes(), messages);
         QCOMPARE(rig.model.PosSteelCount, 0);
         QCOMPARE(rig.model.NegSteelCount, 0);
-        QCOMPARE(rig.remove().lstSteelPos->count() + rig.remove().lstSteelNeg->count(), 0);
-        QCOMPARE(rig.add().focusWidget(), rig.add().txtYcoordinate);
+        QCOMPARE(rig.remove.lstSteelPos->count() + rig.remove.lstSteelNeg->count(), 0);
+        QCOMPARE(rig.add.focusWidget(), rig.add.txtYcoordinate);
     }
 
     void addRefusesOnlyTheBadFieldsAndKeepsTheGoodOnes() {
         Rig rig(FloorType::Slab);
         rig.addBar("50", "400", "16");
         QCOMPARE(rig.boxes(), QStringList{BadY});
-        QCOMPARE(rig.add().txtXcoordinate->text(), QStringLiteral("50"));
-        QCOMPARE(rig.add().txtSteelDiameter->text(), QStringLiteral("16"));
-        QVERIFY(rig.add().txtYcoordinate->text().isEmpty());
+        QCOMPARE(rig.add.txtXcoordinate->text(), QStringLiteral("50"));
+        QCOMPARE(rig.add.txtSteelDiameter->text(), QStringLiteral("16"));
+        QVERIFY(rig.add.txtYcoordinate->text().isEmpty());
         QCOMPARE(rig.model.PosSteelCount, 0);
     }
 
@@ -190,14 +195,14 @@ private slots:
         QCOMPARE(rig.model.NegSteelCount, 1);
 
         // The lists exist, hidden, before the remove dialog was ever opened.
-        frmRemoveSteel& remove = rig.remove();
+        frmRemoveSteel& remove = rig.remove;
         QVERIFY(!remove.isVisible());
         QCOMPARE(Items(remove.lstSteelPos),
                  (QStringList{QStringLiteral("x= 50 mm  y= 100 mm  dia= 16 mm"),
                               QStringLiteral("x= 50 mm  y= 100 mm  dia= 16 mm")}));
         QCOMPARE(Items(remove.lstSteelNeg),
                  QStringList{QStringLiteral("x= 900 mm  y= 20 mm  dia= 12 mm")});
-        QCOMPARE(rig.circlesDrawn(), 3);
+        QCOMPARE(rig.host.redraws, 3);
     }
 
     void aGroupHoldsAtMostThirtyBars() {
@@ -216,7 +221,7 @@ private slots:
                                             "bars/strands; no more can be added.")});
         QCOMPARE(rig.model.PosSteelCount, 30);
         QVERIFY(rig.model.PosSteel == before.PosSteel);
-        QCOMPARE(rig.remove().lstSteelPos->count(), 30);
+        QCOMPARE(rig.remove.lstSteelPos->count(), 30);
         // The other group is not affected.
         rig.addBar("100", "50", "12", false);
         QCOMPARE(rig.model.NegSteelCount, 1);
@@ -227,12 +232,13 @@ private slots:
         rig.addBar("100", "120", "10");
         rig.addBar("200", "120", "12");
         rig.addBar("300", "120", "16");
-        frmRemoveSteel& remove = rig.remove();
+        frmRemoveSteel& remove = rig.remove;
         remove.showOrRaise();
         const QRect second = remove.lstSteelPos->visualItemRect(remove.lstSteelPos->item(1));
         QTest::mouseClick(remove.lstSteelPos->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(remove.lstSteelPos->selectedItems().size(), 1);
         rig.platform.clear();
+        rig.host.redraws = 0;
         remove.cmdRemoveSteel->click();
         QVERIFY(rig.boxes().isEmpty());
         QCOMPARE(rig.model.PosSteelCount, 2);
@@ -242,7 +248,7 @@ private slots:
         QCOMPARE(Items(remove.lstSteelPos),
                  (QStringList{QStringLiteral("x= 100 mm  y= 120 mm  dia= 10 mm"),
                               QStringLiteral("x= 300 mm  y= 120 mm  dia= 16 mm")}));
-        QCOMPARE(rig.circlesDrawn(), 2);
+        QCOMPARE(rig.host.redraws, 1);
 
         // Nothing selected: nothing removed.
         QVERIFY(remove.lstSteelPos->selectedItems().isEmpty());
@@ -257,7 +263,7 @@ private slots:
         rig.addBar("100", "120", "10");
         rig.addBar("200", "30", "12", false);
         rig.addBar("300", "30", "12", false);
-        frmRemoveSteel& remove = rig.remove();
+        frmRemoveSteel& remove = rig.remove;
         remove.showOrRaise();
         QVERIFY(remove.lstSteelPos->isVisible() && remove.lstSteelPos->isEnabled());
         QVERIFY(!remove.lstSteelNeg->isVisible() && !remove.lstSteelNeg->isEnabled());
@@ -278,44 +284,32 @@ private slots:
         QCOMPARE(rig.model.PosSteelCount, 1);
         QCOMPARE(remove.lstSteelPos->count(), 1);
         rig.platform.clear();
+        rig.host.redraws = 0;
         remove.cmdRemoveAllSteel->click();  // an empty group stays empty, silently
         QCOMPARE(rig.model.NegSteelCount, 0);
         QVERIFY(rig.boxes().isEmpty());
-        QCOMPARE(rig.circlesDrawn(), 1);
+        QCOMPARE(rig.host.redraws, 1);
         remove.hide();
     }
 
     void finishedHidesAndRedraws() {
         Rig rig(FloorType::Slab);
         rig.addBar("100", "120", "10");
-        frmAddSteel& add = rig.add();
+        frmAddSteel& add = rig.add;
         add.showOrRaise();
-        rig.menu.ClearCrossSection();
+        rig.host.redraws = 0;
         add.cmdFinished->click();
         QVERIFY(!add.isVisible());
-        QCOMPARE(rig.circlesDrawn(), 1);
+        QCOMPARE(rig.host.redraws, 1);
 
         // Enter presses the remove dialog's default button.
-        frmRemoveSteel& remove = rig.remove();
+        frmRemoveSteel& remove = rig.remove;
         QVERIFY(Activate(remove));
-        rig.menu.ClearCrossSection();
+        rig.host.redraws = 0;
         remove.lstSteelPos->setFocus();
         PressEnter(remove.lstSteelPos);
         QVERIFY(!remove.isVisible());
-        QCOMPARE(rig.circlesDrawn(), 1);
-    }
-
-    void newDiscardsBothDialogsAndTheirLists() {
-        Rig rig(FloorType::Slab);
-        rig.addBar("100", "120", "10");
-        rig.add().optAddNegMomentReinforcement->setChecked(true);
-        QPointer<QDialog> add = &rig.add();
-        QPointer<QDialog> remove = &rig.remove();
-        rig.menu.ResetModel();
-        QVERIFY(add.isNull() && remove.isNull());
-        QVERIFY(rig.add().txtXcoordinate->text().isEmpty());
-        QVERIFY(rig.add().optAddPosMomentReinforcement->isChecked());
-        QCOMPARE(rig.remove().lstSteelPos->count(), 0);
+        QCOMPARE(rig.host.redraws, 1);
     }
 };
 

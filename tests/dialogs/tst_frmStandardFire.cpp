@@ -1,11 +1,9 @@
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "dialogs/frmStandardFire.h"
-#include "support/DialogRig.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;
@@ -13,8 +11,8 @@ using namespace fd9;
 class tst_frmStandardFire : public QObject {
     Q_OBJECT
 
-    struct App : MenuRig {
-        frmStandardFire* dialog = open(menu.mnuStandardFire, &frmMenu::standardFire);
+    struct App : HostRig<frmStandardFire> {
+        App() { shown(); }
     };
 
 private slots:
@@ -85,33 +83,30 @@ private slots:
 
     void refusedRatingThenOkStores60AndChecksStandard() {
         App app;
-        frmStandardFire& d = *app.dialog;
-        app.menu.setDesignFire(DesignFire::NonStandard);
+        frmStandardFire& d = app.dialog;
+        app.host.setDesignFire(DesignFire::NonStandard);
         Type(d.txtFRRequired, QStringLiteral("500"));
         d.cmdOK->click();
         QCOMPARE(app.platform.boxTexts(),
                  QStringList{QStringLiteral("FRR is outside valid range!")});
         QCOMPARE(int(app.model.FRRequired), 60);
         QCOMPARE(app.model.Selected.DesignFire, DesignFire::Standard);
-        QVERIFY(app.menu.mnuStandardFire->isChecked());
-        QVERIFY(!app.menu.mnuNonStandardFire->isChecked());
         QVERIFY(!d.isVisible());
     }
 
     void cancelShowsTheStoredRatingAndKeepsTheFire() {
         App app;
-        frmStandardFire& d = *app.dialog;
+        frmStandardFire& d = app.dialog;
         Type(d.txtFRRequired, QStringLiteral("100"));
         d.cmdOK->click();
-        app.menu.setDesignFire(DesignFire::NonStandard);
-        app.menu.mnuStandardFire->trigger();
+        app.host.setDesignFire(DesignFire::NonStandard);
+        d.showOrRaise();
         Type(d.txtFRRequired, QStringLiteral("180"));
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
         QCOMPARE(d.txtFRRequired->text(), QStringLiteral(" 90"));
         QCOMPARE(int(app.model.FRRequired), 90);
         QCOMPARE(app.model.Selected.DesignFire, DesignFire::NonStandard);
-        QVERIFY(app.menu.mnuNonStandardFire->isChecked());
     }
 };
 

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <functional>
 #include <random>
 
 #include "../reliability/ModelFields.h"
@@ -21,8 +20,7 @@
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
-#include "shell/frmMenu.h"
-#include "support/FakePlatform.h"
+#include "support/FakeDialogHost.h"
 
 using namespace fd9;
 
@@ -51,9 +49,14 @@ QString RandomFieldText(std::mt19937& rng) {
 
 struct DialogCase {
     const char* name;
-    std::function<InputDialog&(frmMenu&)> open;
+    InputDialog& (*open)(DialogHost&);
     bool storesBeforeChecking = false;
 };
+
+template <class Dialog>
+InputDialog& Make(DialogHost& host) {
+    return *new Dialog(host);
+}
 
 // The offscreen platform warns on every raise(); thousands of those hide the failures.
 void QuietRaise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -85,15 +88,14 @@ private slots:
         QFETCH(int, which);
         const DialogCase& c = cases()[which];
         std::mt19937 rng(20261206u + unsigned(which));
-        FloorModel model;
+        FloorModel model = NewModel();
         FakePlatform platform;
-        frmMenu menu(model, platform);
-        menu.ResetModel();
+        FakeDialogHost host(model, platform);
         const FloorType floors[] = {FloorType::Beam, FloorType::Slab, FloorType::DoubleTee,
                                     FloorType::TeeBeam};
-        menu.setFloorType(floors[std::uniform_int_distribution<int>(0, 3)(rng)]);
+        host.setFloorType(floors[std::uniform_int_distribution<int>(0, 3)(rng)]);
 
-        InputDialog& dialog = c.open(menu);
+        InputDialog& dialog = c.open(host);
         dialog.showOrRaise();
         const QList<QLineEdit*> fields = dialog.findChildren<QLineEdit*>();
         QList<QPushButton*> confirm;
@@ -173,37 +175,29 @@ private slots:
     // Numbers beyond float range pass "> 0" as infinity unless the dialog refuses them.
     void addSteelRefusesDiametersNoFloatHolds() {
         for (const char* diameter : {"1E39", "9E999", "&HFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"}) {
-            FloorModel model;
-            FakePlatform platform;
-            frmMenu menu(model, platform);
-            menu.ResetModel();
-            menu.setFloorType(FloorType::Slab);
-            frmAddSteel& add = menu.addSteel();
-            add.showOrRaise();
+            HostRig<frmAddSteel> rig(FloorType::Slab);
+            frmAddSteel& add = rig.shown();
             add.txtXcoordinate->setText(QStringLiteral("500"));
             add.txtYcoordinate->setText(QStringLiteral("100"));
             add.txtSteelDiameter->setText(QString::fromLatin1(diameter));
             add.cmdAddSteel->click();
-            QCOMPARE(model.PosSteelCount, std::int16_t(0));
-            QCOMPARE(platform.boxTexts(),
-                     QStringList{QStringLiteral("Steel Diameter is invalid!")});
+            QCOMPARE(rig.model.PosSteelCount, std::int16_t(0));
+            QCOMPARE(rig.boxes(), QStringList{QStringLiteral("Steel Diameter is invalid!")});
         }
     }
 
 private:
     static const std::vector<DialogCase>& cases() {
         static const std::vector<DialogCase> all = {
-            {"BeamDimensions", [](frmMenu& m) -> InputDialog& { return m.beamDimensions(); }},
-            {"SlabDimensions", [](frmMenu& m) -> InputDialog& { return m.slabDimensions(); }, true},
-            {"DoubleTeeDimensions",
-             [](frmMenu& m) -> InputDialog& { return m.doubleTeeDimensions(); }},
-            {"TeeBeamDimensions", [](frmMenu& m) -> InputDialog& { return m.teeBeamDimensions(); }},
-            {"AddSteel", [](frmMenu& m) -> InputDialog& { return m.addSteel(); }},
-            {"SteelProperties", [](frmMenu& m) -> InputDialog& { return m.steelProperties(); }},
-            {"ConcreteProperties",
-             [](frmMenu& m) -> InputDialog& { return m.concreteProperties(); }},
-            {"DesignLoads", [](frmMenu& m) -> InputDialog& { return m.designLoads(); }},
-            {"StandardFire", [](frmMenu& m) -> InputDialog& { return m.standardFire(); }},
+            {"BeamDimensions", Make<frmBeamDimensions>},
+            {"SlabDimensions", Make<frmSlabDimensions>, true},
+            {"DoubleTeeDimensions", Make<frmDoubleTeeDimensions>},
+            {"TeeBeamDimensions", Make<frmTeeBeamDimensions>},
+            {"AddSteel", Make<frmAddSteel>},
+            {"SteelProperties", Make<frmSteelProperties>},
+            {"ConcreteProperties", Make<frmConcreteProperties>},
+            {"DesignLoads", Make<frmDesignLoads>},
+            {"StandardFire", Make<frmStandardFire>},
         };
         return all;
     }

@@ -1,18 +1,34 @@
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 
+#include "dialogs/frmAddSteel.h"
 #include "dialogs/frmBeamDimensions.h"
+#include "dialogs/frmConcreteProperties.h"
+#include "dialogs/frmDoubleTeeDimensions.h"
 #include "dialogs/frmExpose.h"
+#include "dialogs/frmNonStandardFire.h"
+#include "dialogs/frmRemoveSteel.h"
+#include "dialogs/frmSlabDimensions.h"
+#include "dialogs/frmStandardFire.h"
+#include "dialogs/frmSteelProperties.h"
+#include "dialogs/frmTeeBeamDimensions.h"
 #include "shell/frmMenu.h"
 #include "shell/frmStartup.h"
+#include "support/FakeDialogHost.h"
 #include "support/FakePlatform.h"
+#include "view/CrossSectionWidget.h"
 
 using namespace fd9;
 
@@ -244,17 +260,101 @@ private slots:
         QCOMPARE(platform.busyDepth, 0);
     }
 
-    void newDiscardsTheExposureDialog() {
+    // The marks follow what a dialog's OK chooses, and its Cancel leaves them.
+    void dialogsMoveTheCheckMarks() {
         Window w;
-        w.menu.ResetModel();
-        w.menu.mnuExposure->trigger();
-        w.menu.expose().optExposeC->click();
-        QCOMPARE(w.model.Selected.Exposure, ExposureClass::C);
+        frmMenu& menu = w.menu;
+        menu.ResetModel();
+        menu.beamDimensions().cmdOK->click();
+        for (FloorType type : {FloorType::Beam, FloorType::Slab, FloorType::DoubleTee}) {
+            QCOMPARE(menu.mnuFloor[int(type)]->isChecked(), type == FloorType::Beam);
+        }
+        menu.mnuNonStandardFire->trigger();
+        menu.nonStandardFire().cmdOK->click();
+        QVERIFY(menu.mnuNonStandardFire->isChecked() && !menu.mnuStandardFire->isChecked());
+        menu.mnuNonStandardFire->trigger();
+        menu.nonStandardFire().cmdCancel->click();
+        QVERIFY(menu.mnuNonStandardFire->isChecked());
+        menu.mnuStandardFire->trigger();
+        menu.standardFire().txtFRRequired->setText(QStringLiteral("500"));
+        menu.standardFire().cmdOK->click();
+        QVERIFY(menu.mnuStandardFire->isChecked() && !menu.mnuNonStandardFire->isChecked());
+        menu.setDesignFire(DesignFire::NonStandard);
+        menu.mnuStandardFire->trigger();
+        menu.standardFire().cmdCancel->click();
+        QVERIFY(menu.mnuNonStandardFire->isChecked());
+    }
 
-        // New discards the dialog, so the class is A1 again.
+    // New discards the dialogs, so none shows what was typed into it before, yet it keeps the
+    // stored material codes and the new dialogs show them.
+    void newDiscardsTheDialogs() {
+        Window w;
+        auto& [model, platform, menu] = w;
+        menu.ResetModel();
+        menu.mnuExposure->trigger();
+        menu.expose().optExposeC->click();
+        QCOMPARE(model.Selected.Exposure, ExposureClass::C);
+        menu.doubleTeeDimensions().txtDoubleTeeOverallDepth->setText(QStringLiteral("600"));
+        menu.slabDimensions().txtSlabDepth->setText(QStringLiteral("220"));
+        menu.slabDimensions().cmdOK->click();
+        frmAddSteel& add = menu.addSteel();
+        add.txtXcoordinate->setText(QStringLiteral("100"));
+        add.txtYcoordinate->setText(QStringLiteral("120"));
+        add.txtSteelDiameter->setText(QStringLiteral("10"));
+        add.cmdAddSteel->click();
+        add.optAddNegMomentReinforcement->setChecked(true);
+        menu.concreteProperties().cboConcreteType->setCurrentIndex(1);
+        menu.concreteProperties().cmdOK->click();
+        menu.steelProperties().lstSteelPosType->item(1)->setSelected(true);
+        menu.steelProperties().Okbutton->click();
+        const QPointer<QDialog> old[] = {&menu.doubleTeeDimensions(), &add, &menu.removeSteel()};
+
+        menu.mnuNew_Click();
+        for (const QPointer<QDialog>& dialog : old) {
+            QVERIFY(dialog.isNull());
+        }
+        QCOMPARE(model.Selected.Exposure, ExposureClass::A1);
+        QVERIFY(menu.expose().optExposeA1->isChecked());
+        QCOMPARE(menu.doubleTeeDimensions().txtDoubleTeeOverallDepth->text(),
+                 QStringLiteral("480"));
+        QCOMPARE(model.SectionDepth, 150.0f);
+        QCOMPARE(menu.slabDimensions().txtSlabDepth->text(), QStringLiteral("150"));
+        QVERIFY(menu.addSteel().txtXcoordinate->text().isEmpty());
+        QVERIFY(menu.addSteel().optAddPosMomentReinforcement->isChecked());
+        QCOMPARE(menu.removeSteel().lstSteelPos->count(), 0);
+        QCOMPARE(model.Selected.ConcreteType, ConcreteType::LightWeight);
+        QCOMPARE(menu.concreteProperties().cboConcreteType->currentIndex(), 1);
+        QCOMPARE(model.Selected.PosSteelType, SteelType::PrestressingStrand);
+        QVERIFY(menu.steelProperties().lstSteelPosType->item(1)->isSelected());
+        menu.steelProperties().cmdCancel->click();
+        QCOMPARE(model.Selected.PosSteelType, SteelType::PrestressingStrand);
+    }
+
+    // One marker at a time: the view is cleared and redrawn before each, and the marker is
+    // drawn from the model, not from the text in the field.
+    void teeBeamFieldGainingFocusMarksItsDimension() {
+        Window w;
+        w.menu.setFloorType(FloorType::TeeBeam);
         w.menu.ResetModel();
-        QCOMPARE(w.model.Selected.Exposure, ExposureClass::A1);
-        QVERIFY(w.menu.expose().optExposeA1->isChecked());
+        frmTeeBeamDimensions& tb = w.menu.teeBeamDimensions();
+        auto redLines = [&] {
+            std::vector<DrawingStep> red;
+            for (const DrawingStep& step : w.menu.picFloorCrossSection->drawing().steps()) {
+                if (step.kind == DrawingStep::Kind::Line && step.pen == Red) {
+                    red.push_back(step);
+                }
+            }
+            return red;
+        };
+        QVERIFY(Activate(tb));
+        FocusInto(tb.txtTeeBeamWidth);
+        QCOMPARE(redLines().size(), size_t(1));
+        QCOMPARE(redLines()[0].x2, 2450.0);
+        tb.txtTeeBeamRibWidthTop->setText(QStringLiteral("400"));
+        FocusInto(tb.txtTeeBeamRibWidthTop);
+        QCOMPARE(redLines().size(), size_t(1));
+        QCOMPARE(redLines()[0].x1, 1337.5);
+        tb.hide();
     }
 
     void aboutBox() {

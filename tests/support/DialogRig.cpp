@@ -1,9 +1,5 @@
 #include "support/DialogRig.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
-
 namespace fd9 {
 
 MenuRig::MenuRig() {
@@ -17,29 +13,8 @@ MenuRig::MenuRig(FloorType type) {
 }
 
 void MenuRig::focusInto(QLineEdit* field) {
-    field->setFocus(Qt::MouseFocusReason);
-    QVERIFY(field->hasFocus());
+    FocusInto(field);
     platform.clear();
-}
-
-void Type(QLineEdit* field, const QString& text) {
-    field->clear();
-    QTest::keyClicks(field, text);
-}
-
-void PressEnter(QWidget* widget) {
-    QTest::keyClick(widget, Qt::Key_Return);
-}
-
-void Leave(QLineEdit* field) {
-    QTest::keyClick(field, Qt::Key_Tab);
-    QVERIFY(!field->hasFocus());
-}
-
-bool Activate(QWidget& dialog) {
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    return QTest::qWaitForWindowActive(&dialog);
 }
 
 }  // namespace fd9

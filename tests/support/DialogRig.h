@@ -6,10 +6,10 @@
 
 #include "model/FloorModel.h"
 #include "shell/frmMenu.h"
+#include "support/FakeDialogHost.h"
 #include "support/FakePlatform.h"
 
 class QLineEdit;
-class QWidget;
 
 namespace fd9 {
 
@@ -36,14 +36,5 @@ struct MenuRig {
     // then forgets the boxes that produced.
     void focusInto(QLineEdit* field);
 };
-
-// Replaces the field's text by typing, as a user would.
-void Type(QLineEdit* field, const QString& text);
-void PressEnter(QWidget* widget);
-// Tabs out of field, which must then have lost the focus.
-void Leave(QLineEdit* field);
-// Shows the dialog as the active window: focus only moves between its fields for a user (and
-// leaving checks only run) once it is active, even offscreen.
-bool Activate(QWidget& dialog);
 
 }  // namespace fd9

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <vector>
@@ -8,7 +9,20 @@
 #include "model/ResetModel.h"
 #include "support/FakePlatform.h"
 
+class QLineEdit;
+
 namespace fd9 {
+
+// Replaces the field's text by typing, as a user would.
+void Type(QLineEdit* field, const QString& text);
+void PressEnter(QWidget* widget);
+// Moves the focus into field, running whatever the field that had it does on leaving.
+void FocusInto(QLineEdit* field);
+// Tabs out of field, which must then have lost the focus.
+void Leave(QLineEdit* field);
+// Shows the dialog as the active window: focus only moves between its fields for a user (and
+// leaving checks only run) once it is active, even offscreen.
+bool Activate(QWidget& dialog);
 
 // Stands in for the main window: the model and platform are the test's, and every request a
 // dialog makes of its window is counted or recorded.
@@ -36,8 +50,9 @@ private:
     QWidget window_;
 };
 
-inline FloorModel NewModel() {
+inline FloorModel NewModel(FloorType type = FloorType::Slab) {
     FloorModel model;
+    model.Selected.FloorType = type;
     ResetModelData(model);
     return model;
 }
@@ -50,8 +65,19 @@ struct HostRig {
     FakeDialogHost host{model, platform};
     Dialog& dialog;
 
-    HostRig() : dialog(*new Dialog(host)) {}
+    explicit HostRig(FloorType type = FloorType::Slab)
+        : model(NewModel(type)), dialog(*new Dialog(host)) {}
     QStringList boxes() const { return platform.boxTexts(); }
+    // Moves the focus into field, then forgets the boxes that produced.
+    void focusInto(QLineEdit* field) {
+        FocusInto(field);
+        platform.clear();
+    }
+    // Shows the dialog as its menu item does.
+    Dialog& shown() {
+        dialog.showOrRaise();
+        return dialog;
+    }
 };
 
 }  // namespace fd9
