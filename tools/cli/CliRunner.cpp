@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <type_traits>
 
@@ -144,21 +145,30 @@ std::string JsonPoint(const ExplorerPoint& p, bool continuous) {
     return out.str();
 }
 
+// The model as File > Open leaves it, or why the text is not a model file.
+std::optional<std::string> OpenModel(const std::string& fileText, const Options& options,
+                                     FloorModel& model) {
+    ResetModelData(model);
+    std::istringstream in(fileText);
+    const ModelFileResult read = ReadModelFile(in, model);
+    if (read.status != ModelFileStatus::Read) {
+        return Describe(read);
+    }
+    SelectStoredCodes(model);
+    model.Selected.Exposure = options.exposure;
+    return std::nullopt;
+}
+
 }  // namespace
 
 ExploreResult ExploreModel(const std::string& fileText, const std::string& modelName,
                            const Options& options, ExploreFormat format) {
     ExploreResult result;
     FloorModel model;
-    ResetModelData(model);
-    std::istringstream in(fileText);
-    const ModelFileResult read = ReadModelFile(in, model);
-    if (read.status != ModelFileStatus::Read) {
-        result.error = Describe(read);
+    if (std::optional<std::string> error = OpenModel(fileText, options, model)) {
+        result.error = *error;
         return result;
     }
-    SelectStoredCodes(model);
-    model.Selected.Exposure = options.exposure;
 
     const ExplorerResult explored = ExploreFireResistance(model, options.dataDir);
     bool allCompleted = !explored.nothingToCalculate;
@@ -220,15 +230,10 @@ std::string ExploreJsonArray(const std::vector<std::string>& objects) {
 RunResult RunModel(const std::string& fileText, const Options& options) {
     RunResult result;
     FloorModel model;
-    ResetModelData(model);
-    std::istringstream in(fileText);
-    const ModelFileResult read = ReadModelFile(in, model);
-    if (read.status != ModelFileStatus::Read) {
-        result.error = Describe(read);
+    if (std::optional<std::string> error = OpenModel(fileText, options, model)) {
+        result.error = *error;
         return result;
     }
-    SelectStoredCodes(model);
-    model.Selected.Exposure = options.exposure;
 
     TempDataContext context{options.dataDir, {}};
     const CalculationOutcome outcome = Calculate(model, context);
