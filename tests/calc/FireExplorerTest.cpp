@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "../reliability/ModelFields.h"
 #include "ExampleMembers.h"
@@ -234,15 +235,25 @@ TEST(FireExplorer, CsvRowsMatchTheHeader) {
     for (bool withModel : {false, true}) {
         const int columns = fields(ExplorerCsvHeader(withModel));
         std::istringstream rows(ExplorerCsvRows(result, "a,b.dat", withModel));
-        std::string line;
-        int count = 0;
-        while (std::getline(rows, line)) {
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(rows, line);) {
             EXPECT_EQ(fields(line), columns) << line;
-            ++count;
+            lines.push_back(withModel ? line.substr(line.find(".dat\",") + 6) : line);
         }
-        EXPECT_EQ(count, 2);
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0].rfind("standard,60,,,", 0), 0u) << lines[0];
+        EXPECT_EQ(lines[1].rfind("non-standard,,74,0.08,", 0), 0u) << lines[1];
     }
     EXPECT_EQ(VerdictText(done), "END SPANS ACHIEVED; INTERMEDIATE SPANS NOT ACHIEVED");
+    EXPECT_EQ(VerdictText(stopped), "STOPPED: File \"x, y\" not found  in here");
+}
+
+// Nothing required gives no percentage rather than an infinite one.
+TEST(FireExplorer, MarginIsAShareOfWhatIsRequired) {
+    EXPECT_FLOAT_EQ(MarginKnm(90, 100), -10);
+    EXPECT_FLOAT_EQ(*MarginPercent(90, 100), -10);
+    EXPECT_FLOAT_EQ(*MarginPercent(150, -100), 250);
+    EXPECT_FALSE(MarginPercent(5, 0));
 }
 
 }  // namespace
