@@ -385,29 +385,29 @@ bool frmFireExplorer::writeTables(const QString& path) const {
 }
 
 void frmFireExplorer::ExportChart() {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Export Chart");
-    request.filter = QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg");
-    request.defaultExtension = QStringLiteral("png");
-    request.fileName = QStringLiteral("explorer.png");
-    const std::optional<QString> path = menu_.platform().saveFileName(request);
-    if (path && !writeChart(*path)) {
-        menu_.platform().messageBox(
-            QStringLiteral("The chart could not be written to %1.").arg(*path),
-            QString::fromLatin1(AppTitle), MsgIcon::Exclamation, MsgButtons::OK);
-    }
+    exportTo({QStringLiteral("Export Chart"),
+              QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg"),
+              QStringLiteral("png"), QStringLiteral("explorer.png")},
+             &frmFireExplorer::writeChart, QStringLiteral("chart"));
 }
 
 void frmFireExplorer::ExportTables() {
+    exportTo(
+        {QStringLiteral("Export Tables"), QStringLiteral("CSV (*.csv)|*.csv|All Files (*.*)|*.*"),
+         QStringLiteral("csv"), QStringLiteral("explorer.csv")},
+        &frmFireExplorer::writeTables, QStringLiteral("tables"));
+}
+
+void frmFireExplorer::exportTo(const ExportFile& file, Writer write, const QString& what) {
     FileDialogRequest request;
-    request.title = QStringLiteral("Export Tables");
-    request.filter = QStringLiteral("CSV (*.csv)|*.csv|All Files (*.*)|*.*");
-    request.defaultExtension = QStringLiteral("csv");
-    request.fileName = QStringLiteral("explorer.csv");
+    request.title = file.title;
+    request.filter = file.filter;
+    request.defaultExtension = file.defaultExtension;
+    request.fileName = file.fileName;
     const std::optional<QString> path = menu_.platform().saveFileName(request);
-    if (path && !writeTables(*path)) {
+    if (path && !(this->*write)(*path)) {
         menu_.platform().messageBox(
-            QStringLiteral("The tables could not be written to %1.").arg(*path),
+            QStringLiteral("The %1 could not be written to %2.").arg(what, *path),
             QString::fromLatin1(AppTitle), MsgIcon::Exclamation, MsgButtons::OK);
     }
 }

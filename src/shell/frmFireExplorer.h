@@ -54,6 +54,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    struct ExportFile {
+        QString title, filter, defaultExtension, fileName;
+    };
+    using Writer = bool (frmFireExplorer::*)(const QString&) const;
+    // Ask for a file and write to it; a failed write says so in a box.
+    void exportTo(const ExportFile& file, Writer write, const QString& what);
     void fillChart();
     void fillTables();
     void fillRatings();
