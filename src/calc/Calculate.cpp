@@ -237,14 +237,16 @@ void Run::insulation() {
         return;
     }
     ComputeInsulationRating(model_);
-    if (model_.InsulationRating < model_.FRRequired) {
+    outcome_.insulation = !(model_.InsulationRating < model_.FRRequired);
+    if (!*outcome_.insulation) {
         insulation_ = InsulationNotAchievedText;
         verdictBox(insulation_);
     }
 }
 
 void Run::memberVerdict() {
-    if (model_.PosMomentCapacity < model_.AppliedMoment) {
+    outcome_.stability = !(model_.PosMomentCapacity < model_.AppliedMoment);
+    if (!*outcome_.stability) {
         const std::string verdict = stability(VerdictSpan::Member, false);
         verdictBox(verdict + "\r\n" + AdviceText);
         outcome_.messages = verdict + "\r" + insulation_;
@@ -263,6 +265,8 @@ void Run::spanVerdicts() {
     const std::pair<VerdictSpan, float> spans[] = {
         {VerdictSpan::EndSpans, model_.ReqNegMomEndBay},
         {VerdictSpan::IntermediateSpans, model_.ReqNegMomIntBay}};
+    outcome_.endSpans = !(model_.NegMomentCapacity < model_.ReqNegMomEndBay);
+    outcome_.intermediateSpans = !(model_.NegMomentCapacity < model_.ReqNegMomIntBay);
     for (const auto& [span, required] : spans) {
         if (model_.NegMomentCapacity < required) {
             messages += stability(span, false);

@@ -57,6 +57,12 @@ struct CalculationOutcome {
     // Colour of the failure-mode label: red for a compressive failure, black otherwise.
     std::optional<bool> failureModeRed;
     std::optional<ResultPanel> panel;
+    // The verdicts given: stability of a simply-supported member, or of the end and
+    // intermediate spans of a continuous one; insulation under the standard fire (not a beam).
+    std::optional<bool> stability;
+    std::optional<bool> endSpans;
+    std::optional<bool> intermediateSpans;
+    std::optional<bool> insulation;
     // Why the run stopped; empty when it completed or nothing happened.
     std::string stopMessage;
     // Passes of the compression-zone iteration of a continuous member, each one more

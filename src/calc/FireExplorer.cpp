@@ -43,14 +43,13 @@ ExplorerPoint RunOne(const FloorModel& model, const ExplorerFire& fire,
         point.reqNegEndBay = copy.ReqNegMomEndBay;
         point.reqNegIntBay = copy.ReqNegMomIntBay;
         point.compressiveFailure = outcome.failureModeRed.value_or(false);
-        point.endSpans = !(copy.NegMomentCapacity < copy.ReqNegMomEndBay);
-        point.intermediateSpans = !(copy.NegMomentCapacity < copy.ReqNegMomIntBay);
-    } else {
-        point.stability = !(copy.PosMomentCapacity < copy.AppliedMoment);
     }
-    if (fire.fire == DesignFire::Standard && copy.Selected.FloorType != FloorType::Beam) {
+    point.stability = outcome.stability;
+    point.endSpans = outcome.endSpans;
+    point.intermediateSpans = outcome.intermediateSpans;
+    point.insulation = outcome.insulation;
+    if (outcome.insulation) {
         point.insulationRating = copy.InsulationRating;
-        point.insulation = !(copy.InsulationRating < fire.rating);
     }
     return point;
 }
