@@ -7,6 +7,7 @@
 #include "calc/ExampleMembers.h"
 #include "dialogs/frmBeamDimensions.h"
 #include "dialogs/frmSlabDimensions.h"
+#include "model/ResetModel.h"
 #include "support/DialogRig.h"
 #include "view/CrossSectionWidget.h"
 #include "view/RecordedDrawing.h"
@@ -48,16 +49,6 @@ bool Walks(const RecordedDrawing& d, const QList<double>& xy) {
     return walks;
 }
 
-FloorModel Ribbed() {
-    FloorModel m;
-    m.OverallWidth = 2400;
-    m.OverallDepth = 480;
-    m.RibDepth = 350;
-    m.RibWidthTop = 175;
-    m.RibWidthBot = 125;
-    return m;
-}
-
 }  // namespace
 
 class tst_CrossSection : public QObject {
@@ -93,7 +84,9 @@ private slots:
 
     void ribbedOutlinesHaveTheRibCorners() {
         RecordedDrawing s;
-        FloorModel m = Ribbed();
+        FloorModel m;
+        m.Selected.FloorType = FloorType::TeeBeam;
+        ResetModelData(m);  // the 2400 x 480 section with 350 mm ribs, 175 to 125 mm wide
         AddBar(m.PosSteel, m.PosSteelCount, 600, 450, 12.7f);
         AddBar(m.NegSteel, m.NegSteelCount, 100, 40, 10);
         DrawDoubleTeeSection(s, m);
@@ -105,8 +98,7 @@ private slots:
         QVERIFY(Steps(s, Kind::Rectangle).empty());
         const auto c = Steps(s, Kind::Circle);
         QCOMPARE(c.size(), size_t(2));
-        QVERIFY(Is(c[0], 650, 500, 12.7f / 2.0, 0));
-        QVERIFY(Is(c[1], 150, 90, 5, 0));
+        QVERIFY(Is(c[0], 650, 500, 12.7f / 2.0, 0) && Is(c[1], 150, 90, 5, 0));
         QVERIFY(c[0].filled && c[0].fill == Red && c[1].filled && c[1].fill == Red);
 
         // The tee beam has one centred rib, and its bars keep whatever fill was last given.
@@ -116,8 +108,7 @@ private slots:
         DrawTeeBeamSection(t, m);
         QVERIFY(Walks(t, {50, 50, 2450, 50, 2450, 180, 1337.5, 180, 1312.5, 530, 1187.5, 530,
                           1162.5, 180, 50, 180, 50, 50}));
-        QCOMPARE(Steps(t, Kind::Circle).size(), size_t(1));
-        QVERIFY(!Steps(t, Kind::Circle)[0].filled);
+        QVERIFY(Steps(t, Kind::Circle).size() == 1 && !Steps(t, Kind::Circle)[0].filled);
         DrawBeamSection(t, m, 500, 300);
         DrawTeeBeamSection(t, m);
         const DrawingStep bar = Steps(t, Kind::Circle).at(0);
@@ -144,7 +135,9 @@ private slots:
         QFETCH(bool, rescales);
         QFETCH(QList<double>, path);
         RecordedDrawing s;
-        FloorModel m = Ribbed();
+        FloorModel m;
+        m.Selected.FloorType = FloorType::TeeBeam;
+        ResetModelData(m);
         m.SectionWidth = 1000;
         DrawSlabSection(s, m, 150);  // whatever the view showed keeps its scale
         DrawTeeBeamMarker(s, m, which);
@@ -164,19 +157,16 @@ private slots:
         }
     }
 
-    void recordedDrawingResolvesPenAndFill() {
+    void recordedDrawingRefusesWhatItCannotDrawAndKeepsTheFill() {
         RecordedDrawing d;
         d.setFillStyle(FillStyle::Solid);
         d.setFillColor(Cyan);
         QVERIFY(d.setScale(0, 0, 500, 500));
         d.clear();
-        QVERIFY(!d.setScale(0, 0, 0, 0));
-        QVERIFY(d.scaleAtClear() && d.scaleAtClear()->right == 500);
+        QVERIFY(!d.setScale(0, 0, 0, 0) && d.scaleAtClear() && d.scaleAtClear()->right == 500);
         d.moveTo(10, 20);
-        QVERIFY(d.lineBy(5, 5));
-        QVERIFY(d.circle(1, 2, 3));
-        QVERIFY(!d.circle(1, 2, -1));
-        QVERIFY(!d.line(0, 0, std::nan(""), 1));
+        QVERIFY(d.lineBy(5, 5) && d.circle(1, 2, 3));
+        QVERIFY(!d.circle(1, 2, -1) && !d.line(0, 0, std::nan(""), 1));
         QCOMPARE(d.steps().size(), size_t(2));
         QVERIFY(Is(d.steps()[0], 10, 20, 15, 25));
         QVERIFY(d.steps()[1].filled && d.steps()[1].fill == Cyan);
@@ -238,17 +228,15 @@ private slots:
     }
 
     void viewKeepsItsPictureWhenResized() {
-        FloorModel model;
         CrossSectionWidget view;
-        DrawBeamSection(view, model, 500, 300);  // the left 3/5 of the view
+        DrawBeamSection(view, FloorModel{}, 500, 300);  // the left 3/5 of the view
         view.show();
         for (const QSize size : {QSize(400, 300), QSize(640, 480)}) {
             view.resize(size);
             const QImage image = view.grab().toImage();
             QCOMPARE(image.size(), size);
-            const int y = size.height() / 2;
-            QCOMPARE(image.pixelColor(int(size.width() * 0.3), y), QColor(0, 255, 255));
-            QCOMPARE(image.pixelColor(int(size.width() * 0.8), y), QColor(Qt::white));
+            QCOMPARE(image.pixelColor(size.width() * 3 / 10, size.height() / 2), QColor(Qt::cyan));
+            QCOMPARE(image.pixelColor(size.width() * 8 / 10, size.height() / 2), QColor(Qt::white));
         }
     }
 };
