@@ -70,7 +70,7 @@ private slots:
         QVERIFY(s[1].kind == Kind::Rectangle && Is(s[1], 0, 0, 250, 400));
         QVERIFY(s[1].filled && s[1].fill == Cyan);
         QVERIFY(s[2].kind == Kind::Circle && Is(s[2], 50, 350, 10, 0) && s[2].fill == Cyan);
-        QCOMPARE(rig.model.SectionDepth, 500.0f);
+        QCOMPARE(rig.model.SectionDepth, 500.0f);  // the fields are drawn, not stored
 
         rig.menu.setFloorType(FloorType::Slab);
         rig.model.SectionWidth = 1000;
