@@ -115,7 +115,6 @@ TEST(Calculate, WorkedMembersShowLabelsMessagesAndBoxesInOrder) {
         std::string messages;
         int passes, insulation;
     } cases[] = {
-        // clang-format off
         {Slab(S, 150, 6), thick, {CoverWarning, notStd + advice}, notStd + "\r", 0, 180},
         {Slab(S, 70, 2), thinSlab, {CoverWarning, thin}, ok, 0, 30},
         {Slab(N, 150, 6), thick, {CoverWarning, notNon + advice}, notNon + "\r" + noIns, 0, 240},
@@ -124,7 +123,6 @@ TEST(Calculate, WorkedMembersShowLabelsMessagesAndBoxesInOrder) {
         {ContinuousBeam(N), beam, {endNon}, endNon + intOk + noIns, 9, 240},
         {ContinuousDoubleTee(S), tee, {compressive}, both, 3, 120},
         {ContinuousDoubleTee(N), tee, {compressive}, both + noIns, 3, 240},
-        // clang-format on
     };
     for (auto c : cases) {
         SCOPED_TRACE(c.messages);

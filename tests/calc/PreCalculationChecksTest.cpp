@@ -100,18 +100,21 @@ TEST(PreCalculationChecks, BarCoverMeasuresToTheNearestHeatedFace) {
         bool negative;
         float x, y, expected;
     } cases[] = {
-        // clang-format off
-        {Section(B), false, 150, 450, 50}, {Section(B), false, 40, 450, 40},
-        {Section(B), false, 265, 450, 35}, {Section(B), true, 45, 50, 45},
-        {Section(B), true, 150, 460, 40}, {Section(S), false, 500, 120, 30},
-        {Section(S), true, 500, 120, 30}, {Section(D), true, 100, 40, 90},
-        {Section(T), true, 1200, 40, 90}, {Section(D), false, 600, 450, 30},
+        {Section(B), false, 150, 450, 50},
+        {Section(B), false, 40, 450, 40},
+        {Section(B), false, 265, 450, 35},
+        {Section(B), true, 45, 50, 45},
+        {Section(B), true, 150, 460, 40},
+        {Section(S), false, 500, 120, 30},
+        {Section(S), true, 500, 120, 30},
+        {Section(D), true, 100, 40, 90},
+        {Section(T), true, 1200, 40, 90},
+        {Section(D), false, 600, 450, 30},
         {Section(D), false, 600 - halfRib + 40, 280, inside},
         {Section(D), false, 600 + halfRib - 40, 280, inside},
         {Section(D), false, 1800 + halfRib - 40, 280, inside},
         {Section(T), false, 1200 + halfRib - 40, 280, inside},
         {Section(D, 150, 150), false, 565, 280, 40},
-        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.model.Selected.FloorType) << " " << c.x);
