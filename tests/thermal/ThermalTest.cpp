@@ -90,43 +90,44 @@ TEST(TempDataSearch, FindsTheTabulatedOrInterpolatedValue) {
         const char* file;
         const char* records;
         float target;
-        PreviousRecordRule rule;
         std::optional<float> expected;
+        PreviousRecordRule rule = Either;
         std::int16_t key = 60;
         float width = 300, opening = 0;
     } cases[] = {
-        {bm, pair, 30, Either, 400}, {bm, pair, 30, Both, 400},  // the worked example
-        {bm, pair, 20, Both, 500},  // the exact depth of a first record needs no previous one
-        {bm, pair, 10, Either, 600},  // a first record is skipped; the next extrapolates with it
-        {bm, "60,300,0,900,0 60,300,20,500,0", 10, Both, {}},  // Both refuses a depth of zero
-        {bm, "60,300,0,900,0 60,300,20,500,0", 10, Either, 700},
-        {bm, "60,300,10,0,0 60,300,20,500,0", 15, Both, {}},  // and a temperature of zero
-        {bm, "60,300,10,0,0 60,300,20,500,0", 15, Either, 250},
-        {bm, TwoWidthBlocks, 30, Either, 400},  // a width key equal to the limit qualifies
-        {bm, TwoWidthBlocks, 30, Either, 500, 60, 299},
-        {bm, TwoWidthBlocks, 60, Either, 300},  // carries on into the narrower block
-        {bm, TwoWidthBlocks, 30, Either, {}, 60, 149},
-        {bm, TwoWidthBlocks, 30, Either, {}, 90},
-        {bm, TwoWidthBlocks, 81, Either, {}},
+        {bm, pair, 30, 400},  // the worked example
+        {bm, pair, 30, 400, Both},
+        {bm, pair, 20, 500, Both},  // the exact depth of a first record needs no previous one
+        {bm, pair, 10, 600},  // a first record is skipped; the next extrapolates with it
+        {bm, "60,300,0,900,0 60,300,20,500,0", 10, {}, Both},  // Both refuses a depth of zero
+        {bm, "60,300,0,900,0 60,300,20,500,0", 10, 700},
+        {bm, "60,300,10,0,0 60,300,20,500,0", 15, {}, Both},  // and a temperature of zero
+        {bm, "60,300,10,0,0 60,300,20,500,0", 15, 250},
+        {bm, TwoWidthBlocks, 30, 400},  // a width key equal to the limit qualifies
+        {bm, TwoWidthBlocks, 30, 500, Either, 60, 299},
+        {bm, TwoWidthBlocks, 60, 300},  // carries on into the narrower block
+        {bm, TwoWidthBlocks, 30, {}, Either, 60, 149},
+        {bm, TwoWidthBlocks, 30, {}, Either, 90},
+        {bm, TwoWidthBlocks, 81, {}},
         // The rating 60 block starts below the target: it interpolates with the block before.
-        {bm, "30,300,0,800,0 30,300,50,200,0 60,300,20,500,0 60,300,40,300,0", 10, Either, 600},
-        {rb, "74,300,0.04,20,500 74,300,0.04,40,300", 30, Either, 400, 74, 300, 0.04f},
-        {rb, nearFactor, 30, Either, 400, 74, 300, 0.04f},
-        {rb, "74,300,0.04,20,500 74,300,0.04,40,300", 30, Either, {}, 74, 300, 0.02f},
-        {rs, "111,0.15,20,500,0 111,0.15,40,300,0", 30, Either, 400, 111, 0, 0.15f},
-        {rs, "111,0.150001,20,500,0 111,0.150001,40,300,0", 30, Either, {}, 111, 0, 0.15f},
-        {bm, "60 300\r\n20,500 0 60\r\n300,\t40\n300,0", 30, Either, 400},
-        {bm, "", 30, Either, {}},
-        {bm, "60,300,20,500,0\nnot numbers", 20, Either, 500},  // reading ends at the answer
-        {bm, "60,300,10,800,0 60,300,20,700,0", At750, Either, 15},
-        {bm, "60,300,12.5,750,0", At750, Either, 12.5f},
-        {bm, "60,300,0,1000,0 60,300,10,900,0 60,300,20,800,0", At750, Either, {}},
-        {bm, otherBlocks, At750, Either, 20},
+        {bm, "30,300,0,800,0 30,300,50,200,0 60,300,20,500,0 60,300,40,300,0", 10, 600},
+        {rb, "74,300,0.04,20,500 74,300,0.04,40,300", 30, 400, Either, 74, 300, 0.04f},
+        {rb, nearFactor, 30, 400, Either, 74, 300, 0.04f},
+        {rb, "74,300,0.04,20,500 74,300,0.04,40,300", 30, {}, Either, 74, 300, 0.02f},
+        {rs, "111,0.15,20,500,0 111,0.15,40,300,0", 30, 400, Either, 111, 0, 0.15f},
+        {rs, "111,0.150001,20,500,0 111,0.150001,40,300,0", 30, {}, Either, 111, 0, 0.15f},
+        {bm, "60 300\r\n20,500 0 60\r\n300,\t40\n300,0", 30, 400},
+        {bm, "", 30, {}},
+        {bm, "60,300,20,500,0\nnot numbers", 20, 500},  // reading ends at the answer
+        {bm, "60,300,10,800,0 60,300,20,700,0", At750, 15},
+        {bm, "60,300,12.5,750,0", At750, 12.5f},
+        {bm, "60,300,0,1000,0 60,300,10,900,0 60,300,20,800,0", At750, {}},
+        {bm, otherBlocks, At750, 20},
         // 750 degC lies above the surface; damage cannot start there.
-        {bm, "60,300,0,700,0 60,300,10,600,0", At750, Either, 0},
-        {rb, "37,300,0.08,10,800 37,300,0.08,20,700", At750, Either, 15, 37, 300, 0.08f},
-        {rs, "37,0.01,10,800,0 37,0.01,20,700,0", At750, Either, 15, 37, 0, 0.01f},
-        {rs, "37,0.01,10,800,0 37,0.01,20,700,0", At750, Either, {}, 37, 0, 0.02f},
+        {bm, "60,300,0,700,0 60,300,10,600,0", At750, 0},
+        {rb, "37,300,0.08,10,800 37,300,0.08,20,700", At750, 15, Either, 37, 300, 0.08f},
+        {rs, "37,0.01,10,800,0 37,0.01,20,700,0", At750, 15, Either, 37, 0, 0.01f},
+        {rs, "37,0.01,10,800,0 37,0.01,20,700,0", At750, {}, Either, 37, 0, 0.02f},
     };
     // clang-format on
     for (const auto& c : cases) {
