@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "../reliability/OpenFiles.h"
 #include "thermal/SectionTemperatures.h"
 #include "thermal/TempDataFiles.h"
@@ -35,10 +37,11 @@ std::string DataSet(const std::string& name) {
     return std::string(FD9_TEST_SOURCE_DIR) + "/thermal/data/" + name;
 }
 
-// Each test writes its records to a folder of its own, so the records sit beside the answer.
+// Each test writes its records to a folder of its own, so the records sit beside the answer;
+// the process id keeps test runs of several builds apart.
 std::string WriteDataFile(const std::string& name, const std::string& text) {
     const std::filesystem::path folder =
-        std::filesystem::path(::testing::TempDir()) / "fd9_tempdata" /
+        std::filesystem::path(::testing::TempDir()) / ("fd9_tempdata_" + std::to_string(getpid())) /
         ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::filesystem::create_directories(folder);
     std::ofstream(folder / name, std::ios::binary | std::ios::trunc) << text;
