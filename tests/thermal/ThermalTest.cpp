@@ -210,6 +210,8 @@ TEST(TempDataSearch, FileThatCannotBeReadStopsTheSearch) {
     FloorModel model;
     EXPECT_EQ(StopOf([&] { Search(model, ResolveDataFilePath("denslab.con", folder), At750); }),
               file + "denslab.con\" was not found in the folder \"" + folder + "\".");
+    EXPECT_EQ(StopOf([&] { Search(model, "absent.con", At750); }),
+              file + "absent.con\" was not found in the folder \".\".");
     EXPECT_EQ(StopOf([&] { Search(model, big, At750); }),
               file + "big.con\" in the folder \"" + folder +
                   "\" is larger than 16 MiB, which no temperature data file is.");
@@ -394,24 +396,27 @@ TEST(SectionTemperatures, ConcreteAveragesTheZoneWith750Degrees) {
 // Each step starts with no previous record: a first record deeper than the target is skipped,
 // and the next one interpolates with it. Values left from an earlier step must not be used.
 TEST(SectionTemperatures, EveryStepForgetsThePreviousRecordOfTheStepBefore) {
-    FloorModel model = MakeModel({Beam});
-    model.SectionWidth = 20;
-    model.PosEffectiveCover = 10;
-    TempDataContext context{DataSet("shallow"), ""};
-    const auto leaveStaleValues = [&] {
-        model.RecordValue2 = 10;
-        model.RecordValue3 = 700;
-        model.RecordValue4 = 0;
-    };
-    leaveStaleValues();
-    CalcSteelTemperatures(model, context);
-    ExpectClose(model.PosSteelTemp, 600);
-    leaveStaleValues();
-    CalcDamagedDepths(model, context);
-    ExpectClose(model.PosDamagedDepth, 0);  // the line through both records meets 750 above 0
-    leaveStaleValues();
-    CalcConcreteTemperatures(model, context);
-    ExpectClose(model.PosConcTemp, (600.0f + 750.0f) / 2);
+    for (const DesignFire fire : {Standard, NonStandard}) {
+        FloorModel model = MakeModel({Beam, NormalWeight, false, fire});
+        model.SectionWidth = 20;
+        model.PosEffectiveCover = 10;
+        TempDataContext context{DataSet("shallow"), ""};
+        // Depth and temperature of a record read before, in either layout.
+        const auto leaveStaleValues = [&] {
+            model.RecordValue2 = 10;
+            model.RecordValue3 = 900;
+            model.RecordValue4 = 900;
+        };
+        leaveStaleValues();
+        CalcSteelTemperatures(model, context);
+        ExpectClose(model.PosSteelTemp, 600);
+        leaveStaleValues();
+        CalcDamagedDepths(model, context);
+        ExpectClose(model.PosDamagedDepth, 0);  // the line through both records meets 750 above 0
+        leaveStaleValues();
+        CalcConcreteTemperatures(model, context);
+        ExpectClose(model.PosConcTemp, (600.0f + 750.0f) / 2);
+    }
 }
 
 using Step = void (*)(FloorModel&, TempDataContext&);
