@@ -187,9 +187,11 @@ TEST(ModelFile, ReadsAnyLayoutAndPlacesEveryDefect) {
     }
 }
 
-// A number as a dialog leaves it: at most seven significant digits, read back from its text.
+// A number as a dialog leaves it: at most seven significant digits, read back from its text,
+// of any size and sign.
 float Typed(std::mt19937& rng) {
-    const double value = std::uniform_real_distribution<double>(-3000, 3000)(rng);
+    const double value = std::uniform_real_distribution<double>(-10, 10)(rng) *
+                         std::pow(10.0, std::uniform_int_distribution<int>(-9, 10)(rng));
     const int digits = std::uniform_int_distribution<int>(1, 7)(rng);
     char text[48];
     std::snprintf(text, sizeof text, "%.*g", digits, value);

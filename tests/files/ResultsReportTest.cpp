@@ -4,24 +4,15 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <utility>
 
 #include "files/ResultsReport.h"
 
 namespace fd9 {
 namespace {
 
-using M = FloorModel;
-
 std::string Golden(const char* name) {
     std::ifstream in(std::string(FD9_TEST_SOURCE_DIR) + "/files/golden/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Set(FloorModel& m, std::initializer_list<std::pair<float M::*, float>> values) {
-    for (const auto& [field, value] : values) {
-        m.*field = value;
-    }
 }
 
 // A slab is reported 1000 wide whatever SectionWidth holds; the third bar row is stale beyond
@@ -31,27 +22,27 @@ FloorModel SimplySupportedSlab() {
     m.PosSteelCount = 2;
     m.PosSteel = {{{100, 125, 12, 25}, {250.5f, 125, 12, 24.75f}, {9, 9, 9, 9}}};
     m.FRRequired = 60;
-    Set(m, {{&M::SectionWidth, 731},
-            {&M::SectionDepth, 150},
-            {&M::PosSteelStrength, 300},
-            {&M::ConcreteStrength, 25},
-            {&M::PosSteelArea, 226.19467f},
-            {&M::PosEffectiveCover, 24.8f},
-            {&M::PosCentroid, 25},
-            {&M::PosSteelTemp, 412.46f},
-            {&M::PosConcTemp, 350},
-            {&M::PosReducedDepth, 125},
-            {&M::PosReducedWidth, 1000},
-            {&M::PosReducedSteelStrength, 247.04f},
-            {&M::PosReducedConcStrength, 25},
-            {&M::DeadLoad, 6},
-            {&M::LiveLoad, 16},
-            {&M::DeadLoadFactor, 1},
-            {&M::LiveLoadFactor, 0.4f},
-            {&M::Span, 4.5f},
-            {&M::PosMomentCapacity, 25.678f},
-            {&M::AppliedMoment, 19.22f},
-            {&M::NegMomentCapacity, -5}});
+    m.SectionWidth = 731;
+    m.SectionDepth = 150;
+    m.PosSteelStrength = 300;
+    m.ConcreteStrength = 25;
+    m.PosSteelArea = 226.19467f;
+    m.PosEffectiveCover = 24.8f;
+    m.PosCentroid = 25;
+    m.PosSteelTemp = 412.46f;
+    m.PosConcTemp = 350;
+    m.PosReducedDepth = 125;
+    m.PosReducedWidth = 1000;
+    m.PosReducedSteelStrength = 247.04f;
+    m.PosReducedConcStrength = 25;
+    m.DeadLoad = 6;
+    m.LiveLoad = 16;
+    m.DeadLoadFactor = 1;
+    m.LiveLoadFactor = 0.4f;
+    m.Span = 4.5f;
+    m.PosMomentCapacity = 25.678f;
+    m.AppliedMoment = 19.22f;
+    m.NegMomentCapacity = -5;
     return m;
 }
 
@@ -73,46 +64,46 @@ FloorModel ContinuousDoubleTeeNonStandard() {
     m.NegSteel = {{{300, 30, 16, 30}, {1200, 30, 16, 30}, {2100, 30.5f, 16, 30.5f}}};
     m.FRRequired = 60;
     m.FireLoad = 74;
-    Set(m, {{&M::ConcreteStrength, 40},
-            {&M::OverallWidth, 2400},
-            {&M::OverallDepth, 480},
-            {&M::RibDepth, 350},
-            {&M::RibWidthTop, 175},
-            {&M::RibWidthBot, 125},
-            {&M::SectionWidth, 152.3f},
-            {&M::PosSteelStrength, 1770},
-            {&M::PosSteelArea, 253.35f},
-            {&M::PosEffectiveCover, 50},
-            {&M::PosCentroid, 50},
-            {&M::PosSteelTemp, 521.3f},
-            {&M::PosConcTemp, 350},
-            {&M::PosReducedDepth, 430},
-            {&M::PosReducedWidth, 2400},
-            {&M::PosReducedSteelStrength, 1062},
-            {&M::PosReducedConcStrength, 40},
-            {&M::NegSteelStrength, 430},
-            {&M::NegSteelArea, 603.1858f},
-            {&M::NegEffectiveCover, 30.17f},
-            {&M::NegCentroid, 30.17f},
-            {&M::NegSteelTemp, 180.04f},
-            {&M::NegConcTemp, 642.5f},
-            {&M::NegReducedDepth, 402.1f},
-            {&M::NegReducedWidth, 250},
-            {&M::NegReducedSteelStrength, 430},
-            {&M::NegReducedConcStrength, 31.96f},
-            {&M::DeadLoad, 10.5f},
-            {&M::LiveLoad, 7.25f},
-            {&M::DeadLoadFactor, 1},
-            {&M::LiveLoadFactor, 0.6f},
-            {&M::Span, 9.6f},
-            {&M::OpeningFactor, 0.08f},
-            {&M::ReqNegMomEndBay, 85.432f},
-            {&M::ReqNegMomIntBay, 61.07f},
-            {&M::NegMomentCapacity, 70.001f},
-            {&M::PosMomentCapacity, 1},
-            {&M::AppliedMoment, 1000},
-            {&M::NegSteelLengthEndBay, 2.4567f},
-            {&M::NegSteelLengthIntBay, 0.85f}});
+    m.ConcreteStrength = 40;
+    m.OverallWidth = 2400;
+    m.OverallDepth = 480;
+    m.RibDepth = 350;
+    m.RibWidthTop = 175;
+    m.RibWidthBot = 125;
+    m.SectionWidth = 152.3f;
+    m.PosSteelStrength = 1770;
+    m.PosSteelArea = 253.35f;
+    m.PosEffectiveCover = 50;
+    m.PosCentroid = 50;
+    m.PosSteelTemp = 521.3f;
+    m.PosConcTemp = 350;
+    m.PosReducedDepth = 430;
+    m.PosReducedWidth = 2400;
+    m.PosReducedSteelStrength = 1062;
+    m.PosReducedConcStrength = 40;
+    m.NegSteelStrength = 430;
+    m.NegSteelArea = 603.1858f;
+    m.NegEffectiveCover = 30.17f;
+    m.NegCentroid = 30.17f;
+    m.NegSteelTemp = 180.04f;
+    m.NegConcTemp = 642.5f;
+    m.NegReducedDepth = 402.1f;
+    m.NegReducedWidth = 250;
+    m.NegReducedSteelStrength = 430;
+    m.NegReducedConcStrength = 31.96f;
+    m.DeadLoad = 10.5f;
+    m.LiveLoad = 7.25f;
+    m.DeadLoadFactor = 1;
+    m.LiveLoadFactor = 0.6f;
+    m.Span = 9.6f;
+    m.OpeningFactor = 0.08f;
+    m.ReqNegMomEndBay = 85.432f;
+    m.ReqNegMomIntBay = 61.07f;
+    m.NegMomentCapacity = 70.001f;
+    m.PosMomentCapacity = 1;
+    m.AppliedMoment = 1000;
+    m.NegSteelLengthEndBay = 2.4567f;
+    m.NegSteelLengthIntBay = 0.85f;
     return m;
 }
 
