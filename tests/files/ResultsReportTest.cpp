@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -15,6 +16,22 @@ std::string Golden(const char* name) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+using M = FloorModel;
+
+// One steel group's results in the order the report lists them.
+void SetGroup(FloorModel& m, bool negative, const std::array<float, 9>& values) {
+    static float M::*const fields[2][9] = {
+        {&M::PosSteelArea, &M::PosEffectiveCover, &M::PosCentroid, &M::PosSteelTemp,
+         &M::PosConcTemp, &M::PosReducedDepth, &M::PosReducedWidth, &M::PosReducedSteelStrength,
+         &M::PosReducedConcStrength},
+        {&M::NegSteelArea, &M::NegEffectiveCover, &M::NegCentroid, &M::NegSteelTemp,
+         &M::NegConcTemp, &M::NegReducedDepth, &M::NegReducedWidth, &M::NegReducedSteelStrength,
+         &M::NegReducedConcStrength}};
+    for (int i = 0; i < 9; ++i) {
+        m.*fields[negative][i] = values[i];
+    }
+}
+
 // A slab is reported 1000 wide whatever SectionWidth holds; the third bar row is stale beyond
 // the count; no negative capacity is written for a simply supported member.
 FloorModel SimplySupportedSlab() {
@@ -26,15 +43,7 @@ FloorModel SimplySupportedSlab() {
     m.SectionDepth = 150;
     m.PosSteelStrength = 300;
     m.ConcreteStrength = 25;
-    m.PosSteelArea = 226.19467f;
-    m.PosEffectiveCover = 24.8f;
-    m.PosCentroid = 25;
-    m.PosSteelTemp = 412.46f;
-    m.PosConcTemp = 350;
-    m.PosReducedDepth = 125;
-    m.PosReducedWidth = 1000;
-    m.PosReducedSteelStrength = 247.04f;
-    m.PosReducedConcStrength = 25;
+    SetGroup(m, false, {226.19467f, 24.8f, 25, 412.46f, 350, 125, 1000, 247.04f, 25});
     m.DeadLoad = 6;
     m.LiveLoad = 16;
     m.DeadLoadFactor = 1;
@@ -72,25 +81,9 @@ FloorModel ContinuousDoubleTeeNonStandard() {
     m.RibWidthBot = 125;
     m.SectionWidth = 152.3f;
     m.PosSteelStrength = 1770;
-    m.PosSteelArea = 253.35f;
-    m.PosEffectiveCover = 50;
-    m.PosCentroid = 50;
-    m.PosSteelTemp = 521.3f;
-    m.PosConcTemp = 350;
-    m.PosReducedDepth = 430;
-    m.PosReducedWidth = 2400;
-    m.PosReducedSteelStrength = 1062;
-    m.PosReducedConcStrength = 40;
+    SetGroup(m, false, {253.35f, 50, 50, 521.3f, 350, 430, 2400, 1062, 40});
     m.NegSteelStrength = 430;
-    m.NegSteelArea = 603.1858f;
-    m.NegEffectiveCover = 30.17f;
-    m.NegCentroid = 30.17f;
-    m.NegSteelTemp = 180.04f;
-    m.NegConcTemp = 642.5f;
-    m.NegReducedDepth = 402.1f;
-    m.NegReducedWidth = 250;
-    m.NegReducedSteelStrength = 430;
-    m.NegReducedConcStrength = 31.96f;
+    SetGroup(m, true, {603.1858f, 30.17f, 30.17f, 180.04f, 642.5f, 402.1f, 250, 430, 31.96f});
     m.DeadLoad = 10.5f;
     m.LiveLoad = 7.25f;
     m.DeadLoadFactor = 1;
