@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 #include <vector>
 
@@ -23,6 +24,16 @@ void Leave(QLineEdit* field);
 // Shows the dialog as the active window: focus only moves between its fields for a user (and
 // leaving checks only run) once it is active, even offscreen.
 bool Activate(QWidget& dialog);
+
+// Names the table row a failed check left the test in.
+struct RowTrace {
+    QByteArray row;
+    ~RowTrace() {
+        if (QTest::currentTestFailed()) {
+            qWarning("in row %s", row.constData());
+        }
+    }
+};
 
 // Stands in for the main window: the model and platform are the test's, and every request a
 // dialog makes of its window is counted or recorded.
