@@ -276,7 +276,7 @@ private slots:
             QCOMPARE(f->text(), QString::fromLatin1(r.after ? r.after : r.typed));
             QCOMPARE(QApplication::focusWidget() == f, r.how != Tab);
             QVERIFY(d.isVisible());
-            QCOMPARE(Diff(expected, model), std::string());
+            QCOMPARE(QString::fromStdString(Diff(expected, model)), QString());
         }
     }
 
