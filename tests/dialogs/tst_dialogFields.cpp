@@ -104,6 +104,11 @@ const Row Rows[] = {
     {TB, "TeeBeamWidth", "", "1E-50", Ent, BadW, 0, nullptr},
     {TB, "TeeBeamRibWidthBot", "", "1E-50", Ent, BadW, 0, nullptr},
     {TB, "TeeBeamRibWidthTop", "", "1E-50", Ent, BadW, 0, nullptr},
+    // Tee-beam: the rib depth's message differs on leaving; nothing compares the rib with the
+    // overall size, unlike the double-tee.
+    {TB, "TeeBeamRibDepth", "", "0", Ent, BadRib, 0, nullptr},
+    {TB, "TeeBeamRibDepth", "", "0", Tab, "Depth is invalid!", 0, nullptr},
+    {TB, "TeeBeamRibWidthBot", "", "5000", Ent, "", 0, nullptr, &F::RibWidthBot, 5000},
     {AddS, "Xcoordinate", "", "1E-50", Ent, BadX, 0, ""},
     {AddS, "Ycoordinate", "", "1E-50", Ent, BadY, 0, ""},
     {AddS, "SteelDiameter", "", "1E-50", Ent, BadDia, 0, ""},
