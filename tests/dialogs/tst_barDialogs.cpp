@@ -16,10 +16,7 @@ namespace {
 struct BarHost : FakeDialogHost {
     using FakeDialogHost::FakeDialogHost;
     frmRemoveSteel* lists = nullptr;
-    void refreshBarLists() override {
-        FakeDialogHost::refreshBarLists();
-        lists->FollowSteelLists();
-    }
+    void refreshBarLists() override { lists->FollowSteelLists(); }
 };
 
 // Both bar dialogs on a model reset with the given floor type (1000 x 150 slab, 300 x 500 beam,

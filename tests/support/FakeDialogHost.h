@@ -47,12 +47,11 @@ public:
     QWidget* dialogParent() override { return &window_; }
     void DrawCrossSection() override { ++redraws; }
     void markTeeBeamDimension(TeeBeamDimension dimension) override { marked.push_back(dimension); }
-    void refreshBarLists() override { ++barListRefreshes; }
+    void refreshBarLists() override {}
     void setFloorType(FloorType type) override { model_.Selected.FloorType = type; }
     void setDesignFire(DesignFire fire) override { model_.Selected.DesignFire = fire; }
 
     int redraws = 0;
-    int barListRefreshes = 0;
     std::vector<TeeBeamDimension> marked;
 
 private:
