@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 #include <vector>
 
@@ -24,6 +25,16 @@ void Leave(QLineEdit* field);
 // leaving checks only run) once it is active, even offscreen.
 bool Activate(QWidget& dialog);
 
+// Names the table row a failed check left the test in.
+struct RowTrace {
+    QByteArray row;
+    ~RowTrace() {
+        if (QTest::currentTestFailed()) {
+            qWarning("in row %s", row.constData());
+        }
+    }
+};
+
 // Stands in for the main window: the model and platform are the test's, and every request a
 // dialog makes of its window is counted or recorded.
 class FakeDialogHost : public DialogHost {
@@ -36,12 +47,11 @@ public:
     QWidget* dialogParent() override { return &window_; }
     void DrawCrossSection() override { ++redraws; }
     void markTeeBeamDimension(TeeBeamDimension dimension) override { marked.push_back(dimension); }
-    void refreshBarLists() override { ++barListRefreshes; }
+    void refreshBarLists() override {}
     void setFloorType(FloorType type) override { model_.Selected.FloorType = type; }
     void setDesignFire(DesignFire fire) override { model_.Selected.DesignFire = fire; }
 
     int redraws = 0;
-    int barListRefreshes = 0;
     std::vector<TeeBeamDimension> marked;
 
 private:

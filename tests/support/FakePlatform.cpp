@@ -49,16 +49,6 @@ std::optional<QString> FakePlatform::saveFileName(const FileDialogRequest& reque
     return NextFileName(fileNames);
 }
 
-bool FakePlatform::printDialog(QPrinter&) {
-    ++printDialogs;
-    if (printAnswers.empty()) {
-        return false;
-    }
-    const bool answer = printAnswers.front();
-    printAnswers.pop_front();
-    return answer;
-}
-
 QStringList FakePlatform::boxTexts() const {
     QStringList texts;
     for (const Box& box : boxes) {

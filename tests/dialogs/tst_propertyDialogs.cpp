@@ -1,0 +1,370 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "dialogs/frmConcreteProperties.h"
+#include "dialogs/frmDesignLoads.h"
+#include "dialogs/frmExpose.h"
+#include "dialogs/frmNonStandardFire.h"
+#include "dialogs/frmStandardFire.h"
+#include "dialogs/frmSteelProperties.h"
+#include "support/FakeDialogHost.h"
+
+using namespace fd9;
+
+namespace {
+
+template <class Dialog>
+struct App : HostRig<Dialog> {
+    Dialog& d = this->shown();
+};
+
+}  // namespace
+
+class tst_propertyDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void concreteCancelShowsWhatEnterStoredAndPutsTheTypeBack() {
+        App<frmConcreteProperties> app;
+        frmConcreteProperties& d = app.d;
+        Type(d.txtCompressiveStrength, QStringLiteral("40"));
+        PressEnter(d.txtCompressiveStrength);
+        Type(d.txtCompressiveStrength, QStringLiteral("55"));
+        QCOMPARE(d.cboConcreteType->currentIndex(), 2);
+        d.cboConcreteType->setCurrentIndex(4);
+        QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::Pumice);  // counts at once
+        d.cmdCancel->click();
+        QVERIFY(!d.isVisible());
+        QCOMPARE(app.model.ConcreteStrength, 40.0f);
+        QCOMPARE(d.txtCompressiveStrength->text(), QStringLiteral(" 40"));
+        QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::AlluvialQuartz);
+        QCOMPARE(app.model.ConcreteType, 2);
+        QCOMPARE(d.cboConcreteType->currentIndex(), 2);
+        d.showOrRaise();
+        d.cboConcreteType->setCurrentIndex(1);
+        d.cmdOK->click();
+        QCOMPARE(app.model.ConcreteType, 1);
+        QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::LightWeight);
+    }
+
+    void steelOkStoresStrengthsUnroundedAndTheTypeCodes() {
+        App<frmSteelProperties> app;
+        frmSteelProperties& d = app.d;
+        d.lstSteelPosType->setCurrentRow(1);
+        Type(d.txtSteelPosStrength, QStringLiteral("0.3"));
+        Type(d.txtSteelNegStrength, QStringLiteral("435.5"));
+        QTest::mouseClick(d.Okbutton, Qt::LeftButton);
+        QVERIFY(app.platform.boxes.empty());
+        QCOMPARE(app.model.PosSteelStrength, 0.3f);
+        QCOMPARE(app.model.NegSteelStrength, 435.5f);
+        QCOMPARE(app.model.PosSteelType, 1);
+        QCOMPARE(app.model.NegSteelType, 0);
+        QVERIFY(!d.isVisible());
+    }
+
+    // Each refusal beeps, resets the field and holds the focus there: the positive first.
+    void steelOkRefusesOneStrengthOrTypeAtATime() {
+        App<frmSteelProperties> app;
+        frmSteelProperties& d = app.d;
+        QVERIFY(Activate(d));
+        Type(d.txtSteelPosStrength, QStringLiteral("0"));
+        Type(d.txtSteelNegStrength, QStringLiteral("1E39"));
+        d.txtSteelNegStrength->setFocus();
+        const QStringList bad{QStringLiteral("Steel Yield Strength is invalid!")};
+        d.Okbutton->click();
+        QCOMPARE(app.boxes(), bad);
+        QCOMPARE(app.platform.beeps, 1);
+        QCOMPARE(d.txtSteelPosStrength->text(), QStringLiteral(" 300"));
+        QCOMPARE(d.txtSteelNegStrength->text(), QStringLiteral("1E39"));
+        QCOMPARE(QApplication::focusWidget(), d.txtSteelPosStrength);
+        app.platform.clear();
+        d.Okbutton->click();
+        QCOMPARE(app.boxes(), bad);
+        QCOMPARE(d.txtSteelNegStrength->text(), QStringLiteral(" 300"));
+        QCOMPARE(QApplication::focusWidget(), d.txtSteelNegStrength);
+        QCOMPARE(app.model.PosSteelStrength, 300.0f);
+        QCOMPARE(app.model.NegSteelStrength, 300.0f);
+        QVERIFY(d.isVisible());
+
+        d.lstSteelPosType->clearSelection();
+        app.platform.clear();
+        d.Okbutton->click();
+        QCOMPARE(app.boxes(), QStringList{QStringLiteral("You have not selected a Steel type!")});
+        QCOMPARE(app.platform.beeps, 1);
+        d.lstSteelPosType->setCurrentRow(0);
+        d.lstSteelNegType->clearSelection();
+        app.platform.clear();
+        d.Okbutton->click();
+        QCOMPARE(app.boxes(), QStringList{QStringLiteral("You have not selected a steel type!")});
+        QVERIFY(d.isVisible());
+    }
+
+    // A cancelled choice must not stay in effect: the report and the model file name the
+    // stored code, so the calculation has to read the same.
+    void steelCancelPutsTheTypeListsBackToTheStoredCodes() {
+        for (const char* how : {"Cancel", "Esc", "close box"}) {
+            App<frmSteelProperties> app;
+            frmSteelProperties& d = app.d;
+            QTest::mouseClick(
+                d.lstSteelPosType->viewport(), Qt::LeftButton, {},
+                d.lstSteelPosType->visualItemRect(d.lstSteelPosType->item(1)).center());
+            QCOMPARE(app.model.Selected.PosSteelType, SteelType::PrestressingStrand);
+            Type(d.txtSteelPosStrength, QStringLiteral("1860"));
+            if (how == std::string("Cancel")) {
+                d.cmdCancel->click();
+            } else if (how == std::string("Esc")) {
+                QTest::keyClick(&d, Qt::Key_Escape);
+            } else {
+                d.close();
+            }
+            QVERIFY2(!d.isVisible(), how);
+            QCOMPARE(app.model.Selected.PosSteelType, SteelType::ReinforcingBar);
+            QCOMPARE(app.model.PosSteelType, 0);
+            QCOMPARE(d.txtSteelPosStrength->text(), QStringLiteral(" 300"));
+            QVERIFY(d.lstSteelPosType->item(0)->isSelected());
+        }
+        // A code with no entry selects none, so OK asks for a type instead of storing it.
+        App<frmSteelProperties> app;
+        app.model.PosSteelType = 1;
+        app.d.showModelValues();
+        app.model.PosSteelType = 7;
+        app.d.showModelValues();
+        QVERIFY(app.d.lstSteelPosType->selectedItems().isEmpty());
+        QCOMPARE(app.model.Selected.PosSteelType, SteelType::PrestressingStrand);
+    }
+
+    void loadsShortSpanPassesEnterButNotLeaving() {
+        App<frmDesignLoads> app;
+        frmDesignLoads& d = app.d;
+        QVERIFY(Activate(d));
+        d.txtSpan->setFocus();
+        Type(d.txtSpan, QStringLiteral("0.5"));
+        PressEnter(d.txtSpan);
+        QCOMPARE(app.model.Span, 0.5f);
+        QVERIFY(app.platform.boxes.empty());
+        // Leaving for a field that is itself wrong must not refuse that one too.
+        d.txtDeadLoad->setText(QStringLiteral("0"));
+        d.txtDeadLoad->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(app.boxes(), QStringList{QStringLiteral("Span is invalid!")});
+        QCOMPARE(d.txtSpan->text(), QStringLiteral(" 5"));
+        QCOMPARE(QApplication::focusWidget(), d.txtSpan);
+        QCOMPARE(app.model.Span, 0.5f);
+        // The reset text is stored only once it is checked again.
+        app.platform.clear();
+        QTest::keyClick(d.txtSpan, Qt::Key_Tab);
+        QVERIFY(app.platform.boxes.empty());
+        QCOMPARE(app.model.Span, 5.0f);
+    }
+
+    void loadsCategoriesWriteTheirFactorAndOkStoresIt() {
+        App<frmDesignLoads> app;
+        frmDesignLoads& d = app.d;
+        // A new dialog leaves everything enabled until an option is clicked.
+        QVERIFY(d.optNZS4203->isChecked() && d.txtLiveLoadReduction->isEnabled());
+        d.optUserSpecified->click();
+        QVERIFY(d.txtLiveLoadReduction->isEnabled() && d.lblDeadLoadReduction->isEnabled());
+        QVERIFY(!d.optRoofs->isEnabled());
+        d.optNZS4203->click();
+        QVERIFY(!d.txtLiveLoadReduction->isEnabled() && !d.txtDeadLoadReduction->isEnabled());
+        QVERIFY(!d.lblLiveLoadReduction->isEnabled());
+        QVERIFY(d.optRoofs->isEnabled() && d.optStorageFloors->isEnabled());
+        app.model.LiveLoadFactor = 0.7f;
+        const std::pair<QRadioButton*, QString> cases[] = {
+            {d.optStorageFloors, QStringLiteral("0.6")},
+            {d.optDomesticFloors, QStringLiteral("0.4")},
+            {d.optRoofs, QStringLiteral("0")},
+        };
+        for (const auto& [option, text] : cases) {
+            d.txtLiveLoadReduction->setText(QStringLiteral("x"));
+            option->click();
+            QCOMPARE(d.txtLiveLoadReduction->text(), text);
+        }
+        QCOMPARE(app.model.LiveLoadFactor, 0.7f);  // only OK stores
+        d.txtDeadLoadReduction->setText(QStringLiteral("5"));
+        d.txtLiveLoadReduction->setText(QStringLiteral("9"));
+        d.cmdOK->click();
+        QVERIFY(app.platform.boxes.empty());
+        QCOMPARE(app.model.LiveLoadFactor, 0.0f);
+        QCOMPARE(app.model.DeadLoadFactor, 1.0f);
+        QCOMPARE(d.txtDeadLoadReduction->text(), QStringLiteral("5"));
+        // OK also stores the three load fields it checks.
+        QCOMPARE(app.model.DeadLoad, 6.0f);
+        QCOMPARE(app.model.LiveLoad, 16.0f);
+        QCOMPARE(app.model.Span, 12.0f);
+        QVERIFY(!d.isVisible());
+    }
+
+    void loadsBothUserFactorsZeroIsRefusedThenASecondOkCloses() {
+        App<frmDesignLoads> app;
+        frmDesignLoads& d = app.d;
+        d.optUserSpecified->click();
+        d.optContinuous->click();
+        QCOMPARE(app.model.Selected.SupportCondition, SupportCondition::Continuous);
+        Type(d.txtDeadLoadReduction, QStringLiteral("0"));
+        Type(d.txtLiveLoadReduction, QStringLiteral("0"));
+        d.cmdOK->click();
+        QCOMPARE(app.boxes(),
+                 QStringList{QStringLiteral(
+                     "Both Dead Load and Live Load Reduction Factors cannot be zero.")});
+        QCOMPARE(d.txtDeadLoadReduction->text(), QStringLiteral(" 1"));
+        QCOMPARE(d.txtLiveLoadReduction->text(), QStringLiteral(" .4"));
+        QCOMPARE(app.model.SupportCondition, 0);  // the choice counts at once, OK stores it
+        QVERIFY(d.isVisible());
+        app.platform.clear();
+        d.cmdOK->click();
+        QVERIFY(app.platform.boxes.empty());
+        QCOMPARE(app.model.DeadLoadFactor, 1.0f);
+        QCOMPARE(app.model.LiveLoadFactor, 0.4f);
+        QCOMPARE(app.model.SupportCondition, 1);
+        QVERIFY(!d.isVisible());
+        d.showOrRaise();
+        d.optSimplySupported->click();
+        QCOMPARE(app.model.Selected.SupportCondition, SupportCondition::SimplySupported);
+        QCOMPARE(app.model.SupportCondition, 1);
+    }
+
+    void loadsOkGoesOnAfterARefusedLoad() {
+        App<frmDesignLoads> app;
+        frmDesignLoads& d = app.d;
+        app.model.DeadLoad = 3;
+        Type(d.txtDeadLoad, QStringLiteral("0"));
+        Type(d.txtSpan, QStringLiteral("-1"));
+        d.cmdOK->click();
+        QCOMPARE(app.boxes(), (QStringList{QStringLiteral("Span is invalid!"),
+                                           QStringLiteral("Dead Load is invalid!")}));
+        QCOMPARE(app.model.DeadLoad, 3.0f);
+        QCOMPARE(d.txtDeadLoad->text(), QStringLiteral(" 0"));
+        QVERIFY(!d.isVisible());
+    }
+
+    void roundDownFRR() {
+        const std::pair<int, int> cases[] = {{-5, 0},    {0, 0},     {29, 0},     {30, 30},
+                                             {59, 30},   {60, 60},   {89, 60},    {90, 90},
+                                             {119, 90},  {120, 120}, {179, 120},  {180, 180},
+                                             {239, 180}, {240, 240}, {32767, 240}};
+        for (const auto& [before, after] : cases) {
+            FloorModel model;
+            model.FRRequired = static_cast<std::int16_t>(before);
+            RoundDownFRR(model);
+            QCOMPARE(int(model.FRRequired), after);
+        }
+    }
+
+    void standardFireOkRefusedStores60AndChoosesTheStandardFire() {
+        App<frmStandardFire> app;
+        app.host.setDesignFire(DesignFire::NonStandard);
+        Type(app.d.txtFRRequired, QStringLiteral("500"));
+        app.d.cmdOK->click();
+        QCOMPARE(app.boxes(), QStringList{QStringLiteral("FRR is outside valid range!")});
+        QCOMPARE(int(app.model.FRRequired), 60);
+        QCOMPARE(app.model.Selected.DesignFire, DesignFire::Standard);
+        QVERIFY(!app.d.isVisible());
+    }
+
+    void standardFireCancelShowsTheStoredRatingAndKeepsTheFire() {
+        App<frmStandardFire> app;
+        frmStandardFire& d = app.d;
+        Type(d.txtFRRequired, QStringLiteral("100"));
+        d.cmdOK->click();
+        app.host.setDesignFire(DesignFire::NonStandard);
+        d.showOrRaise();
+        Type(d.txtFRRequired, QStringLiteral("180"));
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(d.txtFRRequired->text(), QStringLiteral(" 90"));
+        QCOMPARE(int(app.model.FRRequired), 90);
+        QCOMPARE(app.model.Selected.DesignFire, DesignFire::NonStandard);
+    }
+
+    void nonStandardFireOkEnterEscAndCancel() {
+        App<frmNonStandardFire> app;
+        frmNonStandardFire& d = app.d;
+        d.optMedFireLoad->click();
+        d.optOpeningFactor08->click();
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(int(app.model.FireLoad), 0);
+        QCOMPARE(app.model.Selected.DesignFire, DesignFire::Standard);
+        d.showOrRaise();
+        PressEnter(d.optOpeningFactor08);  // Enter presses OK
+        QVERIFY(!d.isVisible());
+        QCOMPARE(int(app.model.FireLoad), 74);
+        QCOMPARE(app.model.OpeningFactor, 0.08f);
+        QCOMPARE(app.model.Selected.DesignFire, DesignFire::NonStandard);
+        // Cancel afterwards changes nothing, whatever was chosen.
+        d.showOrRaise();
+        d.optHighFireLoad->click();
+        d.optOpeningFactor15->click();
+        d.cmdCancel->click();
+        QCOMPARE(int(app.model.FireLoad), 74);
+        QCOMPARE(app.model.OpeningFactor, 0.08f);
+        QVERIFY(!d.isVisible());
+        // OK with the defaults of a new dialog.
+        App<frmNonStandardFire> fresh;
+        fresh.d.cmdOK->click();
+        QCOMPARE(int(fresh.model.FireLoad), 37);
+        QCOMPARE(fresh.model.OpeningFactor, 0.04f);
+        QCOMPARE(fresh.model.Selected.DesignFire, DesignFire::NonStandard);
+    }
+
+    void nonStandardFireValuesWithoutAnOptionSelectNoneAndOkKeepsThem() {
+        App<frmNonStandardFire> app;
+        frmNonStandardFire& d = app.d;
+        app.model.FireLoad = 50;
+        app.model.OpeningFactor = 0.05f;
+        d.showModelValues();
+        for (QRadioButton* option : d.findChildren<QRadioButton*>()) {
+            QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
+        }
+        d.cmdOK->click();
+        QCOMPARE(int(app.model.FireLoad), 50);
+        QCOMPARE(app.model.OpeningFactor, 0.05f);
+    }
+
+    void nonStandardFireHelpExplainsWhereTheFiresComeFrom() {
+        App<frmNonStandardFire> app;
+        app.d.hlpNonStandardFire->click();
+        QCOMPARE(app.platform.boxes.size(), size_t(1));
+        const FakePlatform::Box& box = app.platform.boxes[0];
+        QCOMPARE(box.buttons, MsgButtons::OK);
+        for (const char* point :
+             {"ISO 834", "BS 476", "AS 1530.4", "Lie", "Structural Fire Protection",
+              "American Society of Civil Engineers", "New York", "1992", "alluvial quartz",
+              "fire load", "opening factor"}) {
+            QVERIFY2(box.text.contains(QString::fromLatin1(point)), point);
+        }
+        QVERIFY(!box.text.contains(QLatin1Char('\n')));
+        QVERIFY(app.d.isVisible());
+    }
+
+    void exposureClassChangesAsSoonAsAnOptionIsChosen() {
+        App<frmExpose> app;
+        frmExpose& d = app.d;
+        QVERIFY(d.optExposeA1->isChecked());
+        const std::pair<QRadioButton*, ExposureClass> cases[] = {
+            {d.optExposeB2, ExposureClass::B2}, {d.optExposeC, ExposureClass::C},
+            {d.optExposeA2, ExposureClass::A2}, {d.optExposeB1, ExposureClass::B1},
+            {d.optExposeA1, ExposureClass::A1},
+        };
+        for (const auto& [option, exposure] : cases) {
+            option->click();
+            QCOMPARE(app.model.Selected.Exposure, exposure);
+            QVERIFY(d.isVisible());
+        }
+        d.optExposeC->click();
+        d.cmdOK->click();
+        QVERIFY(!d.isVisible());
+        QCOMPARE(app.model.Selected.Exposure, ExposureClass::C);
+    }
+};
+
+QTEST_MAIN(tst_propertyDialogs)
+#include "tst_propertyDialogs.moc"
