@@ -1,31 +1,34 @@
 #include <QAction>
+#include <QChartView>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
-#include "calc/ExampleMembers.h"
+#include "../calc/ExampleMembers.h"
+#include "../reliability/ModelFields.h"
 #include "dialogs/frmDesignLoads.h"
 #include "dialogs/frmNonStandardFire.h"
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "files/ResultsReport.h"
-#include "shell/frmMenu.h"
+#include "shell/frmFireExplorer.h"
 #include "support/DialogRig.h"
-#include "support/FakePlatform.h"
 
 using namespace fd9;
 
 namespace {
 
 const QString DataDir = QStringLiteral(FD9_TEST_SOURCE_DIR "/calc/data");
-
-struct DataPlatform : FakePlatform {
-    DataPlatform() { programDir = DataDir; }
-};
 
 QStringList Strings(std::initializer_list<const char*> texts) {
     QStringList list;
@@ -35,60 +38,58 @@ QStringList Strings(std::initializer_list<const char*> texts) {
     return list;
 }
 
-// A main window on screen that reads the test temperature tables.
-struct Window {
-    FloorModel model;
-    DataPlatform platform;
-    frmMenu menu{model, platform};
-    Window() { menu.show(); }
-};
+// A main window on screen that reads the test temperature tables, with one of the worked
+// members in it: a simply supported slab, or a continuous double-tee or beam.
+struct Window : MenuRig {
+    explicit Window(FloorType type = FloorType::Slab) {
+        platform.programDir = DataDir;
+        menu.setFloorType(type);
+        if (type != FloorType::Slab) {
+            model.Selected.SupportCondition = SupportCondition::Continuous;
+        }
+        if (type == FloorType::Slab) {
+            examples::SlabSection(model, 150);
+            examples::Loads(model, 6);
+        } else if (type == FloorType::DoubleTee) {
+            examples::DoubleTeeSection(model);
+            examples::Loads(model, 10);
+        } else {
+            examples::BeamSection(model);
+            examples::Loads(model, 12);
+        }
+        platform.clear();
+        menu.show();
+    }
 
-}  // namespace
-
-class tst_Calculate : public QObject {
-    Q_OBJECT
-
-private:
-    QStringList values(frmMenu& menu) {
+    QStringList shown() const {
         QStringList texts;
         for (int i = 0; i < ResultLabelCount; ++i) {
             texts << menu.resultLabel(static_cast<ResultLabel>(i))->text();
         }
         return texts;
     }
-
-    void slab(frmMenu& menu) {
-        FloorModel& model = menu.model();
-        menu.setFloorType(FloorType::Slab);
-        examples::SlabSection(model, 150);
-        examples::Loads(model, 6);
+    void press() { QTest::mouseClick(menu.cmdUpdateResults, Qt::LeftButton); }
+    frmFireExplorer& explore() {
+        menu.mnuFireExplorer->trigger();
+        return menu.fireExplorer();
     }
+};
 
-    void doubleTee(frmMenu& menu) {
-        FloorModel& model = menu.model();
-        menu.setFloorType(FloorType::DoubleTee);
-        model.Selected.SupportCondition = SupportCondition::Continuous;
-        examples::DoubleTeeSection(model);
-        examples::Loads(model, 10);
-    }
+QString Verdict(QTableWidget* table, int row) {
+    return table->item(row, table->columnCount() - 1)->text();
+}
 
-    void beam(frmMenu& menu) {
-        FloorModel& model = menu.model();
-        menu.setFloorType(FloorType::Beam);
-        model.Selected.SupportCondition = SupportCondition::Continuous;
-        examples::BeamSection(model);
-        examples::Loads(model, 12);
-    }
+}  // namespace
 
-    void press(frmMenu& menu) { QTest::mouseClick(menu.cmdUpdateResults, Qt::LeftButton); }
+class tst_Calculate : public QObject {
+    Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void simplySupportedSlabUnderTheStandardFire() {
         Window w;
-        slab(w.menu);
-        press(w.menu);
+        w.press();
 
         QCOMPARE(w.platform.boxTexts(),
                  QStringList({QStringLiteral("NZS 3101 Table 5.5 requires at least 25 mm cover to "
@@ -105,7 +106,7 @@ private slots:
         }
         QCOMPARE(w.menu.lblMessages->text(),
                  QStringLiteral("STABILITY OF  60 MINUTES HAS NOT BEEN ACHIEVED\n"));
-        QCOMPARE(values(w.menu).mid(0, 8),
+        QCOMPARE(w.shown().mid(0, 8),
                  Strings({"30.0", "400.0", "452.4", "120.0", "1000.0", "350.0", "11.2", "27.9"}));
         QVERIFY(w.menu.fraResults[0]->isVisible());
         QVERIFY(!w.menu.fraResults[1]->isVisible());
@@ -114,80 +115,65 @@ private slots:
         QVERIFY(QString::fromStdString(w.menu.TempDataFile).endsWith(QStringLiteral("aqslab.con")));
     }
 
-    void continuousDoubleTeeUnderBothFires() {
+    // A compressive failure is shown in red and a flexural one in black, whatever was there.
+    void continuousMembersUnderBothFires() {
+        const QString insulation =
+            QStringLiteral("INSULATION HAS NOT BEEN CONSIDERED FOR NON-STANDARD FIRE.");
         for (DesignFire fire : {DesignFire::Standard, DesignFire::NonStandard}) {
-            Window w;
-            doubleTee(w.menu);
-            w.menu.setDesignFire(fire);
-            press(w.menu);
-
-            QCOMPARE(w.platform.boxTexts(),
+            const bool standard = fire == DesignFire::Standard;
+            Window tee(FloorType::DoubleTee);
+            tee.menu.setDesignFire(fire);
+            tee.press();
+            QCOMPARE(tee.platform.boxTexts(),
                      QStringList({QStringLiteral("The concrete failure is in the compression "
                                                  "zone. \nThis is not desirable. Try reducing "
                                                  "amount of steel or increase concrete "
                                                  "strength.")}));
-            QCOMPARE(w.platform.boxes[0].icon, MsgIcon::None);
-            QString messages = QStringLiteral(
-                "STABILITY FOR END SPANS HAS BEEN ACHIEVED.\nSTABILITY FOR INTERMEDIATE SPANS "
-                "HAS BEEN ACHIEVED.\n");
-            if (fire == DesignFire::NonStandard) {
-                messages +=
-                    QStringLiteral("INSULATION HAS NOT BEEN CONSIDERED FOR NON-STANDARD FIRE.");
-            }
-            QCOMPARE(w.menu.lblMessages->text(), messages);
-            QCOMPARE(values(w.menu).mid(6), Strings({"45.0", "77.5", "73.777", "32.499", "124.117",
-                                                     "COMPRESSIVE", "7.05", "0.76"}));
-            QCOMPARE(w.menu.lblFailureMode->palette().color(QPalette::WindowText), QColor(Qt::red));
-            QVERIFY(!w.menu.fraResults[0]->isVisible());
-            QVERIFY(w.menu.fraResults[1]->isVisible());
-        }
-    }
+            QCOMPARE(tee.platform.boxes[0].icon, MsgIcon::None);
+            QCOMPARE(tee.menu.lblMessages->text(),
+                     QStringLiteral("STABILITY FOR END SPANS HAS BEEN ACHIEVED.\nSTABILITY FOR "
+                                    "INTERMEDIATE SPANS HAS BEEN ACHIEVED.\n") +
+                         (standard ? QString() : insulation));
+            QCOMPARE(tee.shown().mid(6), Strings({"45.0", "77.5", "73.777", "32.499", "124.117",
+                                                  "COMPRESSIVE", "7.05", "0.76"}));
+            QCOMPARE(tee.menu.lblFailureMode->palette().color(QPalette::WindowText),
+                     QColor(Qt::red));
+            QVERIFY(!tee.menu.fraResults[0]->isVisible());
+            QVERIFY(tee.menu.fraResults[1]->isVisible());
 
-    void continuousBeamUnderBothFiresIsFlexuralTensionInBlack() {
-        for (DesignFire fire : {DesignFire::Standard, DesignFire::NonStandard}) {
-            Window w;
-            beam(w.menu);
-            w.menu.setDesignFire(fire);
-            w.menu.lblFailureMode->setText(QStringLiteral("COMPRESSIVE"));
-            QPalette red = w.menu.lblFailureMode->palette();
-            red.setColor(QPalette::WindowText, Qt::red);
-            w.menu.lblFailureMode->setPalette(red);
-            press(w.menu);
-
+            Window beam(FloorType::Beam);
+            beam.menu.setDesignFire(fire);
+            beam.menu.lblFailureMode->setText(QStringLiteral("COMPRESSIVE"));
+            beam.menu.lblFailureMode->setPalette(tee.menu.lblFailureMode->palette());
+            beam.press();
             const QString endSpans =
-                fire == DesignFire::Standard
-                    ? QStringLiteral(
-                          "FOR END SPANS, STABILITY OF  60 MINUTES HAS NOT BEEN "
-                          "ACHIEVED")
-                    : QStringLiteral(
-                          "FOR END SPANS, STABILITY DURING NON STANDARD FIRE "
-                          "EXPOSURE HAS NOT BEEN ACHIEVED");
-            QCOMPARE(w.platform.boxTexts(), QStringList({endSpans}));
-            QString messages =
-                endSpans +
-                QStringLiteral("\nSTABILITY FOR INTERMEDIATE SPANS HAS BEEN ACHIEVED.\n");
-            if (fire == DesignFire::NonStandard) {
-                messages +=
-                    QStringLiteral("INSULATION HAS NOT BEEN CONSIDERED FOR NON-STANDARD FIRE.");
-            }
-            QCOMPARE(w.menu.lblMessages->text(), messages);
-            QCOMPARE(values(w.menu),
+                standard ? QStringLiteral(
+                               "FOR END SPANS, STABILITY OF  60 MINUTES HAS NOT BEEN "
+                               "ACHIEVED")
+                         : QStringLiteral(
+                               "FOR END SPANS, STABILITY DURING NON STANDARD FIRE "
+                               "EXPOSURE HAS NOT BEEN ACHIEVED");
+            QCOMPARE(beam.platform.boxTexts(), QStringList({endSpans}));
+            QCOMPARE(beam.menu.lblMessages->text(),
+                     endSpans +
+                         QStringLiteral("\nSTABILITY FOR INTERMEDIATE SPANS HAS BEEN ACHIEVED.\n") +
+                         (standard ? QString() : insulation));
+            QCOMPARE(beam.shown(),
                      Strings({"50.0", "500.0", "942.5", "450.0", "270.0", "425.0", "68.4", "111.6",
                               "97.047", "43.249", "60.496", "FLEXURAL TENSION", "8.77", "0.77"}));
-            QCOMPARE(w.menu.lblFailureMode->palette().color(QPalette::WindowText),
+            QCOMPARE(beam.menu.lblFailureMode->palette().color(QPalette::WindowText),
                      QColor(Qt::black));
-            QVERIFY(w.menu.fraResults[1]->isVisible());
+            QVERIFY(beam.menu.fraResults[1]->isVisible());
         }
     }
 
     void noPositiveBarChangesNothing() {
-        Window w;
-        doubleTee(w.menu);
+        Window w(FloorType::DoubleTee);
         w.model.PosSteelCount = 0;
         w.menu.lblSteelTemp->setText(QStringLiteral("earlier"));
         w.menu.lblMessages->setText(QStringLiteral("earlier"));
         w.menu.TempDataFile = "earlier.con";
-        press(w.menu);
+        w.press();
         QVERIFY(w.platform.boxes.empty());
         QCOMPARE(w.menu.lblSteelTemp->text(), QStringLiteral("earlier"));
         QCOMPARE(w.menu.lblMessages->text(), QStringLiteral("earlier"));
@@ -200,11 +186,10 @@ private slots:
     // "0 minutes" from temperatures that were never found.
     void stoppedRunReplacesTheEarlierVerdict() {
         Window w;
-        slab(w.menu);
-        press(w.menu);
+        w.press();
         w.platform.clear();
         w.model.FRRequired = 0;
-        press(w.menu);
+        w.press();
 
         QCOMPARE(w.platform.boxes.size(), size_t(2));
         const FakePlatform::Box& stop = w.platform.boxes[1];
@@ -220,8 +205,8 @@ private slots:
     // Start-up: the loads dialog shows 6, 16 and 12 but the model holds nothing until OK, and
     // Enter in two fields confirms neither the third nor the factors.
     void unconfirmedLoadsGiveNoVerdictUntilOk() {
-        Window w;
-        w.menu.ResetModel();
+        MenuRig w;
+        w.platform.programDir = DataDir;
         examples::SlabSection(w.model, 150);
         w.menu.mnuStandardFire->trigger();
         w.menu.standardFire().cmdOK->click();
@@ -230,7 +215,7 @@ private slots:
         PressEnter(loads.txtDeadLoad);
         PressEnter(loads.txtSpan);
         w.platform.clear();
-        press(w.menu);
+        w.menu.Calculate();
         QVERIFY2(w.menu.lblMessages->text().contains(QStringLiteral("under Loads and press OK")),
                  qPrintable(w.menu.lblMessages->text()));
         const QStringList shown = w.platform.boxTexts() << w.menu.lblMessages->text();
@@ -240,18 +225,17 @@ private slots:
         QCOMPARE(w.menu.lblAppliedMom->text(), QString());
 
         loads.cmdOK->click();
-        w.platform.clear();
-        press(w.menu);
+        w.menu.Calculate();
         QVERIFY(w.menu.lblMessages->text().startsWith(QStringLiteral("STABILITY OF  60 MINUTES")));
         // (1.0 x 6 + 0.4 x 16) x 12 x 12 / 8
         QCOMPARE(w.menu.lblAppliedMom->text(), QStringLiteral("223.2"));
     }
 
     // New keeps the loads and the fire in the model, so the new dialogs must show them: what
-    // CALCULATE then uses is what the engineer sees.
+    // CALCULATE then uses is what the engineer sees. User-specified factors come back as typed.
     void newShowsTheLoadsAndFireTheModelKeeps() {
-        Window w;
-        w.menu.ResetModel();
+        MenuRig w;
+        w.platform.programDir = DataDir;
         w.menu.mnuLoads->trigger();
         frmDesignLoads* loads = &w.menu.designLoads();
         Type(loads->txtDeadLoad, QStringLiteral("8"));
@@ -290,41 +274,11 @@ private slots:
         QCOMPARE(w.model.FRRequired, before.FRRequired);
 
         examples::SlabSection(w.model, 150);
-        w.platform.clear();
-        press(w.menu);
+        w.menu.Calculate();
         QVERIFY(w.menu.lblMessages->text().startsWith(QStringLiteral("STABILITY OF  30 MINUTES")));
         QCOMPARE(w.menu.lblAppliedMom->text(), QStringLiteral("49.0"));  // 8 x 7 x 7 / 8
-    }
 
-    // Strands chosen and calculated with while the steel dialog is open: the report names
-    // strands. Cancel puts bars back, and the next run and its report agree on bars.
-    void reportNamesTheSteelTheResultsWereComputedWith() {
-        Window w;
-        w.menu.ResetModel();
-        slab(w.menu);
-        w.menu.mnuSteel->trigger();
-        frmSteelProperties& steel = w.menu.steelProperties();
-        steel.lstSteelPosType->item(1)->setSelected(true);
-        press(w.menu);
-        const std::string strands = ResultsFileText(w.model, "");
-        QVERIFY(strands.find("Steel type is Prestressing") != std::string::npos);
-
-        steel.cmdCancel->click();
-        QCOMPARE(w.model.Selected.PosSteelType, SteelType::ReinforcingBar);
-        w.platform.clear();
-        press(w.menu);
-        const std::string bars = ResultsFileText(w.model, "");
-        QVERIFY(bars.find("Steel Type is Reinforcing") != std::string::npos);
-        QVERIFY(bars.find("Prestressing") == std::string::npos);
-        QVERIFY(bars.find("Concrete Type is alluvial quartz") != std::string::npos);
-    }
-
-    // A user-specified pair of factors comes back as typed, not as an NZS 4203 category.
-    void newShowsUserSpecifiedFactorsAsTyped() {
-        Window w;
-        w.menu.ResetModel();
         w.menu.mnuLoads->trigger();
-        frmDesignLoads* loads = &w.menu.designLoads();
         loads->optUserSpecified->click();
         Type(loads->txtDeadLoadReduction, QStringLiteral("1.2"));
         Type(loads->txtLiveLoadReduction, QStringLiteral("0.5"));
@@ -334,6 +288,159 @@ private slots:
         QVERIFY(loads->optUserSpecified->isChecked());
         QCOMPARE(loads->txtDeadLoadReduction->text(), QStringLiteral(" 1.2"));
         QCOMPARE(loads->txtLiveLoadReduction->text(), QStringLiteral(" .5"));
+    }
+
+    // Strands chosen and calculated with while the steel dialog is open: the report names
+    // strands. Cancel puts bars back, and the next run and its report agree on bars.
+    void reportNamesTheSteelTheResultsWereComputedWith() {
+        Window w;
+        w.menu.mnuSteel->trigger();
+        frmSteelProperties& steel = w.menu.steelProperties();
+        steel.lstSteelPosType->item(1)->setSelected(true);
+        w.press();
+        const std::string strands = ResultsFileText(w.model, "");
+        QVERIFY(strands.find("Steel type is Prestressing") != std::string::npos);
+
+        steel.cmdCancel->click();
+        QCOMPARE(w.model.Selected.PosSteelType, SteelType::ReinforcingBar);
+        w.press();
+        const std::string bars = ResultsFileText(w.model, "");
+        QVERIFY(bars.find("Steel Type is Reinforcing") != std::string::npos);
+        QVERIFY(bars.find("Prestressing") == std::string::npos);
+        QVERIFY(bars.find("Concrete Type is alluvial quartz") != std::string::npos);
+    }
+
+    // The explorer is a window of its own under a separator in the fire menu; it reads the
+    // model and writes nothing the main window shows, nor moves a check mark.
+    void calculateAfterExploringIsUnchanged() {
+        Window w;
+        const QList<QAction*> items = w.menu.mnuDesignFire->actions();
+        QCOMPARE(items.size(), 4);
+        QVERIFY(items[2]->isSeparator());
+        QCOMPARE(items[3]->text(), QStringLiteral("Fire Resistance Explorer\u2026"));
+        QVERIFY(!items[3]->isCheckable());
+        w.menu.Calculate();
+        const QStringList before = w.shown() << w.menu.lblMessages->text();
+        const QStringList boxes = w.platform.boxTexts();
+        const std::string dataFile = w.menu.TempDataFile;
+        const std::string model = reliability::Describe(w.model);
+        w.platform.clear();
+
+        frmFireExplorer& explorer = w.explore();
+        QVERIFY(explorer.isVisible() && explorer.isWindow() && !explorer.isModal());
+        QVERIFY(w.menu.mnuStandardFire->isChecked() && !w.menu.mnuNonStandardFire->isChecked());
+        QVERIFY(w.platform.boxes.empty());
+        QCOMPARE(w.platform.busyDepth, 0);
+        QVERIFY(w.platform.maxBusyDepth >= 1);
+        QCOMPARE(w.shown() << w.menu.lblMessages->text(), before);
+        QCOMPARE(w.menu.TempDataFile, dataFile);
+        QCOMPARE(reliability::Describe(w.model), model);
+        QCOMPARE(explorer.tblStandard->rowCount(), 6);
+        QCOMPARE(explorer.tblNonStandard->rowCount(), 15);
+
+        w.menu.Calculate();
+        QCOMPARE(w.shown() << w.menu.lblMessages->text(), before);
+        QCOMPARE(w.platform.boxTexts(), boxes);
+    }
+
+    // The 60 minute row shows what CALCULATE shows at 60 minutes, and the rating in words
+    // agrees with the table.
+    void standardRowMatchesCalculate() {
+        Window w(FloorType::Beam);
+        w.menu.Calculate();
+        frmFireExplorer& explorer = w.explore();
+        QTableWidget* table = explorer.tblStandard;
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("60"));
+        QCOMPARE(table->item(1, 1)->text(), w.menu.lblAvailMomCapacity->text().trimmed());
+        QCOMPARE(table->item(1, 2)->text(), w.menu.lblAppliedMom->text().trimmed());
+        QCOMPARE(table->item(1, 5)->text(), w.menu.lblAvailNegMom->text().trimmed());
+        QCOMPARE(table->item(1, 6)->text(), w.menu.lblReqNegMomEndBay->text().trimmed());
+        QCOMPARE(Verdict(table, 1),
+                 QStringLiteral("END SPANS NOT ACHIEVED; INTERMEDIATE SPANS ACHIEVED"));
+        QCOMPARE(table->item(1, table->columnCount() - 1)->foreground().color(), QColor(Qt::red));
+        QVERIFY(explorer.lblRatings->text().contains(QStringLiteral("end spans")));
+        QVERIFY(
+            explorer.lblRatings->text().contains(QStringLiteral("Insulation reached: not rated")));
+    }
+
+    // The chart carries capacity and applied moment over the six ratings, and for a continuous
+    // member the negative capacity against both requirements; it renders and exports.
+    void chartRendersAndExports() {
+        Window w(FloorType::Beam);
+        frmFireExplorer& explorer = w.explore();
+        QStringList names;
+        for (QAbstractSeries* series : explorer.chartView->chart()->series()) {
+            names << series->name();
+        }
+        QVERIFY(names.size() >= 5);
+        QVERIFY(names.contains(QStringLiteral("Required, intermediate bay")));
+        auto* capacity = qobject_cast<QLineSeries*>(explorer.chartView->chart()->series()[0]);
+        // The test tables hold the beam at 60 and 120 minutes only; the line skips the rest.
+        QCOMPARE(capacity->count(), 2);
+        QCOMPARE(capacity->at(0).x(), 60.0);
+        QCOMPARE(capacity->at(1).x(), 120.0);
+
+        QTest::qWait(50);  // the chart lays itself out from the event loop
+        const QImage image = explorer.renderChart();
+        QVERIFY(!image.isNull());
+        int coloured = 0;
+        for (int y = 0; y < image.height(); y += 4) {
+            for (int x = 0; x < image.width(); x += 4) {
+                coloured += image.pixelColor(x, y).saturation() > 100 ? 1 : 0;
+            }
+        }
+        QVERIFY2(coloured > 20, "the chart should show its coloured lines");
+
+        QTemporaryDir dir;
+        const QString png = dir.filePath(QStringLiteral("chart.png"));
+        const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+        const QString csv = dir.filePath(QStringLiteral("tables.csv"));
+        w.platform.fileNames = {png, svg};
+        explorer.cmdExportChart->click();
+        explorer.cmdExportChart->click();
+        w.platform.fileNames = {csv, dir.filePath(QStringLiteral("missing/tables.csv"))};
+        explorer.cmdExportTables->click();
+        QVERIFY(w.platform.boxes.empty());
+        explorer.cmdExportTables->click();
+        QCOMPARE(w.platform.boxes.size(), std::size_t(1));
+
+        QCOMPARE(QImage(png).size(), image.size());
+        QFile svgFile(svg);
+        QVERIFY(svgFile.open(QIODevice::ReadOnly));
+        QVERIFY(svgFile.readAll().contains("<svg"));
+        QFile csvFile(csv);
+        QVERIFY(csvFile.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csvFile.readAll().trimmed().split('\n');
+        QCOMPARE(lines.size(), 22);
+        QVERIFY(lines[0].startsWith("fire,rating_min,"));
+    }
+
+    // Runs that cannot find their data show why in their rows, and no box comes up. New
+    // closes the explorer: it shows no results of the former member.
+    void stoppedRunsShowTheirReasonInTheRow() {
+        Window w;
+        w.platform.programDir = QStringLiteral("/nonexistent-fd9");
+        QPointer<frmFireExplorer> explorer = &w.explore();
+        QVERIFY(w.platform.boxes.empty());
+        for (QTableWidget* table : {explorer->tblStandard, explorer->tblNonStandard}) {
+            for (int row = 0; row < table->rowCount(); ++row) {
+                QVERIFY(Verdict(table, row).startsWith(QStringLiteral("STOPPED: ")));
+                QVERIFY(Verdict(table, row).contains(QStringLiteral(".con")));
+            }
+        }
+        // Refresh reruns on the model as it stands now.
+        w.platform.programDir = DataDir;
+        explorer->cmdRefresh->click();
+        QVERIFY(!Verdict(explorer->tblStandard, 0).startsWith(QStringLiteral("STOPPED")));
+
+        explorer->cmdHelp->click();
+        QTest::keyClick(explorer, Qt::Key_F1);
+        QCOMPARE(w.platform.helpRequests.size(), std::size_t(2));
+        QCOMPARE(w.platform.helpRequests.back().contextId, FireExplorerHelpContext);
+
+        w.menu.ResetModel();
+        QVERIFY(explorer.isNull());
+        QVERIFY(w.explore().result().nothingToCalculate);
     }
 };
 

@@ -1,16 +1,18 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "dialogs/frmAddSteel.h"
@@ -24,50 +26,49 @@
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
-#include "shell/frmMenu.h"
+#include "shell/HelpWindow.h"
+#include "shell/QtPlatform.h"
 #include "shell/frmStartup.h"
-#include "support/FakeDialogHost.h"
-#include "support/FakePlatform.h"
+#include "support/DialogRig.h"
 #include "view/CrossSectionWidget.h"
 
 using namespace fd9;
 
 namespace {
 
-struct Window {
-    FloorModel model;
-    FakePlatform platform;
-    frmMenu menu{model, platform};
-};
+const QString ShippedHelp = QStringLiteral(FD9_DATA_DIR "/help/FD9.html");
+
+QList<QLabel*> ValueLabels(frmMenu& menu) {
+    QList<QLabel*> labels;
+    for (int i = 0; i < ResultLabelCount; ++i) {
+        labels << menu.resultLabel(static_cast<ResultLabel>(i));
+    }
+    return labels << menu.lblMessages;
+}
+
+HelpWindow* VisibleHelpWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<HelpWindow*>(w); help && help->isVisible()) {
+            return help;
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace
 
 class tst_frmMenu : public QObject {
     Q_OBJECT
 
-private:
-    QList<QLabel*> valueLabels(frmMenu& menu) {
-        QList<QLabel*> labels;
-        for (int i = 0; i < ResultLabelCount; ++i) {
-            labels << menu.resultLabel(static_cast<ResultLabel>(i));
-        }
-        return labels << menu.lblMessages;
-    }
-
-    void startUp(frmMenu& menu) {
-        frmStartup startup(menu, 0);
-        QVERIFY(startup.tmrPause->isSingleShot());
-        startup.tmrPause_Timer();
-    }
-
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void startUpShowsDisclaimerThenResets() {
-        Window w;
-        auto& [model, platform, menu] = w;
+    void stateAfterStartUp() {
+        MenuRig r;
+        auto& [model, platform, menu] = r;
         frmStartup startup(menu, 3000);
         QCOMPARE(startup.tmrPause->interval(), 3000);
+        QVERIFY(startup.tmrPause->isSingleShot());
         QVERIFY(startup.lblTitle->text().endsWith(
             QStringLiteral("FIRE ENGINEERING\nDESIGN OF CONCRETE\nFLOOR SYSTEMS\n(version 2.6)")));
         QVERIFY(startup.lblAuthor->text().startsWith(QStringLiteral("1 September 2000\n")));
@@ -85,66 +86,31 @@ private slots:
                                              "for any designs undertaken using this software.")));
         QCOMPARE(platform.busyDepth, 0);
         QVERIFY(menu.isVisible());
-    }
-
-    void stateAfterStartUp() {
-        Window w;
-        auto& [model, platform, menu] = w;
-        startUp(menu);
-
         QCOMPARE(menu.windowTitle(),
                  QStringLiteral("ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS (Ver 2.6)"));
-        QVERIFY(menu.mnuFloor[int(FloorType::Slab)]->isChecked());
-        for (FloorType other : {FloorType::Beam, FloorType::DoubleTee, FloorType::TeeBeam}) {
-            QVERIFY(!menu.mnuFloor[int(other)]->isChecked());
+        for (FloorType t :
+             {FloorType::Slab, FloorType::Beam, FloorType::DoubleTee, FloorType::TeeBeam}) {
+            QCOMPARE(menu.mnuFloor[int(t)]->isChecked(), t == FloorType::Slab);
         }
-        QVERIFY(menu.mnuStandardFire->isChecked());
-        QVERIFY(!menu.mnuNonStandardFire->isChecked());
+        QVERIFY(menu.mnuStandardFire->isChecked() && !menu.mnuNonStandardFire->isChecked());
         QCOMPARE(model.SectionWidth, 1000.0f);
         QCOMPARE(model.SectionDepth, 150.0f);
         QCOMPARE(model.PosSteelCount, 0);
         QCOMPARE(model.NegSteelCount, 0);
-        QVERIFY(menu.fraResults[0]->isVisible());
-        QVERIFY(!menu.fraResults[1]->isVisible());
-        for (QLabel* label : valueLabels(menu)) {
+        QVERIFY(menu.fraResults[0]->isVisible() && !menu.fraResults[1]->isVisible());
+        for (QLabel* label : ValueLabels(menu)) {
             QVERIFY2(label->text().isEmpty(), qPrintable(label->objectName()));
         }
         QCOMPARE(model.FRRequired, 0);
         QCOMPARE(model.DeadLoad, 0.0f);
     }
 
-    void f1OnAMenuAsksForItsHelpTopic() {
-        Window w;
-        auto& [model, platform, menu] = w;
-        const std::pair<QMenu*, int> contexts[] = {
-            {menu.mnuFile, 320},          {menu.mnuFloorType, 340},  {menu.mnuMaterials, 360},
-            {menu.mnuReinforcement, 380}, {menu.mnuDesignFire, 400}, {menu.mnuHelp, 440}};
-        for (const auto& [m, id] : contexts) {
-            platform.helpRequests.clear();
-            QTest::keyClick(m, Qt::Key_F1);
-            QCOMPARE(platform.helpRequests.size(), size_t(1));
-            QCOMPARE(platform.helpRequests[0].contextId, id);
-        }
-    }
-
-    void clickingPanelsToggles() {
-        Window w;
-        auto& [model, platform, menu] = w;
-        menu.show();
-        QTest::mouseClick(menu.fraResults[0], Qt::LeftButton);
-        QVERIFY(!menu.fraResults[0]->isVisible());
-        QVERIFY(menu.fraResults[1]->isVisible());
-        QTest::mouseClick(menu.fraResults[1], Qt::LeftButton);
-        QVERIFY(menu.fraResults[0]->isVisible());
-        QVERIFY(!menu.fraResults[1]->isVisible());
-    }
-
     // Every value label shows its longest text whole, in both panels, and switching panels
     // never resizes the window. ctest also runs this on a 1280 x 800 screen, plain and at
     // QT_SCALE_FACTOR=1.5.
     void everyResultShowsWholeAndPanelsKeepTheWindowSize() {
-        Window w;
-        auto& [model, platform, menu] = w;
+        MenuRig r;
+        frmMenu& menu = r.menu;
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
         // The window is to fit a 1280 x 800 screen, also enlarged by half (853 x 533); a
@@ -155,13 +121,13 @@ private slots:
             QVERIFY(menu.frameGeometry().height() <= screen.height());
         }
         const QSize size = menu.size();
-        const QList<QLabel*> labels = valueLabels(menu).mid(0, 14);
+        const QList<QLabel*> labels = ValueLabels(menu).mid(0, 14);
         for (int panel : {1, 0, 1}) {
             QTest::mouseClick(menu.fraResults[1 - panel], Qt::LeftButton);
             QVERIFY(menu.fraResults[panel]->isVisible());
+            QVERIFY(!menu.fraResults[1 - panel]->isVisible());
             for (QLabel* label : labels) {
-                const bool failureMode = label == menu.lblFailureMode;
-                const QStringList texts = failureMode
+                const QStringList texts = label == menu.lblFailureMode
                                               ? QStringList{QStringLiteral("FLEXURAL TENSION"),
                                                             QStringLiteral("COMPRESSIVE")}
                                               : QStringList{QStringLiteral("-8888888.888")};
@@ -185,23 +151,42 @@ private slots:
         }
     }
 
-    void choosingAnItemDoesNotMoveTheCheckMark() {
-        Window w;
-        auto& [model, platform, menu] = w;
+    // Choosing an item only shows its dialog; the marks follow what the dialog's OK chooses,
+    // and its Cancel leaves them.
+    void checkMarksFollowTheDialogsOk() {
+        MenuRig r;
+        frmMenu& menu = r.menu;
         menu.mnuFloor[int(FloorType::Beam)]->trigger();
-        QVERIFY(!menu.mnuFloor[int(FloorType::Beam)]->isChecked());
-        QVERIFY(menu.mnuFloor[int(FloorType::Slab)]->isChecked());
         menu.mnuNonStandardFire->trigger();
-        QVERIFY(menu.mnuStandardFire->isChecked());
-        QVERIFY(!menu.mnuNonStandardFire->isChecked());
-        QCOMPARE(model.Selected.FloorType, FloorType::Slab);
-        menu.beamDimensions().hide();
+        QVERIFY(menu.mnuFloor[int(FloorType::Slab)]->isChecked());
+        QVERIFY(!menu.mnuFloor[int(FloorType::Beam)]->isChecked());
+        QVERIFY(menu.mnuStandardFire->isChecked() && !menu.mnuNonStandardFire->isChecked());
+        QCOMPARE(r.model.Selected.FloorType, FloorType::Slab);
+        menu.beamDimensions().cmdOK->click();
+        for (FloorType type : {FloorType::Beam, FloorType::Slab, FloorType::DoubleTee}) {
+            QCOMPARE(menu.mnuFloor[int(type)]->isChecked(), type == FloorType::Beam);
+        }
+        menu.nonStandardFire().cmdOK->click();
+        QVERIFY(menu.mnuNonStandardFire->isChecked() && !menu.mnuStandardFire->isChecked());
+        menu.mnuNonStandardFire->trigger();
+        menu.nonStandardFire().cmdCancel->click();
+        QVERIFY(menu.mnuNonStandardFire->isChecked());
+        menu.mnuStandardFire->trigger();
+        menu.standardFire().txtFRRequired->setText(QStringLiteral("500"));
+        menu.standardFire().cmdOK->click();
+        QVERIFY(menu.mnuStandardFire->isChecked() && !menu.mnuNonStandardFire->isChecked());
+        menu.setDesignFire(DesignFire::NonStandard);
+        menu.mnuStandardFire->trigger();
+        menu.standardFire().cmdCancel->click();
+        QVERIFY(menu.mnuNonStandardFire->isChecked());
     }
 
-    void newAnsweredNoKeepsLoadsFireSupportAndFloorType() {
-        Window w;
-        auto& [model, platform, menu] = w;
-        startUp(menu);
+    // New asked to save and answered No keeps loads, fire, support and floor type; a reset
+    // with double-tee checked sets the ribs and leaves the slab's section.
+    void newKeepsLoadsFireSupportAndFloorType() {
+        MenuRig r;
+        auto& [model, platform, menu] = r;
+        frmStartup(menu, 0).tmrPause_Timer();
         menu.setFloorType(FloorType::Beam);
         model.DeadLoad = 6;
         model.LiveLoad = 16;
@@ -230,11 +215,7 @@ private slots:
         QVERIFY(menu.mnuFloor[int(FloorType::Beam)]->isChecked());
         QVERIFY(menu.lblSteelTemp->text().isEmpty());
         QCOMPARE(platform.busyDepth, 0);
-    }
 
-    void resetWhileDoubleTeeCheckedSetsRibsOnly() {
-        Window w;
-        auto& [model, platform, menu] = w;
         menu.setFloorType(FloorType::DoubleTee);
         model.SectionWidth = 140;
         model.SectionDepth = 333;
@@ -249,48 +230,11 @@ private slots:
         QVERIFY(menu.mnuFloor[int(FloorType::DoubleTee)]->isChecked());
     }
 
-    void answeringYesWithoutASaveStopsNew() {
-        Window w;
-        auto& [model, platform, menu] = w;
-        model.PosSteelCount = 3;
-        platform.answers = {MsgAnswer::Yes};
-        menu.mnuNew_Click();
-        // A save that did not happen stops New before the reset.
-        QCOMPARE(model.PosSteelCount, 3);
-        QCOMPARE(platform.busyDepth, 0);
-    }
-
-    // The marks follow what a dialog's OK chooses, and its Cancel leaves them.
-    void dialogsMoveTheCheckMarks() {
-        Window w;
-        frmMenu& menu = w.menu;
-        menu.ResetModel();
-        menu.beamDimensions().cmdOK->click();
-        for (FloorType type : {FloorType::Beam, FloorType::Slab, FloorType::DoubleTee}) {
-            QCOMPARE(menu.mnuFloor[int(type)]->isChecked(), type == FloorType::Beam);
-        }
-        menu.mnuNonStandardFire->trigger();
-        menu.nonStandardFire().cmdOK->click();
-        QVERIFY(menu.mnuNonStandardFire->isChecked() && !menu.mnuStandardFire->isChecked());
-        menu.mnuNonStandardFire->trigger();
-        menu.nonStandardFire().cmdCancel->click();
-        QVERIFY(menu.mnuNonStandardFire->isChecked());
-        menu.mnuStandardFire->trigger();
-        menu.standardFire().txtFRRequired->setText(QStringLiteral("500"));
-        menu.standardFire().cmdOK->click();
-        QVERIFY(menu.mnuStandardFire->isChecked() && !menu.mnuNonStandardFire->isChecked());
-        menu.setDesignFire(DesignFire::NonStandard);
-        menu.mnuStandardFire->trigger();
-        menu.standardFire().cmdCancel->click();
-        QVERIFY(menu.mnuNonStandardFire->isChecked());
-    }
-
     // New discards the dialogs, so none shows what was typed into it before, yet it keeps the
     // stored material codes and the new dialogs show them.
     void newDiscardsTheDialogs() {
-        Window w;
-        auto& [model, platform, menu] = w;
-        menu.ResetModel();
+        MenuRig r;
+        auto& [model, platform, menu] = r;
         menu.mnuExposure->trigger();
         menu.expose().optExposeC->click();
         QCOMPARE(model.Selected.Exposure, ExposureClass::C);
@@ -333,13 +277,11 @@ private slots:
     // One marker at a time: the view is cleared and redrawn before each, and the marker is
     // drawn from the model, not from the text in the field.
     void teeBeamFieldGainingFocusMarksItsDimension() {
-        Window w;
-        w.menu.setFloorType(FloorType::TeeBeam);
-        w.menu.ResetModel();
-        frmTeeBeamDimensions& tb = w.menu.teeBeamDimensions();
+        MenuRig r(FloorType::TeeBeam);
+        frmTeeBeamDimensions& tb = r.menu.teeBeamDimensions();
         auto redLines = [&] {
             std::vector<DrawingStep> red;
-            for (const DrawingStep& step : w.menu.picFloorCrossSection->drawing().steps()) {
+            for (const DrawingStep& step : r.menu.picFloorCrossSection->drawing().steps()) {
                 if (step.kind == DrawingStep::Kind::Line && step.pen == Red) {
                     red.push_back(step);
                 }
@@ -357,9 +299,33 @@ private slots:
         tb.hide();
     }
 
-    void aboutBox() {
-        Window w;
-        auto& [model, platform, menu] = w;
+    // Help lies beside the program; F1 on a menu asks for its topic; the close box quits help
+    // and Exit answered No does not.
+    void helpAndAboutFromTheMenus() {
+        for (const QString& dir : {QStringLiteral("/opt/fd9"), QStringLiteral("/opt/fd9/")}) {
+            FakePlatform platform;
+            platform.programDir = dir;
+            FloorModel model;
+            frmMenu menu(model, platform);
+            menu.mnuContents->trigger();
+            QCOMPARE(platform.helpRequests.size(), size_t(1));
+            QCOMPARE(platform.helpRequests[0].file, QStringLiteral("/opt/fd9/FD9.html"));
+            QCOMPARE(platform.helpRequests[0].contextId, 0);
+            menu.show();
+            menu.close();
+            QCOMPARE(platform.helpQuits, 1);
+        }
+        MenuRig r;
+        auto& [model, platform, menu] = r;
+        const std::pair<QMenu*, int> contexts[] = {
+            {menu.mnuFile, 320},          {menu.mnuFloorType, 340},  {menu.mnuMaterials, 360},
+            {menu.mnuReinforcement, 380}, {menu.mnuDesignFire, 400}, {menu.mnuHelp, 440}};
+        for (const auto& [m, id] : contexts) {
+            platform.helpRequests.clear();
+            QTest::keyClick(m, Qt::Key_F1);
+            QCOMPARE(platform.helpRequests.size(), size_t(1));
+            QCOMPARE(platform.helpRequests[0].contextId, id);
+        }
         menu.mnuAbout->trigger();
         QCOMPARE(platform.boxes.size(), size_t(1));
         QCOMPARE(platform.boxes[0].title,
@@ -367,6 +333,50 @@ private slots:
         QCOMPARE(platform.boxes[0].icon, MsgIcon::Information);
         QVERIFY(platform.boxes[0].text.startsWith(QStringLiteral(
             "This software follows the fire engineering design method described in")));
+        menu.show();
+        menu.mnuExit_Click();  // answered No: no save, and help is left alone
+        menu.close();
+        QCOMPARE(platform.helpQuits, 0);
+    }
+
+    // The shipped help has a topic for every menu and explains the messages a user meets; a
+    // context opens at its topic, contents at the top, and a missing file is said in the window.
+    void helpWindowShowsTheShippedTopics() {
+        HelpWindow help;
+        help.resize(500, 300);
+        help.showTopic(ShippedHelp, 440);
+        QVERIFY(help.isVisible());
+        QTRY_VERIFY(help.browser->verticalScrollBar()->value() > 0);
+        help.showTopic(ShippedHelp, 0);
+        QCOMPARE(help.browser->verticalScrollBar()->value(), 0);
+        const QString text = help.browser->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("Getting started")));
+        const QString html = help.browser->toHtml();
+        for (int id : {320, 340, 360, 380, 400, 420, 440}) {
+            QVERIFY2(html.contains(QStringLiteral("name=\"context%1\"").arg(id)),
+                     qPrintable(QString::number(id)));
+        }
+        for (const char* message :
+             {"INSULATION HAS NOT BEEN ACHIEVED - INCREASE SLAB THICKNESS.",
+              "The calculation has stopped and no verdict has been given.",
+              "The file is not a valid FD9 data file.", "FRR is outside valid range!",
+              "X Coordinate is invalid!", "Data and Results Printed"}) {
+            QVERIFY2(text.contains(QString::fromLatin1(message)), message);
+        }
+        help.showTopic(QStringLiteral("/nonexistent/FD9.html"), 320);
+        QVERIFY(help.browser->toPlainText().contains(QStringLiteral("was not found")));
+    }
+
+    void platformShowsAndQuitsItsHelpWindow() {
+        QtPlatform platform;
+        platform.showHelp(ShippedHelp, 360);
+        HelpWindow* shown = VisibleHelpWindow();
+        QVERIFY(shown);
+        platform.showHelp(ShippedHelp, 380);
+        QCOMPARE(VisibleHelpWindow(), shown);  // one window, moved to the new topic
+        platform.quitHelp();
+        QVERIFY(!VisibleHelpWindow());
+        platform.quitHelp();  // nothing left to close
     }
 };
 
