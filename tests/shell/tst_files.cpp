@@ -181,51 +181,36 @@ QByteArray Damage(QByteArray text, std::mt19937& rng) {
     return text;
 }
 
-// Records every piece of text painted, with its face, its place on the device and its page.
-class RecordingEngine : public QPaintEngine {
+// An A4 page at 300 dpi that records every piece of text painted, with its face, its place on
+// the page and its page.
+class RecordingPage : public QImage, public QPaintEngine {
 public:
     struct Item {
         QString text;
         bool bold;
-        QRectF box;  // device coordinates
+        QRectF box;
         int page;
     };
     std::vector<Item> items;
     int page = 0;
 
-    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice* device) override {
-        device_ = device;
-        return true;
-    }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState& state) override {
-        if (state.state() & QPaintEngine::DirtyTransform) {
-            transform_ = state.transform();
-        }
-    }
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawTextItem(const QPointF& p, const QTextItem& item) override {
-        const QFontMetricsF metrics(item.font(), device_);
-        const QRectF logical(p.x(), p.y() - metrics.ascent(),
-                             metrics.horizontalAdvance(item.text()), metrics.height());
-        items.push_back({item.text(), item.font().bold(), transform_.mapRect(logical), page});
-    }
-    Type type() const override { return QPaintEngine::User; }
-
-private:
-    QPaintDevice* device_ = nullptr;
-    QTransform transform_;
-};
-
-// An A4 page at 300 dpi that records what is painted on it.
-struct RecordingPage : QImage {
-    mutable RecordingEngine engine;
-    RecordingPage() : QImage(2480, 3508, QImage::Format_Mono) {
+    RecordingPage() : QImage(2480, 3508, QImage::Format_Mono), QPaintEngine(AllFeatures) {
         setDotsPerMeterX(11811);
         setDotsPerMeterY(11811);
     }
-    QPaintEngine* paintEngine() const override { return &engine; }
+    QPaintEngine* paintEngine() const override { return const_cast<RecordingPage*>(this); }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& item) override {
+        const QFontMetricsF metrics(item.font(), static_cast<QImage*>(this));
+        const QRectF logical(p.x(), p.y() - metrics.ascent(),
+                             metrics.horizontalAdvance(item.text()), metrics.height());
+        const QRectF box = painter()->combinedTransform().mapRect(logical);
+        items.push_back({item.text(), item.font().bold(), box, page});
+    }
+    Type type() const override { return User; }
 };
 
 // Sends the print job to a PDF file with the copies asked for.
@@ -243,24 +228,13 @@ struct PdfPlatform : FakePlatform {
 
 // A continuous double-tee with a full group of 30 top bars: a report of two pages and more.
 FloorModel ContinuousDoubleTee() {
-    FloorModel m;
-    m.Selected.FloorType = FloorType::DoubleTee;
+    FloorModel m = NewModel(FloorType::DoubleTee);
     m.Selected.DesignFire = DesignFire::NonStandard;
     m.SupportCondition = 1;
-    m.OverallWidth = 2400;
-    m.OverallDepth = 480;
-    m.RibDepth = 350;
-    m.RibWidthTop = 175;
-    m.RibWidthBot = 125;
-    m.PosSteelCount = 2;
-    m.PosSteel[0] = {600, 430, 12.7f, 50};
-    m.PosSteel[1] = {1800, 430, 12.7f, 50};
     m.NegSteelCount = 30;
     for (int row = 0; row < 30; ++row) {
         m.NegSteel[row] = {100.0f + 70 * row, 40, 12, 34};
     }
-    m.FireLoad = 74;
-    m.OpeningFactor = 0.08f;
     return m;
 }
 
@@ -777,7 +751,7 @@ private slots:
         const bool painted = PaintReport(
             painter, QSizeF(device.width(), device.height()),
             [&device] {
-                ++device.engine.page;
+                ++device.page;
                 return true;
             },
             lines, 3);
@@ -794,7 +768,7 @@ private slots:
                 }
             }
         }
-        const auto& items = device.engine.items;
+        const auto& items = device.items;
         QCOMPARE(items.size(), expected.size());
         int lastPage = 0;
         double lastTop = -1;
