@@ -412,9 +412,10 @@ private slots:
             QCOMPARE(r.boxes(), c.texts);
             QCOMPARE(r.model.DeadLoad, 7.0f);
             if (c.path == missing) {
-                QCOMPARE(r.platform.boxes[0].title, QStringLiteral("file message"));
-                QCOMPARE(r.platform.boxes[0].icon, MsgIcon::Information);
-                QCOMPARE(r.platform.boxes[1].icon, MsgIcon::Exclamation);
+                QCOMPARE(std::tuple(r.platform.boxes[0].title, r.platform.boxes[0].icon,
+                                    r.platform.boxes[1].icon),
+                         std::tuple(QStringLiteral("file message"), MsgIcon::Information,
+                                    MsgIcon::Exclamation));
             }
         }
     }
@@ -813,8 +814,8 @@ private slots:
         menu.mnuPrint_Click();
         QCOMPARE(platform.boxes.size(), size_t(1));
         QVERIFY(platform.boxes[0].text != QStringLiteral("Data and Results Printed"));
-        QCOMPARE(platform.boxes[0].icon, MsgIcon::None);
-        QCOMPARE(platform.boxes[0].buttons, MsgButtons::OK);
+        QCOMPARE(std::tuple(platform.boxes[0].icon, platform.boxes[0].buttons, platform.busyDepth),
+                 std::tuple(MsgIcon::None, MsgButtons::OK, 0));
 
         model = ContinuousDoubleTee();
         platform.pdf = dir.filePath(QStringLiteral("report.pdf"));
@@ -822,10 +823,10 @@ private slots:
         platform.clear();
         menu.mnuPrint_Click();
         QCOMPARE(platform.boxes.size(), size_t(1));
-        QCOMPARE(platform.boxes[0].text, QStringLiteral("Data and Results Printed"));
-        QCOMPARE(platform.boxes[0].title, QStringLiteral("ORVAN FD9"));
-        QCOMPARE(platform.boxes[0].icon, MsgIcon::Information);
-        QCOMPARE(platform.busyDepth, 0);
+        const FakePlatform::Box& box = platform.boxes[0];
+        QCOMPARE(std::tuple(box.text, box.title, box.icon, platform.busyDepth),
+                 std::tuple(QStringLiteral("Data and Results Printed"), QStringLiteral("ORVAN FD9"),
+                            MsgIcon::Information, 0));
         const QByteArray pdf = Contents(platform.pdf);
         QVERIFY(pdf.startsWith("%PDF"));
         // Headings in a bold face, the rest in the regular one.

@@ -428,8 +428,8 @@ private slots:
                                              "the floor is continuous over its supports then you "
                                              "may like to try using negative moment "
                                              "reinforcement")}));
-        QCOMPARE(w.platform.boxes[0].icon, MsgIcon::Exclamation);
-        QCOMPARE(w.platform.boxes[1].icon, MsgIcon::None);
+        QCOMPARE(std::tuple(w.platform.boxes[0].icon, w.platform.boxes[1].icon),
+                 std::tuple(MsgIcon::Exclamation, MsgIcon::None));
         for (const FakePlatform::Box& box : w.platform.boxes) {
             QCOMPARE(box.buttons, MsgButtons::OK);
             QCOMPARE(box.title, QStringLiteral("ORVAN FD9"));
@@ -508,8 +508,8 @@ private slots:
 
         QCOMPARE(w.platform.boxes.size(), size_t(2));
         const FakePlatform::Box& stop = w.platform.boxes[1];
-        QCOMPARE(stop.icon, MsgIcon::Exclamation);
-        QCOMPARE(stop.buttons, MsgButtons::OK);
+        QCOMPARE(std::tuple(stop.icon, stop.buttons),
+                 std::tuple(MsgIcon::Exclamation, MsgButtons::OK));
         QCOMPARE(w.menu.lblMessages->text(), stop.text);
         QVERIFY(!w.menu.lblMessages->text().contains(QStringLiteral("ACHIEVED")));
         QCOMPARE(w.menu.lblEffectiveCover->text(), QStringLiteral("30.0"));
