@@ -63,4 +63,27 @@ inline void DoubleTeeSection(FloorModel& model) {
     }
 }
 
+// A worked member of each floor type: the slab over 6 m, the beam over 12 m, the double-tee and
+// a tee-beam (its one rib's bar at mid-width) over 10 m.
+inline FloorModel Member(FloorType floor, SupportCondition support,
+                         DesignFire fire = DesignFire::Standard) {
+    FloorModel model;
+    model.Selected = {.FloorType = floor, .DesignFire = fire, .SupportCondition = support};
+    if (floor == FloorType::Slab) {
+        SlabSection(model, 150);
+        Loads(model, 6);
+    } else if (floor == FloorType::Beam) {
+        BeamSection(model);
+        Loads(model, 12);
+    } else {
+        DoubleTeeSection(model);
+        Loads(model, 10);
+        if (floor == FloorType::TeeBeam) {
+            model.PosSteelCount = 0;
+            AddBar(model.PosSteel, model.PosSteelCount, 1200, 430, 20);
+        }
+    }
+    return model;
+}
+
 }  // namespace fd9::examples

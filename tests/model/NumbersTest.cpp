@@ -162,6 +162,11 @@ TEST(ParseLeadingNumber, LongTextsRoundCorrectlyOrSaturate) {
     EXPECT_EQ(ParseLeadingNumber("." + std::string(100000, '0') + "1"), 0);
 }
 
+struct CommaPoint : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+
+// A decimal comma in the stream or the C locale changes no number read or written.
 class DecimalCommaLocale : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -204,16 +209,9 @@ private:
     std::string compiledLocales_;
 };
 
-struct CommaPoint : std::numpunct<char> {
-    char do_decimal_point() const override { return ','; }
-};
-
-TEST_F(DecimalCommaLocale, StreamLocaleChangesNothing) {
+TEST_F(DecimalCommaLocale, StreamThenGermanCLocaleChangeNothing) {
     std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
     ExpectPointEverywhere();
-}
-
-TEST_F(DecimalCommaLocale, GermanCLocaleChangesNothing) {
     if (!SetGermanLocale() && !CompileGermanLocale()) {
         GTEST_SKIP() << "no German locale and no locale sources to build one";
     }

@@ -6,26 +6,22 @@
 namespace fd9 {
 namespace {
 
-TEST(FloorTypeCode, TeeBeamIsTwoAndDoubleTeeThree) {
-    EXPECT_EQ(FloorTypeToCode(FloorType::Beam), 0);
-    EXPECT_EQ(FloorTypeToCode(FloorType::Slab), 1);
-    EXPECT_EQ(FloorTypeToCode(FloorType::TeeBeam), 2);
-    EXPECT_EQ(FloorTypeToCode(FloorType::DoubleTee), 3);
-    for (FloorType type :
-         {FloorType::Beam, FloorType::Slab, FloorType::DoubleTee, FloorType::TeeBeam}) {
-        EXPECT_EQ(FloorTypeFromCode(FloorTypeToCode(type)), type);
+TEST(ModelCodes, TeeBeamIsTwoAndDoubleTeeThreeAndAnyNonZeroSteelIsStrand) {
+    const FloorType byCode[] = {FloorType::Beam, FloorType::Slab, FloorType::TeeBeam,
+                                FloorType::DoubleTee};
+    for (std::int16_t code = 0; code < 4; ++code) {
+        EXPECT_EQ(FloorTypeToCode(byCode[code]), code);
+        EXPECT_EQ(FloorTypeFromCode(code), byCode[code]);
     }
-}
-
-TEST(SteelTypeCode, AnyNonZeroCodeIsStrand) {
     EXPECT_EQ(SteelTypeFromCode(0), SteelType::ReinforcingBar);
     EXPECT_EQ(SteelTypeFromCode(1), SteelType::PrestressingStrand);
     EXPECT_EQ(SteelTypeFromCode(-3), SteelType::PrestressingStrand);
 }
 
 // Solid sections get their default size; ribbed ones their default ribs, and keep the working
-// section the calculation left.
-TEST(ResetModelData, EachFloorTypeGetsItsDefaultSection) {
+// section the calculation left. What a new concrete dialog shows is also what a new model
+// stores, so a report or model file written before any OK names the concrete calculated with.
+TEST(ResetModelData, EachFloorTypeGetsItsDefaultSectionAndTheSelectionsOfANewModel) {
     const struct {
         FloorType type;
         float width, depth;
@@ -38,6 +34,8 @@ TEST(ResetModelData, EachFloorTypeGetsItsDefaultSection) {
         model.Selected.FloorType = c.type;
         model.SectionWidth = 137.5f;
         model.SectionDepth = 410;
+        model.Selected.ConcreteType = ConcreteType::Dacite;
+        model.Selected.PosSteelType = SteelType::PrestressingStrand;
         ResetModelData(model);
         EXPECT_EQ(model.SectionWidth, c.width);
         EXPECT_EQ(model.SectionDepth, c.depth);
@@ -48,6 +46,10 @@ TEST(ResetModelData, EachFloorTypeGetsItsDefaultSection) {
             EXPECT_EQ(model.RibWidthBot, 125);
             EXPECT_EQ(model.RibWidthTop, 175);
         }
+        EXPECT_EQ(model.Selected.ConcreteType, ConcreteType::AlluvialQuartz);
+        EXPECT_EQ(static_cast<int>(model.Selected.ConcreteType), model.ConcreteType);
+        EXPECT_EQ(model.Selected.PosSteelType, SteelType::ReinforcingBar);
+        EXPECT_EQ(model.Selected.SupportCondition, SupportCondition::SimplySupported);
     }
 }
 
@@ -66,9 +68,6 @@ TEST(ResetModelData, ClearsBarsAndStrengthsButKeepsLoadsFireCodesAndResults) {
     model.ConcreteType = 4;
     model.PosSteelType = 1;
     model.PosMomentCapacity = 11.17f;
-    model.Selected.ConcreteType = ConcreteType::Pumice;
-    model.Selected.PosSteelType = SteelType::PrestressingStrand;
-    model.Selected.SupportCondition = SupportCondition::Continuous;
     model.Selected.Exposure = ExposureClass::C;
     model.Selected.DesignFire = DesignFire::NonStandard;
 
@@ -94,19 +93,6 @@ TEST(ResetModelData, ClearsBarsAndStrengthsButKeepsLoadsFireCodesAndResults) {
     EXPECT_EQ(model.Selected.SupportCondition, SupportCondition::Continuous);
     EXPECT_EQ(model.Selected.Exposure, ExposureClass::A1);
     EXPECT_EQ(model.Selected.DesignFire, DesignFire::NonStandard);
-}
-
-// What a new concrete dialog shows is also what a new model stores, so a report or model
-// file written before any OK names the concrete the calculation used.
-TEST(ResetModelData, NewModelStoresTheCodesItsSelectionsShow) {
-    FloorModel model;
-    model.Selected.ConcreteType = ConcreteType::Dacite;
-    model.Selected.PosSteelType = SteelType::PrestressingStrand;
-    ResetModelData(model);
-    EXPECT_EQ(model.Selected.ConcreteType, ConcreteType::AlluvialQuartz);
-    EXPECT_EQ(static_cast<int>(model.Selected.ConcreteType), model.ConcreteType);
-    EXPECT_EQ(model.Selected.PosSteelType, SteelType::ReinforcingBar);
-    EXPECT_EQ(model.Selected.SupportCondition, SupportCondition::SimplySupported);
 }
 
 }  // namespace
