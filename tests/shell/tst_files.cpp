@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPaintEngine>
 #include <QPainter>
@@ -96,23 +97,11 @@ QByteArray Damage(QByteArray text, std::mt19937& rng) {
     auto at = [&](qsizetype n) {
         return std::uniform_int_distribution<qsizetype>(0, std::max<qsizetype>(n, 0))(rng);
     };
-    switch (std::uniform_int_distribution<int>(0, 2)(rng)) {
-        case 0:
-            text.truncate(at(text.size()));
-            break;
-        case 1:
-            for (int i = 0, n = 1 + int(at(3)); i < n && !text.isEmpty(); ++i) {
-                text[at(text.size() - 1)] = char(at(255));
-            }
-            break;
-        default: {
-            const qsizetype line = text.indexOf('\n');
-            const qsizetype comma = text.indexOf(',', text.indexOf(',', line + 1) + 1);
-            static const char* const counts[] = {"-1", "31", "4", "0", "30", "2.5", "x", ""};
-            text.replace(comma + 1, text.indexOf(',', comma + 1) - comma - 1,
-                         counts[at(std::size(counts) - 1)]);
-            break;
-        }
+    if (at(1) == 0) {
+        text.truncate(at(text.size()));
+    }
+    for (int i = 0, n = int(at(3)); i < n && !text.isEmpty(); ++i) {
+        text[at(text.size() - 1)] = char(at(255));
     }
     return text;
 }
@@ -195,30 +184,36 @@ private slots:
         const bool nonStandard = type == FloorType::Slab || type == FloorType::TeeBeam;
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("model.dat"));
-        std::string saved;
-        {
-            MenuRig r(FloorType::Slab);
-            Fill(r.menu, type, userFactors);
-            r.platform.fileNames = {path, std::nullopt};
-            QVERIFY(r.menu.mnuSaveAs_Click());
-            const FileDialogRequest& asked = r.platform.fileRequests.at(0).request;
-            QCOMPARE(std::tuple(r.platform.fileRequests[0].save, asked.title, asked.filter,
-                                asked.filterIndex, asked.defaultExtension),
-                     std::tuple(true, QStringLiteral("Save Model Data"),
-                                QStringLiteral("All Files (*.*)|*.*|Data Files (*.dat)|*.dat"), 2,
-                                QStringLiteral("DAT")));
-            // The stored codes follow the check marks and the load options before writing.
-            QCOMPARE(std::tuple(int(r.model.FloorTypeCode), int(r.model.FireTypeCode),
-                                int(r.model.SupportCondition), r.model.LiveLoadFactor),
-                     std::tuple(code, nonStandard ? 1 : 0, 1, userFactors ? 0.3f : 0.6f));
-            saved = FileImage(r.model, userFactors);
-            QCOMPARE(Contents(path).toStdString(), saved);
-            // The dialog starts from the name it returned last.
-            QVERIFY(!r.menu.mnuSaveAs_Click());
-            QCOMPARE(r.platform.fileRequests.back().request.fileName, path);
-            QCOMPARE(std::tuple(r.platform.boxTexts(), r.platform.busyDepth),
-                     std::tuple(QStringList(), 0));
-        }
+        MenuRig first(FloorType::Slab);
+        Fill(first.menu, type, userFactors);
+        first.platform.fileNames = {path};
+        QVERIFY(first.menu.mnuSaveAs_Click());
+        const FileDialogRequest& asked = first.platform.fileRequests.at(0).request;
+        QCOMPARE(std::tuple(first.platform.fileRequests[0].save, asked.title, asked.filter,
+                            asked.filterIndex, asked.defaultExtension),
+                 std::tuple(true, QStringLiteral("Save Model Data"),
+                            QStringLiteral("All Files (*.*)|*.*|Data Files (*.dat)|*.dat"), 2,
+                            QStringLiteral("DAT")));
+        // The stored codes follow the check marks and the load options before writing.
+        QCOMPARE(std::tuple(int(first.model.FloorTypeCode), int(first.model.FireTypeCode),
+                            int(first.model.SupportCondition), first.model.LiveLoadFactor),
+                 std::tuple(code, nonStandard ? 1 : 0, 1, userFactors ? 0.3f : 0.6f));
+        const std::string saved = FileImage(first.model, userFactors);
+        QCOMPARE(Contents(path).toStdString(), saved);
+        // Every command cancelled does nothing, and the save dialog starts from the name it
+        // returned last. New answered Yes and then cancelled keeps the model.
+        QVERIFY(!first.menu.mnuSaveAs_Click());
+        QCOMPARE(first.platform.fileRequests.back().request.fileName, path);
+        first.menu.mnuOpen_Click();
+        first.menu.mnuSaveResultsFile_Click();
+        first.menu.mnuPrint_Click();
+        first.platform.answers.push_back(MsgAnswer::Yes);
+        first.menu.mnuNew_Click();
+        QCOMPARE(FileImage(first.model, userFactors), saved);
+        QCOMPARE(std::tuple(first.platform.boxTexts(), first.platform.busyDepth,
+                            QDir(dir.path()).entryList(QDir::Files)),
+                 std::tuple(QStringList{QStringLiteral("Would you like to save current file?")}, 0,
+                            QStringList{QStringLiteral("model.dat")}));
 
         MenuRig r(FloorType::Slab);
         auto& [model, platform, menu] = r;
@@ -236,43 +231,18 @@ private slots:
              {FloorType::Beam, FloorType::Slab, FloorType::DoubleTee, FloorType::TeeBeam}) {
             QCOMPARE(menu.mnuFloor[int(t)]->isChecked(), t == type);
         }
-        QCOMPARE(std::tuple(menu.mnuNonStandardFire->isChecked(), menu.mnuStandardFire->isChecked(),
-                            model.Selected.SupportCondition, model.Selected.PosSteelType,
-                            model.Selected.ConcreteType),
-                 std::tuple(nonStandard, !nonStandard, SupportCondition::Continuous,
-                            SteelType::PrestressingStrand, ConcreteType::Dacite));
-
-        frmRemoveSteel& lists = menu.removeSteel();
-        QCOMPARE(std::tuple(lists.lstSteelPos->count(), lists.lstSteelNeg->count()),
-                 std::tuple(2, 1));
-        QCOMPARE(lists.lstSteelNeg->item(0)->text(), SteelListItem(model.NegSteel, 0));
         frmDesignLoads& loads = menu.designLoads();
+        QCOMPARE(std::tuple(menu.mnuNonStandardFire->isChecked(), menu.mnuStandardFire->isChecked(),
+                            menu.removeSteel().lstSteelPos->count(),
+                            menu.removeSteel().lstSteelNeg->count(), model.Selected.PosSteelType,
+                            model.Selected.ConcreteType),
+                 std::tuple(nonStandard, !nonStandard, 2, 1, SteelType::PrestressingStrand,
+                            ConcreteType::Dacite));
         QCOMPARE(
             std::tuple(loads.optContinuous->isChecked(), loads.optUserSpecified->isChecked(),
                        loads.optNZS4203->isChecked(), loads.optStorageFloors->isChecked(),
                        loads.txtDeadLoadReduction->isEnabled(), loads.optRoofs->isEnabled()),
             std::tuple(true, userFactors, !userFactors, !userFactors, userFactors, !userFactors));
-    }
-
-    void cancellingDoesNothing() {
-        QTemporaryDir dir;
-        MenuRig r(FloorType::Slab);
-        auto& [model, platform, menu] = r;
-        Fill(menu, FloorType::Beam);
-        const std::string before = FileImage(model);
-
-        QVERIFY(!menu.mnuSaveAs_Click());
-        menu.mnuOpen_Click();
-        menu.mnuSaveResultsFile_Click();
-        menu.mnuPrint_Click();
-        // New answered Yes and then cancelled keeps the model: nothing was saved.
-        platform.answers.push_back(MsgAnswer::Yes);
-        menu.mnuNew_Click();
-
-        QCOMPARE(FileImage(model), before);
-        QCOMPARE(platform.boxes.size(), size_t(1));  // the save prompt only
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 0);
-        QCOMPARE(platform.busyDepth, 0);
     }
 
     // A missing file gives two messages; a folder, a device, a pipe or an oversized file is
@@ -593,16 +563,20 @@ private slots:
         painter.end();
         const auto& items = device.items;
         QCOMPARE(items.size(), 2 * copy.size());
+        double pitch = device.height();  // of a line: the least step down between two pieces
         for (std::size_t i = 1; i < items.size(); ++i) {
             QCOMPARE(std::pair(items[i].text, items[i].bold), copy[i % copy.size()]);
-            QVERIFY(items[i].page == items[i - 1].page ? items[i].top >= items[i - 1].top - 0.01
+            const double step = items[i].top - items[i - 1].top;
+            QVERIFY(items[i].page == items[i - 1].page ? step >= -0.01
                                                        : items[i].page == items[i - 1].page + 1);
+            pitch =
+                step > 0.01 && items[i].page == items[i - 1].page ? std::min(pitch, step) : pitch;
         }
-        QVERIFY(items.back().page >= 1);
+        // The second copy starts on the line after the first ends, not on a new page.
         const auto& [last, next] = std::tie(items[copy.size() - 1], items[copy.size()]);
-        if (next.page == last.page) {
-            QVERIFY(next.top > last.top && next.top < last.top + 2 * (next.top - last.top) + 1);
-        }
+        QCOMPARE(std::pair(next.page, qRound(next.top - last.top)),
+                 std::pair(last.page, qRound(pitch)));
+        QVERIFY(items.back().page >= 1);
     }
 
     // The whole report is printed, so the dialog offers copies but no page range to ignore.
@@ -651,9 +625,7 @@ private slots:
         const QByteArray pdf = Contents(platform.pdf);
         // Headings in a bold face, the rest in the regular one.
         QVERIFY(pdf.startsWith("%PDF") && pdf.contains("/BaseFont /") && pdf.contains("-Bold\n"));
-        QVERIFY(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
-                    pdf.count("/Type /Page>") + pdf.count("/Type /Page ") >=
-                2);
+        QVERIFY(pdf.count("/Type /Page") - pdf.count("/Type /Pages") >= 2);
     }
 };
 
