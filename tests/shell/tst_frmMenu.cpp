@@ -197,9 +197,10 @@ private slots:
         QVERIFY(menu.mnuStandardFire->isChecked() && !menu.mnuNonStandardFire->isChecked());
     }
 
-    // New asked to save and answered No keeps loads, fire, support and floor type, and clears
-    // the bars and the results; a reset with double-tee checked sets the ribs and leaves the
-    // slab's section.
+    // New asked to save and answered No keeps loads, fire, support, floor type and the stored
+    // material codes, which the new dialogs show, and clears the bars and the results. It
+    // discards the dialogs, so none shows what was typed into it before. A reset with
+    // double-tee checked sets the ribs and leaves the slab's section.
     void newKeepsLoadsFireSupportAndFloorType() {
         MenuRig r(FloorType::Beam);
         auto& [model, platform, menu] = r;
@@ -208,19 +209,32 @@ private slots:
         model.SupportCondition = 1;
         model.PosSteelCount = 2;
         menu.lblSteelTemp->setText(QStringLiteral(" 512.0"));
+        menu.doubleTeeDimensions().txtDoubleTeeOverallDepth->setText(QStringLiteral("600"));
+        menu.concreteProperties().cboConcreteType->setCurrentIndex(1);
+        menu.concreteProperties().cmdOK->click();
+        menu.steelProperties().lstSteelPosType->item(1)->setSelected(true);
+        menu.steelProperties().Okbutton->click();
+        const QPointer<QDialog> old = &menu.doubleTeeDimensions();
         menu.mnuNew_Click();
 
         QCOMPARE(platform.boxes.size(), size_t(1));
         const FakePlatform::Box& box = platform.boxes[0];
-        QCOMPARE(std::tuple(box.text, box.title, box.icon, box.buttons),
-                 std::tuple(QStringLiteral("Would you like to save current file?"),
-                            QStringLiteral("Save now?"), MsgIcon::Exclamation, MsgButtons::YesNo));
+        QCOMPARE(
+            std::tuple(box.text, box.title, box.icon, box.buttons, platform.busyDepth),
+            std::tuple(QStringLiteral("Would you like to save current file?"),
+                       QStringLiteral("Save now?"), MsgIcon::Exclamation, MsgButtons::YesNo, 0));
         QCOMPARE(std::tuple(model.DeadLoad, model.FRRequired, model.SupportCondition,
                             model.PosSteelCount, model.SectionWidth, model.SectionDepth),
                  std::tuple(6.f, 120, 1, 0, 300.f, 500.f));
         QVERIFY(menu.mnuFloor[int(FloorType::Beam)]->isChecked());
         QVERIFY(menu.lblSteelTemp->text().isEmpty());
-        QCOMPARE(platform.busyDepth, 0);
+        QVERIFY(old.isNull());
+        QCOMPARE(menu.doubleTeeDimensions().txtDoubleTeeOverallDepth->text(),
+                 QStringLiteral("480"));
+        QCOMPARE(std::tuple(model.Selected.ConcreteType, model.Selected.PosSteelType,
+                            menu.concreteProperties().cboConcreteType->currentIndex()),
+                 std::tuple(ConcreteType::LightWeight, SteelType::PrestressingStrand, 1));
+        QVERIFY(menu.steelProperties().lstSteelPosType->item(1)->isSelected());
 
         menu.setFloorType(FloorType::DoubleTee);
         model.SectionWidth = 140;
@@ -232,34 +246,35 @@ private slots:
             std::tuple(480.f, 2400.f, 350.f, 125.f, 175.f, 140.f, 333.f));
     }
 
-    // New discards the dialogs, so none shows what was typed into it before, yet it keeps the
-    // stored material codes and the new dialogs show them.
-    void newDiscardsTheDialogs() {
-        MenuRig r(FloorType::Slab);
-        auto& [model, platform, menu] = r;
-        menu.doubleTeeDimensions().txtDoubleTeeOverallDepth->setText(QStringLiteral("600"));
-        menu.concreteProperties().cboConcreteType->setCurrentIndex(1);
-        menu.concreteProperties().cmdOK->click();
-        menu.steelProperties().lstSteelPosType->item(1)->setSelected(true);
-        menu.steelProperties().Okbutton->click();
-        const QPointer<QDialog> old = &menu.doubleTeeDimensions();
-        menu.mnuNew_Click();
-        QVERIFY(old.isNull());
-        QCOMPARE(menu.doubleTeeDimensions().txtDoubleTeeOverallDepth->text(),
-                 QStringLiteral("480"));
-        QCOMPARE(std::tuple(model.Selected.ConcreteType, model.Selected.PosSteelType,
-                            menu.concreteProperties().cboConcreteType->currentIndex()),
-                 std::tuple(ConcreteType::LightWeight, SteelType::PrestressingStrand, 1));
-        QVERIFY(menu.steelProperties().lstSteelPosType->item(1)->isSelected());
-    }
-
-    // New keeps the loads and the fire in the model, so the new dialogs must show them: what
-    // CALCULATE then uses is what the engineer sees. User-specified factors come back as typed.
+    // Start-up: the loads dialog shows 6, 16 and 12 but the model holds nothing until OK, and
+    // Enter in two fields confirms neither the third nor the factors. New keeps the loads and
+    // the fire in the model, so the new dialogs must show them: what CALCULATE then uses is
+    // what the engineer sees. User-specified factors come back as typed.
     void newShowsTheLoadsAndFireTheModelKeeps() {
         MenuRig w(FloorType::Slab);
         w.platform.programDir = DataDir;
+        examples::SlabSection(w.model, 150);
+        w.menu.mnuStandardFire->trigger();
+        w.menu.standardFire().cmdOK->click();
         w.menu.mnuLoads->trigger();
         frmDesignLoads* loads = &w.menu.designLoads();
+        PressEnter(loads->txtDeadLoad);
+        PressEnter(loads->txtSpan);
+        w.platform.clear();
+        w.menu.Calculate();
+        QVERIFY2(w.menu.lblMessages->text().contains(QStringLiteral("under Loads and press OK")),
+                 qPrintable(w.menu.lblMessages->text()));
+        for (const QString& text : w.platform.boxTexts()) {
+            QVERIFY(!text.contains(QStringLiteral("ACHIEVED")));
+        }
+        QCOMPARE(w.menu.lblAppliedMom->text(), QString());
+        loads->cmdOK->click();
+        w.menu.Calculate();
+        QVERIFY(w.menu.lblMessages->text().startsWith(QStringLiteral("STABILITY OF  60 MINUTES")));
+        // (1.0 x 6 + 0.4 x 16) x 12 x 12 / 8
+        QCOMPARE(w.menu.lblAppliedMom->text(), QStringLiteral("223.2"));
+
+        w.menu.mnuLoads->trigger();
         Type(loads->txtDeadLoad, QStringLiteral("8"));
         Type(loads->txtLiveLoad, QStringLiteral("3"));
         Type(loads->txtSpan, QStringLiteral("7"));
@@ -467,34 +482,6 @@ private slots:
             QCOMPARE(beam.menu.lblFailureMode->palette().color(QPalette::WindowText),
                      QColor(Qt::black));
         }
-    }
-
-    // Start-up: the loads dialog shows 6, 16 and 12 but the model holds nothing until OK, and
-    // Enter in two fields confirms neither the third nor the factors.
-    void unconfirmedLoadsGiveNoVerdictUntilOk() {
-        MenuRig w(FloorType::Slab);
-        w.platform.programDir = DataDir;
-        examples::SlabSection(w.model, 150);
-        w.menu.mnuStandardFire->trigger();
-        w.menu.standardFire().cmdOK->click();
-        w.menu.mnuLoads->trigger();
-        frmDesignLoads& loads = w.menu.designLoads();
-        PressEnter(loads.txtDeadLoad);
-        PressEnter(loads.txtSpan);
-        w.platform.clear();
-        w.menu.Calculate();
-        QVERIFY2(w.menu.lblMessages->text().contains(QStringLiteral("under Loads and press OK")),
-                 qPrintable(w.menu.lblMessages->text()));
-        for (const QString& text : w.platform.boxTexts()) {
-            QVERIFY(!text.contains(QStringLiteral("ACHIEVED")));
-        }
-        QCOMPARE(w.menu.lblAppliedMom->text(), QString());
-
-        loads.cmdOK->click();
-        w.menu.Calculate();
-        QVERIFY(w.menu.lblMessages->text().startsWith(QStringLiteral("STABILITY OF  60 MINUTES")));
-        // (1.0 x 6 + 0.4 x 16) x 12 x 12 / 8
-        QCOMPARE(w.menu.lblAppliedMom->text(), QStringLiteral("223.2"));
     }
 
     // Strands chosen and calculated with while the steel dialog is open: the report names
