@@ -397,23 +397,22 @@ private slots:
             }
             const std::string before = reliability::Describe(model);
             menu.mnuOpen_Click();
-            const QString context = QStringLiteral("trial %1: ").arg(trial) +
-                                    QString::fromLatin1(damaged.toPercentEncoding(" ,\r\n"));
+            const QByteArray context = damaged.toPercentEncoding(" ,\r\n");
             QCOMPARE(platform.busyDepth, 0);
             if (platform.boxes.empty()) {
                 ++opened;
                 QVERIFY2(trial >= 0 && reliability::FirstNonFinite(model).empty(),
-                         qPrintable(context));
+                         context.constData());
                 continue;
             }
-            QVERIFY2(reliability::Describe(model) == before, qPrintable(context));
+            QVERIFY2(reliability::Describe(model) == before, context.constData());
             if (trial < 0) {
                 QCOMPARE(platform.boxes.size(), size_t(1));
                 QVERIFY2(platform.boxes[0].text.contains(QLatin1String(known[trial + 4].text)),
                          qPrintable(platform.boxes[0].text));
                 QCOMPARE(platform.boxes[0].title, known[trial + 4].title);
-                QVERIFY(menu.mnuFloor[int(FloorType::Slab)]->isChecked());
-                QVERIFY(menu.mnuNonStandardFire->isChecked());
+                QVERIFY(menu.mnuFloor[int(FloorType::Slab)]->isChecked() &&
+                        menu.mnuNonStandardFire->isChecked());
                 QCOMPARE(menu.lblSteelTemp->text(), QStringLiteral("512.0"));
             }
         }
@@ -432,16 +431,12 @@ private slots:
         reliability::DescribeSlab(menu);
         const int openBefore = OpenFileCount();
         const QString file = dir.filePath(QStringLiteral("m.dat"));
-        const QString bad = dir.filePath(QStringLiteral("bad.dat"));
-        WriteFile(bad, "\"fd9data\"\r\n1,2,x\r\n");
         const auto calculate = [&] { menu.Calculate(); };
         const auto save = [&] { QVERIFY(menu.mnuSaveAs_Click()); };
         const auto open = [&] { menu.mnuOpen_Click(); };
         const auto report = [&] { menu.mnuSaveResultsFile_Click(); };
         // clang-format off
         const struct { const char* name; QString dir, file; std::function<void()> run; } steps[] = {
-            {"open missing", data, dir.filePath(QStringLiteral("none.dat")), open},
-            {"open damaged", data, bad, open},
             {"results file", data, dir.filePath(QStringLiteral("r.txt")), report},
             {"results into a folder", data, dir.path(), report},
             {"CALCULATE without data files", dir.path(), {}, calculate},

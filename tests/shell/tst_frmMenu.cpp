@@ -341,29 +341,24 @@ private slots:
     // Help lies beside the program; F1 on a menu asks for its topic; the close box quits help
     // and Exit answered No does not. The help window moves to each topic asked for.
     void helpAndAboutFromTheMenus() {
-        for (const QString& dir : {QStringLiteral("/opt/fd9"), QStringLiteral("/opt/fd9/")}) {
-            MenuRig r(FloorType::Slab);
-            r.platform.programDir = dir;
-            r.menu.mnuContents->trigger();
-            QCOMPARE(r.platform.helpRequests.size(), size_t(1));
-            QCOMPARE(
-                std::tuple(r.platform.helpRequests[0].file, r.platform.helpRequests[0].contextId),
-                std::tuple(QStringLiteral("/opt/fd9/FD9.html"), 0));
-            r.menu.show();
-            r.menu.close();
-            QCOMPARE(r.platform.helpQuits, 1);
-        }
+        MenuRig closing(FloorType::Slab);
+        closing.menu.show();
+        closing.menu.close();
+        QCOMPARE(closing.platform.helpQuits, 1);
         MenuRig r(FloorType::Slab);
         auto& [model, platform, menu] = r;
+        platform.programDir = QStringLiteral("/opt/fd9/");
+        menu.mnuContents->trigger();
         const std::pair<QMenu*, int> contexts[] = {
             {menu.mnuFile, 320},          {menu.mnuFloorType, 340},  {menu.mnuMaterials, 360},
             {menu.mnuReinforcement, 380}, {menu.mnuDesignFire, 400}, {menu.mnuHelp, 440}};
         for (const auto& [m, id] : contexts) {
-            platform.helpRequests.clear();
             QTest::keyClick(m, Qt::Key_F1);
-            QCOMPARE(platform.helpRequests.size(), size_t(1));
-            QCOMPARE(platform.helpRequests[0].contextId, id);
+            QCOMPARE(platform.helpRequests.back().contextId, id);
         }
+        QCOMPARE(platform.helpRequests.size(), std::size(contexts) + 1);
+        QCOMPARE(std::tuple(platform.helpRequests[0].file, platform.helpRequests[0].contextId),
+                 std::tuple(QStringLiteral("/opt/fd9/FD9.html"), 0));
         menu.mnuAbout->trigger();
         QCOMPARE(platform.boxes.size(), size_t(1));
         QCOMPARE(std::tuple(platform.boxes[0].title, platform.boxes[0].icon),
