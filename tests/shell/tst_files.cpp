@@ -500,9 +500,7 @@ private slots:
         }
     }
 
-    // The results file is the report of the model, and one that cannot be written says so. A
-    // model opened in a fresh session calculates with the file's settings, and the report's
-    // verdict is the one the calculation showed.
+    // The results file is the report of the model, and one that cannot be written says so.
     void resultsFileIsTheReportOfTheModel() {
         QTemporaryDir dir;
         MenuRig r(FloorType::Slab);
@@ -518,24 +516,6 @@ private slots:
         QCOMPARE(platform.boxes.size(), size_t(1));
         QVERIFY(platform.boxes[0].text.startsWith(QStringLiteral("The report could not be saved")));
         QCOMPARE(platform.busyDepth, 0);
-
-        MenuRig fresh(FloorType::Slab);
-        fresh.platform.programDir = QStringLiteral(FD9_DATA_DIR);
-        fresh.platform.fileNames = {
-            QStringLiteral(FD9_TEST_SOURCE_DIR "/tools/cli/models/slab.dat"),
-            dir.filePath(QStringLiteral("report.txt"))};
-        fresh.menu.mnuOpen_Click();
-        QVERIFY(fresh.platform.boxes.empty());
-        fresh.menu.Calculate();
-        QVERIFY(!fresh.platform.boxes.empty());
-        const QString verdict = fresh.platform.boxes.back().text.section(QLatin1Char('\n'), 0, 0);
-        QVERIFY2(verdict.startsWith(QStringLiteral("STABILITY OF  30 MINUTES")),
-                 qPrintable(verdict));
-        fresh.menu.mnuSaveResultsFile_Click();
-        const QList<QByteArray> lines =
-            Contents(dir.filePath(QStringLiteral("report.txt"))).split('\n');
-        QCOMPARE(QString::fromLatin1(lines.at(lines.size() - 2).trimmed()), verdict.trimmed());
-        QVERIFY(lines.contains("Concrete Type is alluvial quartz (NZS 3101 Type A)\r"));
     }
 
     // Each line in its face, in order down the pages; the second copy starts on the line after

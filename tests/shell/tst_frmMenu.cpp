@@ -21,15 +21,11 @@
 
 #include "../calc/ExampleMembers.h"
 #include "../reliability/ModelFields.h"
-#include "dialogs/frmAddSteel.h"
 #include "dialogs/frmBeamDimensions.h"
 #include "dialogs/frmConcreteProperties.h"
 #include "dialogs/frmDesignLoads.h"
 #include "dialogs/frmDoubleTeeDimensions.h"
-#include "dialogs/frmExpose.h"
 #include "dialogs/frmNonStandardFire.h"
-#include "dialogs/frmRemoveSteel.h"
-#include "dialogs/frmSlabDimensions.h"
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
@@ -480,7 +476,7 @@ private slots:
     }
 
     // Strands chosen and calculated with while the steel dialog is open: the report names
-    // strands. Cancel puts bars back, and the next run and its report agree on bars.
+    // strands. Cancel puts bars back, and the next run and its report agree on bars and verdict.
     void reportNamesTheSteelTheResultsWereComputedWith() {
         Window w;
         w.menu.mnuSteel->trigger();
@@ -490,10 +486,14 @@ private slots:
                 std::string::npos);
         w.menu.steelProperties().cmdCancel->click();
         QCOMPARE(w.model.Selected.PosSteelType, SteelType::ReinforcingBar);
+        w.platform.clear();
         w.press();
         const std::string bars = ResultsFileText(w.model, "");
         QVERIFY(bars.find("Steel Type is Reinforcing") != std::string::npos);
         QVERIFY(bars.find("Prestressing") == std::string::npos);
+        // The report ends on the verdict the run showed.
+        QCOMPARE(QString::fromStdString(bars).trimmed().split(QStringLiteral("\r\n")).back(),
+                 w.platform.boxes.back().text.section(QLatin1Char('\n'), 0, 0));
     }
 
     // The explorer is a window of its own; it reads the model and writes nothing the main
