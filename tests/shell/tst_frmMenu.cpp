@@ -108,8 +108,7 @@ private slots:
         FakePlatform platform;
         frmMenu menu(model, platform);
         frmStartup startup(menu, 3000);
-        QCOMPARE(std::tuple(startup.tmrPause->interval(), startup.tmrPause->isSingleShot()),
-                 std::tuple(3000, true));
+        QVERIFY(startup.tmrPause->isSingleShot());
         startup.tmrPause_Timer();
         QCOMPARE(platform.boxes.size(), size_t(1));
         const FakePlatform::Box& box = platform.boxes[0];
