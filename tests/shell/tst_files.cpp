@@ -431,9 +431,6 @@ private slots:
             {"results into a folder", data, dir.path(), report},
             {"CALCULATE without data files", dir.path(), {}, calculate},
             {"New", data, {}, [&] { reliability::DescribeSlab(menu); }},
-            {"CALCULATE", data, {}, calculate},
-            {"save", data, file, save},
-            {"open", data, file, open},
         };
         // clang-format on
         for (const auto& step : steps) {
