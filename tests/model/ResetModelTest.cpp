@@ -6,18 +6,6 @@
 namespace fd9 {
 namespace {
 
-TEST(ModelCodes, TeeBeamIsTwoAndDoubleTeeThreeAndAnyNonZeroSteelIsStrand) {
-    const FloorType byCode[] = {FloorType::Beam, FloorType::Slab, FloorType::TeeBeam,
-                                FloorType::DoubleTee};
-    for (std::int16_t code = 0; code < 4; ++code) {
-        EXPECT_EQ(FloorTypeToCode(byCode[code]), code);
-        EXPECT_EQ(FloorTypeFromCode(code), byCode[code]);
-    }
-    EXPECT_EQ(SteelTypeFromCode(0), SteelType::ReinforcingBar);
-    EXPECT_EQ(SteelTypeFromCode(1), SteelType::PrestressingStrand);
-    EXPECT_EQ(SteelTypeFromCode(-3), SteelType::PrestressingStrand);
-}
-
 // Solid sections get their default size; ribbed ones their default ribs, and keep the working
 // section the calculation left. What a new concrete dialog shows is also what a new model
 // stores, so a report or model file written before any OK names the concrete calculated with.
