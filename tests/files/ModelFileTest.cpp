@@ -71,12 +71,10 @@ TEST(ModelFile, StoredCodesFollowTheSelectionsThereAndBack) {
         SupportCondition support;
         std::int16_t steel;  // any non-zero code is a strand
         ConcreteType concrete;
-    } cases[] = {
-        {Beam, 0, NonStandard, Continuous, 7, NormalWeight},
-        {Slab, 1, Standard, SimplySupported, 1, Pumice},
-        {TeeBeam, 2, Standard, Continuous, 1, Dacite},
-        {DoubleTee, 3, NonStandard, Continuous, 1, Pumice},
-    };
+    } cases[] = {{Beam, 0, NonStandard, Continuous, 7, NormalWeight},
+                 {Slab, 1, Standard, SimplySupported, 1, Pumice},
+                 {TeeBeam, 2, Standard, Continuous, 1, Dacite},
+                 {DoubleTee, 3, NonStandard, Continuous, 1, Pumice}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         FloorModel m;

@@ -180,41 +180,33 @@ TEST(DecimalCommaLocale, StreamThenGermanCLocaleChangeNothing) {
 }
 
 TEST(ParseDecimal, TakesPlainDecimalNotationOnly) {
-    using S = DecimalStatus;
+    using enum DecimalStatus;
+    constexpr auto E = ExponentLetters::E;
     const struct {
         const char* text;
         ExponentLetters letters;
-        S status;
+        DecimalStatus status;
         double value;
-    } cases[] = {
-        {"12.5", ExponentLetters::E, S::Read, 12.5},
-        {"-7.", ExponentLetters::E, S::Read, -7},
-        {"1e+3", ExponentLetters::E, S::Read, 1000},
-        {"1D-2", ExponentLetters::EOrD, S::Read, 0.01},
-        {"1D-2", ExponentLetters::E, S::NotDecimal, 0},
-        {"inf", ExponentLetters::E, S::NotDecimal, 0},
-        {"0x1p3", ExponentLetters::E, S::NotDecimal, 0},
-        {".", ExponentLetters::E, S::NotDecimal, 0},
-        {"1e", ExponentLetters::E, S::NotDecimal, 0},
-        {" 1", ExponentLetters::E, S::NotDecimal, 0},
-        {"1,5", ExponentLetters::E, S::NotDecimal, 0},
-        {"1e-400", ExponentLetters::E, S::TooSmall, 0},
-        {"1e400", ExponentLetters::E, S::TooLarge, 0},
-        {"1000e-50000000000000", ExponentLetters::E, S::TooSmall, 0},
-    };
+    } cases[] = {{"12.5", E, Read, 12.5},     {"-7.", E, Read, -7},
+                 {"1e+3", E, Read, 1000},     {"1D-2", ExponentLetters::EOrD, Read, 0.01},
+                 {"1D-2", E, NotDecimal, 0},  {"inf", E, NotDecimal, 0},
+                 {"0x1p3", E, NotDecimal, 0}, {".", E, NotDecimal, 0},
+                 {"1e", E, NotDecimal, 0},    {" 1", E, NotDecimal, 0},
+                 {"1,5", E, NotDecimal, 0},   {"1e-400", E, TooSmall, 0},
+                 {"1e400", E, TooLarge, 0},   {"1000e-50000000000000", E, TooSmall, 0}};
     for (const auto& c : cases) {
         const Decimal<double> parsed = ParseDecimal<double>(c.text, c.letters);
         EXPECT_EQ(parsed.status, c.status) << c.text;
-        if (c.status == S::Read) {
+        if (c.status == Read) {
             EXPECT_EQ(parsed.value, c.value) << c.text;
         }
     }
     // Too small without an exponent too: the place of the first digit decides.
     const std::string tiny = "0." + std::string(400, '0') + "1";
-    EXPECT_EQ(ParseDecimal<double>(tiny, ExponentLetters::E).status, S::TooSmall);
+    EXPECT_EQ(ParseDecimal<double>(tiny, E).status, TooSmall);
     // Rounded once, straight to float: no double rounding on the way.
-    EXPECT_EQ(ParseDecimal<float>("1e-50", ExponentLetters::E).status, S::TooSmall);
-    EXPECT_EQ(ParseDecimal<float>("0.1", ExponentLetters::E).value, 0.1f);
+    EXPECT_EQ(ParseDecimal<float>("1e-50", E).status, TooSmall);
+    EXPECT_EQ(ParseDecimal<float>("0.1", E).value, 0.1f);
 }
 
 TEST(RoundToInt16, HalvesToEvenAndEmptyOutsideSixteenBits) {

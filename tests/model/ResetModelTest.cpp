@@ -41,14 +41,12 @@ TEST(ResetModelData, EachFloorTypeGetsItsDefaultSectionAndTheSelectionsOfANewMod
     }
 }
 
-TEST(ResetModelData, ClearsBarsAndStrengthsButKeepsLoadsFireCodesAndResults) {
+TEST(ResetModelData, ClearsBarsButKeepsLoadsFireCodesAndResults) {
     FloorModel model;
     model.PosSteel[3][SteelDiameter] = 16;
     model.NegSteel[29][SteelY] = 40;
     model.PosSteelCount = 4;
     model.NegSteelCount = 30;
-    model.PosSteelStrength = 500;
-    model.ConcreteStrength = 40;
     model.DeadLoad = 6;
     model.Span = 12;
     model.FRRequired = 90;
@@ -65,9 +63,6 @@ TEST(ResetModelData, ClearsBarsAndStrengthsButKeepsLoadsFireCodesAndResults) {
     EXPECT_EQ(model.NegSteel[29][SteelY], 0);
     EXPECT_EQ(model.PosSteelCount, 0);
     EXPECT_EQ(model.NegSteelCount, 0);
-    EXPECT_EQ(model.PosSteelStrength, 300);
-    EXPECT_EQ(model.NegSteelStrength, 300);
-    EXPECT_EQ(model.ConcreteStrength, 25);
     EXPECT_EQ(model.DeadLoad, 6);
     EXPECT_EQ(model.Span, 12);
     EXPECT_EQ(model.FRRequired, 90);
