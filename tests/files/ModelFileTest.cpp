@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <sstream>
+#include <tuple>
 
 #include "../reliability/ModelFields.h"
 #include "TextFixtures.h"
@@ -164,10 +165,8 @@ TEST(ModelFile, ReadsAnyLayoutAndPlacesEveryDefect) {
         SCOPED_TRACE(c.text);
         FloorModel m;
         const ModelFileResult result = ReadText(c.text, m);
-        EXPECT_EQ(result.status, c.status);
-        EXPECT_EQ(result.field, c.field);
-        EXPECT_EQ(result.text, c.found);
-        EXPECT_EQ(result.line, c.line);
+        EXPECT_EQ(std::tie(result.status, result.field, result.text, result.line),
+                  std::make_tuple(c.status, std::string(c.field), std::string(c.found), c.line));
         if (c.status == Read) {
             EXPECT_TRUE(Alike(expected, m));
         }

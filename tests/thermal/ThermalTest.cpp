@@ -150,10 +150,8 @@ TEST(TempDataSearch, PreviousRecordCarriesOverBetweenSearches) {
     model.RecordValue2 = 10;
     model.RecordValue3 = 700;
     EXPECT_EQ(Search(model, WriteDataFile("denbeam.con", "60,300,20,500,0\n"), 15), 600.0f);
-    EXPECT_EQ(model.WorkInt, 60);
-    EXPECT_EQ(model.RecordValue1, 300.0f);
-    EXPECT_EQ(model.RecordValue2, 20.0f);
-    EXPECT_EQ(model.RecordValue3, 500.0f);
+    EXPECT_EQ(std::tie(model.WorkInt, model.RecordValue1, model.RecordValue2, model.RecordValue3),
+              std::make_tuple(std::int16_t{60}, 300.0f, 20.0f, 500.0f));
     ASSERT_EQ(Search(model, WriteDataFile("denbeam.con", TwoWidthBlocks), 40), 300.0f);
     // Left at (40, 300): the first record, deeper than the target, interpolates with it.
     EXPECT_EQ(Search(model, WriteDataFile("denslab.con", "60,0,60,100,0\n"), 50), 200.0f);
@@ -246,11 +244,10 @@ struct Member {
 
 FloorModel MakeModel(const Member& member) {
     FloorModel model;
-    model.Selected.FloorType = member.floor;
-    model.Selected.ConcreteType = member.concrete;
-    model.Selected.SupportCondition =
-        member.continuous ? SupportCondition::Continuous : SupportCondition::SimplySupported;
-    model.Selected.DesignFire = member.fire;
+    model.Selected = {.FloorType = member.floor,
+                      .DesignFire = member.fire,
+                      .SupportCondition = SupportCondition{member.continuous},
+                      .ConcreteType = member.concrete};
     model.FRRequired = 60;
     model.FireLoad = 74;
     model.OpeningFactor = 0.04f;
