@@ -226,7 +226,6 @@ TEST(TempDataFileNames, FollowFireAndConcreteAndJoinTheProgramDirectoryOnce) {
         EXPECT_EQ(SlabFileName(NonStandard, concrete), "realslab.con");
         EXPECT_EQ(LayoutOfFile(slabs[code]), RecordLayout::Standard);
     }
-    EXPECT_EQ(LayoutOfFile("denbeam.con"), RecordLayout::Standard);
     EXPECT_EQ(LayoutOfFile("/opt/fd9/realbm.con"), RecordLayout::NonStandardBeam);
     EXPECT_EQ(LayoutOfFile("realslab.con"), RecordLayout::NonStandardSlab);
     EXPECT_EQ(ResolveDataFilePath("denbeam.con", "/opt/fd9"), "/opt/fd9/denbeam.con");
