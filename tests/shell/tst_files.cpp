@@ -541,8 +541,9 @@ private slots:
         QVERIFY(items.back().page >= 1);
     }
 
-    // The whole report is printed, so the dialog offers copies but no page range to ignore.
-    void printDialogOffersNoPageRange() {
+    // Cancel prints nothing, a failing printer is reported, and the chosen one prints and says
+    // so. The whole report is printed, so the dialog offers copies but no page range to ignore.
+    void printsToTheChosenPrinterAndSaysSo() {
         QPrinter printer;
         QPrintDialog dialog(&printer);
         LimitPrintDialog(dialog);
@@ -555,11 +556,6 @@ private slots:
             QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintPageRange));
             dialog.hide();
         }
-    }
-
-    // Cancel prints nothing, a failing printer is reported, and the chosen one prints and says
-    // so.
-    void printsToTheChosenPrinterAndSaysSo() {
         QTemporaryDir dir;
         FloorModel model;
         PdfPlatform platform;

@@ -119,8 +119,8 @@ private slots:
         QCOMPARE(std::tuple(menu.windowTitle(), menu.isVisible(), model.SectionDepth),
                  std::tuple(QStringLiteral("ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS (Ver 2.6)"),
                             true, 150.f));
-        QVERIFY(menu.mnuFloor[int(FloorType::Slab)]->isChecked());
-        QVERIFY(!menu.mnuFloor[int(FloorType::Beam)]->isChecked());
+        QVERIFY(menu.mnuFloor[int(FloorType::Slab)]->isChecked() &&
+                !menu.mnuFloor[int(FloorType::Beam)]->isChecked());
         QVERIFY(menu.mnuStandardFire->isChecked() && !menu.mnuNonStandardFire->isChecked());
         QVERIFY(menu.fraResults[0]->isVisible() && !menu.fraResults[1]->isVisible());
         for (QLabel* label : ValueLabels(menu)) {
@@ -140,8 +140,8 @@ private slots:
         // smaller test screen only checks that nothing is cut off.
         const QRect screen = menu.screen()->availableGeometry();
         if (screen.width() >= 853 && screen.height() >= 533) {
-            QVERIFY(menu.frameGeometry().width() <= screen.width());
-            QVERIFY(menu.frameGeometry().height() <= screen.height());
+            QVERIFY(menu.frameGeometry().width() <= screen.width() &&
+                    menu.frameGeometry().height() <= screen.height());
         }
         const QSize size = menu.size();
         for (int panel : {1, 0, 1}) {
@@ -531,9 +531,9 @@ private slots:
                               QStringLiteral("END SPANS NOT ACHIEVED; INTERMEDIATE SPANS "
                                              "ACHIEVED")}));
         QCOMPARE(table->item(1, table->columnCount() - 1)->foreground().color(), QColor(Qt::red));
-        QVERIFY(explorer.lblRatings->text().contains(QStringLiteral("end spans")));
-        QVERIFY(
-            explorer.lblRatings->text().contains(QStringLiteral("Insulation reached: not rated")));
+        const QString ratings = explorer.lblRatings->text();
+        QVERIFY(ratings.contains(QStringLiteral("end spans")) &&
+                ratings.contains(QStringLiteral("Insulation reached: not rated")));
         // The test tables hold the beam at 60 and 120 minutes only; the line skips the rest.
         const QList<QAbstractSeries*> series = explorer.chartView->chart()->series();
         QVERIFY(series.size() >= 5);
