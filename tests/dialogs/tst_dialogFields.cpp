@@ -24,11 +24,6 @@ using namespace fd9;
 
 namespace {
 
-template <class Dialog>
-InputDialog& Make(DialogHost& host) {
-    return *new Dialog(host);
-}
-
 struct Form {
     InputDialog& (*make)(DialogHost&);
     FloorType floor;
@@ -73,14 +68,12 @@ struct Row {
 const char* const Neg = "optAddNegMomentReinforcement";
 const char* const BadX = "X Coordinate is invalid!";
 const char* const BadY = "Y Coordinate is invalid!";
-const char* const BadDia = "Steel Diameter is invalid!";
 const char* const BadDepth = "Beam Depth is invalid!";
 const char* const BadSlab = "Slab Depth is Invalid!";
 const char* const BadRib = "Rib Depth is invalid!";
 const char* const BadRibW = "Rib Width is invalid!";
 const char* const BadW = "Width is invalid!";
 const char* const BadConc = "Concrete Compressive Strength is invalid!";
-const char* const BadDead = "Dead Load is invalid!";
 const char* const BadValue = "Value is invalid!";
 const char* const BadSteel = "The value entered is not valid";
 const char* const BadFRR = "FRR is outside valid range!";
@@ -91,70 +84,41 @@ using F = FloorModel;
 const Row Rows[] = {
     // A number too small for a float turned into a dimension of 0 without a word.
     {Beam, "BeamWidth", "", "1E-50", Ent, "Invalid Dimensions!", 0, nullptr},
-    {Beam, "BeamDepth", "", "1E-50", Ent, BadDepth, 0, nullptr},
     // The slab stores every key before checking it: here "1E-5".
     {Slab, "SlabDepth", "", "1E-50", Ent, BadSlab, 0, nullptr, &F::SectionDepth, 1E-5},
-    {DT, "DoubleTeeOverallDepth", "", "1E-50", Ent, BadDepth, 0, nullptr},
-    {DT, "DoubleTeeRibDepth", "", "1E-50", Ent, BadRib, 0, nullptr},
-    {DT, "DoubleTeeOverallWidth", "", "1E-50", Ent, BadW, 0, nullptr},
-    {DT, "DoubleTeeRibWidthBot", "", "1E-50", Ent, BadRibW, 0, nullptr},
-    {DT, "DoubleTeeRibWidthTop", "", "1E-50", Ent, BadRibW, 0, nullptr},
     {TB, "TeeBeamDepth", "", "1E-50", Ent, "Depth is invalid!", 0, nullptr},
-    {TB, "TeeBeamRibDepth", "", "1E-50", Ent, BadRib, 0, nullptr},
     {TB, "TeeBeamWidth", "", "1E-50", Ent, BadW, 0, nullptr},
-    {TB, "TeeBeamRibWidthBot", "", "1E-50", Ent, BadW, 0, nullptr},
-    {TB, "TeeBeamRibWidthTop", "", "1E-50", Ent, BadW, 0, nullptr},
     // Tee-beam: the rib depth's message differs on leaving; nothing compares the rib with the
     // overall size, unlike the double-tee.
     {TB, "TeeBeamRibDepth", "", "0", Ent, BadRib, 0, nullptr},
     {TB, "TeeBeamRibDepth", "", "0", Tab, "Depth is invalid!", 0, nullptr},
     {TB, "TeeBeamRibWidthBot", "", "5000", Ent, "", 0, nullptr, &F::RibWidthBot, 5000},
-    {AddS, "Xcoordinate", "", "1E-50", Ent, BadX, 0, ""},
-    {AddS, "Ycoordinate", "", "1E-50", Ent, BadY, 0, ""},
-    {AddS, "SteelDiameter", "", "1E-50", Ent, BadDia, 0, ""},
     // Beam: wide and shallow is advice to use a slab, narrow and shallow is refused.
-    {Beam, "BeamDepth", "BeamWidth=300", "600", Ent, "", 0, nullptr, &F::SectionDepth, 600},
     {Beam, "BeamDepth", "BeamWidth=400", "200", Ent, AsSlab, 0, nullptr},
-    {Beam, "BeamDepth", "BeamWidth=250", "200", Ent, BadDepth, 0, nullptr},
     {Beam, "BeamDepth", "BeamWidth=300", "200", Ent, BadDepth, 0, nullptr},
     {Beam, "BeamDepth", "BeamWidth=300", "450mm", Ent, "", 0, nullptr, &F::SectionDepth, 450},
-    {Beam, "BeamWidth", "BeamDepth=500", "200", Ent, "", 0, nullptr, &F::SectionWidth, 200},
-    {Beam, "BeamWidth", "BeamDepth=500", "200", Tab, "", 0, nullptr, &F::SectionWidth, 200},
     {Beam, "BeamWidth", "BeamDepth=200", "400", Ent, AsSlab, 0, nullptr},
-    {Beam, "BeamWidth", "BeamDepth=200", "400", Tab, AsSlab, 0, nullptr},
-    {Beam, "BeamWidth", "BeamDepth=200", "300", Ent, "", 0, nullptr, &F::SectionWidth, 300},
     {Beam, "BeamWidth", "BeamDepth=200", "300", Tab, "", 0, nullptr, &F::SectionWidth, 300},
     {Slab, "SlabDepth", "", "-5", Held, BadSlab, 0, nullptr, &F::SectionDepth, -5},
     // Double-tee of 480 x 2400: the ribs must fit within the section.
-    {DT, "DoubleTeeOverallDepth", "", "", Ent, BadDepth, 0, nullptr},
     {DT, "DoubleTeeOverallDepth", "", "", Tab, BadDepth, 0, nullptr},
     {DT, "DoubleTeeOverallWidth", "", "0", Ent, BadW, 0, nullptr},
     {DT, "DoubleTeeOverallWidth", "", "0", Tab, "Beam Width is invalid!", 0, nullptr},
     {DT, "DoubleTeeRibDepth", "", "479", Ent, "", 0, nullptr, &F::RibDepth, 479},
-    {DT, "DoubleTeeRibDepth", "", "479", Tab, "", 0, nullptr, &F::RibDepth, 479},
-    {DT, "DoubleTeeRibDepth", "", "480", Ent, BadRib, 0, nullptr},
     {DT, "DoubleTeeRibDepth", "", "480", Tab, BadRib, 0, nullptr},
-    {DT, "DoubleTeeRibWidthBot", "", "1199", Ent, "", 0, nullptr, &F::RibWidthBot, 1199},
     {DT, "DoubleTeeRibWidthBot", "", "1199", Tab, "", 0, nullptr, &F::RibWidthBot, 1199},
     {DT, "DoubleTeeRibWidthBot", "", "1200", Ent, BadRibW, 0, nullptr},
-    {DT, "DoubleTeeRibWidthBot", "", "1200", Tab, BadRibW, 0, nullptr},
     {DT, "DoubleTeeRibWidthTop", "", "-1", Ent, BadRibW, 0, nullptr},
-    {DT, "DoubleTeeRibWidthTop", "", "-1", Tab, BadRibW, 0, nullptr},
     // Wider at the soffit than at the top is not refused.
     {DT, "DoubleTeeRibWidthBot", "", "300", Ent, "", 0, nullptr, &F::RibWidthBot, 300},
-    {DT, "DoubleTeeRibWidthBot", "", "300", Tab, "", 0, nullptr, &F::RibWidthBot, 300},
     // Bars: within the section, and for ribbed floors within a rib or the flange.
     {AddS, "Xcoordinate", "", "1000", Ent, "", 0, nullptr},
     {AddS, "Xcoordinate", "", "0", Ent, BadX, 0, ""},
     {AddS, "Xcoordinate", Neg, "1000.5", Ent, BadX, 0, ""},
     {AddS, "Ycoordinate", Neg, "150", Ent, "", 0, nullptr},
     {AddS, "Ycoordinate", "", "0", Ent, BadY, 0, ""},
-    {AddB, "Xcoordinate", "", "300", Ent, "", 0, nullptr},
-    {AddB, "Xcoordinate", "", "301", Ent, BadX, 0, ""},
     {AddB, "Ycoordinate", Neg, "501", Ent, BadY, 0, ""},
-    {AddDT, "Xcoordinate", "", "600", Ent, "", 0, nullptr},
     {AddDT, "Xcoordinate", "", "1880", Ent, "", 0, nullptr},
-    {AddDT, "Xcoordinate", "", "1200", Ent, BadX, 0, ""},
     {AddDT, "Xcoordinate", "", "512.5", Ent, BadX, 0, ""},
     {AddDT, "Xcoordinate", "", "513", Ent, "", 0, nullptr},
     {AddDT, "Ycoordinate", "", "450", Ent, "", 0, nullptr},
@@ -164,27 +128,20 @@ const Row Rows[] = {
     {AddDT, "Xcoordinate", Neg, "2401", Ent, BadX, 0, ""},
     {AddDT, "Ycoordinate", Neg, "100", Ent, "", 0, nullptr},
     {AddDT, "Ycoordinate", Neg, "130", Ent, BadY, 0, ""},
-    {AddDT, "Ycoordinate", Neg, "200", Ent, BadY, 0, ""},
     {AddTB, "Xcoordinate", "", "1200", Ent, "", 0, nullptr},
     {AddTB, "Xcoordinate", "", "1287.5", Ent, " X Coordinate is invalid!", 0, ""},
     {AddTB, "Xcoordinate", Neg, "-1", Ent, BadX, 0, ""},
-    {AddTB, "Ycoordinate", Neg, "129", Ent, "", 0, nullptr},
-    {AddTB, "Ycoordinate", "", "131", Ent, "", 0, nullptr},
-    {AddS, "SteelDiameter", "", "0", Ent, BadDia, 0, ""},
+    {AddS, "SteelDiameter", "", "0", Ent, "Steel Diameter is invalid!", 0, ""},
     {AddTB, "SteelDiameter", "", "12.7", Ent, "", 0, nullptr},
     // Refusals reset the field to the stored value; the concrete beeps first.
     {Conc, "CompressiveStrength", "", "32.6", Ent, "", 0, nullptr, &F::ConcreteStrength, 32.6},
     {Conc, "CompressiveStrength", "", "-20", Ent, BadConc, 1, " 25"},
-    {Conc, "CompressiveStrength", "", "32.6", Ok, "", 0, nullptr, &F::ConcreteStrength, 33},
     {Conc, "CompressiveStrength", "", "2.5", Ok, "", 0, nullptr, &F::ConcreteStrength, 2},
     {Conc, "CompressiveStrength", "", "3.5", Ok, "", 0, nullptr, &F::ConcreteStrength, 4},
     {Conc, "CompressiveStrength", "", "0.5", OkOpen, BadConc, 1, nullptr},
-    {Conc, "CompressiveStrength", "", "abc", OkOpen, BadConc, 1, nullptr},
     {Conc, "CompressiveStrength", "", "40000", OkOpen, BadConc, 1, nullptr},
-    {Conc, "CompressiveStrength", "", "", Ent, BadConc, 1, " 25"},
-    {Loads, "DeadLoad", "", "0", Ent, BadDead, 0, " 0"},
+    {Loads, "DeadLoad", "", "0", Ent, "Dead Load is invalid!", 0, " 0"},
     {Loads, "DeadLoad", "", "4.5", Ent, "", 0, nullptr, &F::DeadLoad, 4.5},
-    {Loads, "DeadLoad", "", "1E39", Ent, BadDead, 0, " 0"},
     {Loads, "LiveLoad", "", "0", Ent, "", 0, nullptr, &F::LiveLoad, 0},
     {Loads, "LiveLoad", "", "-1", Ent, "Live Load is invalid!", 0, " 0"},
     {Loads, "Span", "", "0", Ent, "Span is invalid!", 0, " 5"},
@@ -194,53 +151,19 @@ const Row Rows[] = {
     {Loads, "LiveLoadReduction", "", "1.2", Ent, BadValue, 0, " .4"},
     // Steel strengths round to a whole number before the check, and wait for OK to be stored.
     {Steel, "SteelPosStrength", "", "0.5", Ent, BadSteel, 0, " 300"},
-    {Steel, "SteelNegStrength", "", "0.5", Ent, BadSteel, 0, " 300"},
-    {Steel, "SteelPosStrength", "", "0.6", Ent, "", 0, nullptr},
     {Steel, "SteelNegStrength", "", "0.6", Ent, "", 0, nullptr},
-    {Steel, "SteelPosStrength", "", "", Ent, BadSteel, 0, " 300"},
-    {Steel, "SteelNegStrength", "", "-500", Ent, BadSteel, 0, " 300"},
-    {Steel, "SteelPosStrength", "", "32767.5", Ent, BadSteel, 0, " 300"},
     {Steel, "SteelNegStrength", "", "32767.5", Ent, BadSteel, 0, " 300"},
     {Steel, "SteelPosStrength", "", "32767.4", Ent, "", 0, nullptr},
-    {Steel, "SteelNegStrength", "", "32767.4", Ent, "", 0, nullptr},
     // Fire ratings: stored as a whole number, refused where rounding down would leave none.
-    {Fire, "FRRequired", "", "240", Ent, "", 0, nullptr, &F::FRRequired, 240},
     {Fire, "FRRequired", "", "240.5", Ent, "", 0, nullptr, &F::FRRequired, 240},
     {Fire, "FRRequired", "", "241", Ent, BadFRR, 1, " 60"},
-    {Fire, "FRRequired", "", "100", Ent, "", 0, nullptr, &F::FRRequired, 100},
     {Fire, "FRRequired", "", "30.7", Ent, "", 0, nullptr, &F::FRRequired, 30},
     {Fire, "FRRequired", "", "29.7", Ent, BadFRR, 1, " 60"},
     {Fire, "FRRequired", "", "40000", Ent, BadFRR, 1, " 60"},
     {Fire, "FRRequired", "", "two hours", Ent, BadFRR, 1, " 60"},
-    {Fire, "FRRequired", "", "240.5", Ok, "", 0, nullptr, &F::FRRequired, 240},
     {Fire, "FRRequired", "", "100", Ok, "", 0, nullptr, &F::FRRequired, 90},
-    {Fire, "FRRequired", "", "30.7", Ok, "", 0, nullptr, &F::FRRequired, 30},
 };
 // clang-format on
-
-std::string Diff(const FloorModel& expected, const FloorModel& actual) {
-    return reliability::Difference(reliability::Describe(expected), reliability::Describe(actual));
-}
-
-// Enter on a focused Cancel button is Cancel everywhere, never the default button behind it.
-template <class Dialog>
-void FocusedCancelCancels() {
-    HostRig<Dialog> rig;
-    QVERIFY(Activate(rig.dialog));
-    rig.dialog.cmdCancel->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(rig.dialog.cmdCancel, Qt::Key_Return);
-    QVERIFY2(!rig.dialog.isVisible(), qPrintable(rig.dialog.objectName()));
-    // The non-standard dialog's OK is its default button: it must not have run.
-    QCOMPARE(rig.model.FireLoad, std::int16_t(0));
-}
-
-template <class Dialog>
-void EscLeavesOpen() {
-    HostRig<Dialog> rig;
-    QVERIFY(Activate(rig.dialog));
-    QTest::keyClick(&rig.dialog, Qt::Key_Escape);
-    QVERIFY2(rig.dialog.isVisible(), qPrintable(rig.dialog.objectName()));
-}
 
 }  // namespace
 
@@ -259,17 +182,13 @@ private slots:
             FakeDialogHost host(model, platform);
             InputDialog& d = r.form.make(host);
             QVERIFY(Activate(d));
-            for (const QString& step :
-                 QString::fromLatin1(r.setup).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-                const QStringList part = step.split(QLatin1Char('='));
-                if (part.size() == 2) {
-                    d.findChild<QLineEdit*>(QStringLiteral("txt") + part[0])->setText(part[1]);
-                } else {
-                    d.findChild<QAbstractButton*>(step)->click();
-                }
+            const QStringList setup = QString::fromLatin1(r.setup).split(QLatin1Char('='));
+            if (setup.size() == 2) {
+                d.findChild<QLineEdit*>(QStringLiteral("txt") + setup[0])->setText(setup[1]);
+            } else if (*r.setup) {
+                d.findChild<QAbstractButton*>(setup[0])->click();
             }
             QLineEdit* f = d.findChild<QLineEdit*>(QStringLiteral("txt") + QLatin1String(r.field));
-            QVERIFY(f);
             FocusInto(f);
             platform.clear();
             FloorModel expected = model;
@@ -287,9 +206,8 @@ private slots:
             QCOMPARE(platform.boxTexts(),
                      *r.message ? QStringList{QString::fromLatin1(r.message)} : QStringList());
             for (const FakePlatform::Box& box : platform.boxes) {
-                QCOMPARE(box.title, QStringLiteral("ORVAN FD9"));
-                QCOMPARE(box.icon, MsgIcon::None);
-                QCOMPARE(box.buttons, MsgButtons::OK);
+                QCOMPARE(std::tuple(box.title, box.icon, box.buttons),
+                         std::tuple(QStringLiteral("ORVAN FD9"), MsgIcon::None, MsgButtons::OK));
             }
             QCOMPARE(platform.beeps, r.beeps);
             QCOMPARE(f->text(), QString::fromLatin1(r.after ? r.after : r.typed));
@@ -297,33 +215,41 @@ private slots:
                 QCOMPARE(QApplication::focusWidget() == f, r.how != Tab);
             }
             QCOMPARE(d.isVisible(), r.how != Ok);
-            QCOMPARE(QString::fromStdString(Diff(expected, model)), QString());
+            const std::string diff = reliability::Difference(reliability::Describe(expected),
+                                                             reliability::Describe(model));
+            QCOMPARE(QString::fromStdString(diff), QString());
         }
     }
 
-    void focusedCancelAnswersEnterAsCancel() {
-        FocusedCancelCancels<frmBeamDimensions>();
-        FocusedCancelCancels<frmSlabDimensions>();
-        FocusedCancelCancels<frmDoubleTeeDimensions>();
-        FocusedCancelCancels<frmTeeBeamDimensions>();
-        FocusedCancelCancels<frmSteelProperties>();
-        FocusedCancelCancels<frmConcreteProperties>();
-        FocusedCancelCancels<frmStandardFire>();
-        FocusedCancelCancels<frmNonStandardFire>();
-    }
-
+    // Enter on a focused Cancel button is Cancel everywhere, never the default button behind it.
     // Without a Cancel button Esc does nothing: the dialog is left by its own button, whose
     // checks Esc must not skip.
-    void escDoesNothingWithoutACancelButton() {
-        EscLeavesOpen<frmDesignLoads>();
-        EscLeavesOpen<frmExpose>();
-        EscLeavesOpen<frmAddSteel>();
-        EscLeavesOpen<frmRemoveSteel>();
+    void enterOnCancelCancelsAndEscNeedsACancelButton() {
+        for (auto make :
+             {Make<frmBeamDimensions>, Make<frmSlabDimensions>, Make<frmDoubleTeeDimensions>,
+              Make<frmTeeBeamDimensions>, Make<frmSteelProperties>, Make<frmConcreteProperties>,
+              Make<frmStandardFire>, Make<frmNonStandardFire>, Make<frmDesignLoads>,
+              Make<frmExpose>, Make<frmAddSteel>, Make<frmRemoveSteel>}) {
+            FloorModel model = NewModel();
+            FakePlatform platform;
+            FakeDialogHost host(model, platform);
+            InputDialog& d = make(host);
+            QVERIFY(Activate(d));
+            auto* cancel = d.findChild<QPushButton*>(QStringLiteral("cmdCancel"));
+            if (cancel) {
+                cancel->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(cancel, Qt::Key_Return);
+            } else {
+                QTest::keyClick(&d, Qt::Key_Escape);
+            }
+            QVERIFY2(d.isVisible() == !cancel, qPrintable(d.objectName()));
+            // The non-standard dialog's OK is its default button: it must not have run.
+            QCOMPARE(model.FireLoad, std::int16_t(0));
+        }
         HostRig<frmDesignLoads> rig;
-        frmDesignLoads& loads = rig.dialog;
-        QVERIFY(Activate(loads));
-        loads.optContinuous->click();
-        QTest::keyClick(&loads, Qt::Key_Escape);
+        QVERIFY(Activate(rig.dialog));
+        rig.dialog.optContinuous->click();
+        QTest::keyClick(&rig.dialog, Qt::Key_Escape);
         QCOMPARE(rig.model.SupportCondition, std::int16_t(0));
         QCOMPARE(rig.model.DeadLoad, 0.0f);
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dialogs/DialogHost.h"
+#include "dialogs/InputDialog.h"
 #include "model/ResetModel.h"
 #include "support/FakePlatform.h"
 
@@ -65,6 +66,11 @@ inline FloorModel NewModel(FloorType type = FloorType::Slab) {
     model.Selected.FloorType = type;
     ResetModelData(model);
     return model;
+}
+
+template <class Dialog>
+InputDialog& Make(DialogHost& host) {
+    return *new Dialog(host);
 }
 
 // One dialog on a fake host, on a model as New leaves it: where a dialog test starts.
