@@ -70,14 +70,9 @@ const char* const Dt300 = "DoubleTeeOverallDepth=300";
 const char* const Dt600 = "DoubleTeeOverallWidth=600";
 const char* const BadX = "X Coordinate is invalid!";
 const char* const BadY = "Y Coordinate is invalid!";
-const char* const BadDepth = "Beam Depth is invalid!";
 const char* const BadSlab = "Slab Depth is Invalid!";
-const char* const BadRib = "Rib Depth is invalid!";
-const char* const BadRibW = "Rib Width is invalid!";
-const char* const BadW = "Width is invalid!";
 const char* const BadConc = "Concrete Compressive Strength is invalid!";
 const char* const BadValue = "Value is invalid!";
-const char* const BadSteel = "The value entered is not valid";
 const char* const BadFRR = "FRR is outside valid range!";
 const char* const AsSlab = "You should treat the beam as a slab.";
 using F = FloorModel;
@@ -89,15 +84,15 @@ const Row Rows[] = {
     // The slab stores every key before checking it: here "1E-5".
     {Slab, "SlabDepth", "", "1E-50", Ent, BadSlab, 0, nullptr, &F::SectionDepth, 1E-5},
     {TB, "TeeBeamDepth", "", "1E-50", Ent, "Depth is invalid!", 0, nullptr},
-    {TB, "TeeBeamWidth", "", "1E-50", Ent, BadW, 0, nullptr},
+    {TB, "TeeBeamWidth", "", "1E-50", Ent, "Width is invalid!", 0, nullptr},
     // Tee-beam: the rib depth's message differs on leaving; nothing compares the rib with the
     // overall size, unlike the double-tee.
-    {TB, "TeeBeamRibDepth", "", "0", Ent, BadRib, 0, nullptr},
+    {TB, "TeeBeamRibDepth", "", "0", Ent, "Rib Depth is invalid!", 0, nullptr},
     {TB, "TeeBeamRibDepth", "", "0", Tab, "Depth is invalid!", 0, nullptr},
     {TB, "TeeBeamRibWidthBot", "", "5000", Ent, "", 0, nullptr, &F::RibWidthBot, 5000},
     // Beam: wide and shallow is advice to use a slab, narrow and shallow is refused.
     {Beam, "BeamDepth", "BeamWidth=400", "200", Ent, AsSlab, 0, nullptr},
-    {Beam, "BeamDepth", "BeamWidth=300", "200", Ent, BadDepth, 0, nullptr},
+    {Beam, "BeamDepth", "BeamWidth=300", "200", Ent, "Beam Depth is invalid!", 0, nullptr},
     {Beam, "BeamDepth", "BeamWidth=300", "450mm", Ent, "", 0, nullptr, &F::SectionDepth, 450},
     // Leaving the depth tidies an accepted text but stores nothing; a refused text stays.
     {Beam, "BeamDepth", "", "450abc", Tab, "", 0, " 450"},
@@ -109,14 +104,14 @@ const Row Rows[] = {
     {Slab, "SlabDepth", "", "20", Ent, "", 0, nullptr, &F::SectionDepth, 20},
     {Slab, "SlabDepth", "", "180", Tab, "", 0, nullptr, &F::SectionDepth, 180},
     // Double-tee of 480 x 2400: the ribs must fit within the section as the fields give it.
-    {DT, "DoubleTeeOverallDepth", "", "", Tab, BadDepth, 0, nullptr},
-    {DT, "DoubleTeeOverallWidth", "", "0", Ent, BadW, 0, nullptr},
+    {DT, "DoubleTeeOverallDepth", "", "", Tab, "Beam Depth is invalid!", 0, nullptr},
+    {DT, "DoubleTeeOverallWidth", "", "0", Ent, "Width is invalid!", 0, nullptr},
     {DT, "DoubleTeeOverallWidth", "", "0", Tab, "Beam Width is invalid!", 0, nullptr},
     {DT, "DoubleTeeRibDepth", Dt300, "299", Ent, "", 0, nullptr, &F::RibDepth, 299},
-    {DT, "DoubleTeeRibDepth", Dt300, "300", Tab, BadRib, 0, nullptr},
+    {DT, "DoubleTeeRibDepth", Dt300, "300", Tab, "Rib Depth is invalid!", 0, nullptr},
     {DT, "DoubleTeeRibWidthBot", Dt600, "299", Tab, "", 0, nullptr, &F::RibWidthBot, 299},
-    {DT, "DoubleTeeRibWidthBot", Dt600, "300", Ent, BadRibW, 0, nullptr},
-    {DT, "DoubleTeeRibWidthTop", "", "-1", Ent, BadRibW, 0, nullptr},
+    {DT, "DoubleTeeRibWidthBot", Dt600, "300", Ent, "Rib Width is invalid!", 0, nullptr},
+    {DT, "DoubleTeeRibWidthTop", "", "-1", Ent, "Rib Width is invalid!", 0, nullptr},
     // Wider at the soffit than at the top is not refused.
     {DT, "DoubleTeeRibWidthBot", "", "300", Ent, "", 0, nullptr, &F::RibWidthBot, 300},
     // Bars: within the section, and for ribbed floors within a rib or the flange.
@@ -158,9 +153,9 @@ const Row Rows[] = {
     {Loads, "LiveLoadReduction", "", "1", Ent, "", 0, nullptr, &F::LiveLoadFactor, 1},
     {Loads, "LiveLoadReduction", "", "1.2", Ent, BadValue, 0, " .4"},
     // Steel strengths round to a whole number before the check, and wait for OK to be stored.
-    {Steel, "SteelPosStrength", "", "0.5", Ent, BadSteel, 0, " 300"},
+    {Steel, "SteelPosStrength", "", "0.5", Ent, "The value entered is not valid", 0, " 300"},
     {Steel, "SteelNegStrength", "", "0.6", Ent, "", 0, nullptr},
-    {Steel, "SteelNegStrength", "", "32767.5", Ent, BadSteel, 0, " 300"},
+    {Steel, "SteelNegStrength", "", "32767.5", Ent, "The value entered is not valid", 0, " 300"},
     {Steel, "SteelPosStrength", "", "32767.4", Ent, "", 0, nullptr},
     // Fire ratings: stored as a whole number, refused where rounding down would leave none.
     {Fire, "FRRequired", "", "240.5", Ent, "", 0, nullptr, &F::FRRequired, 240},

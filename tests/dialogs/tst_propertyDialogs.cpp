@@ -17,15 +17,6 @@
 
 using namespace fd9;
 
-namespace {
-
-template <class Dialog>
-struct App : HostRig<Dialog> {
-    Dialog& d = this->shown();
-};
-
-}  // namespace
-
 class tst_propertyDialogs : public QObject {
     Q_OBJECT
 
@@ -33,8 +24,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void concreteCancelShowsWhatEnterStoredAndPutsTheTypeBack() {
-        App<frmConcreteProperties> app;
-        frmConcreteProperties& d = app.d;
+        HostRig<frmConcreteProperties> app;
+        frmConcreteProperties& d = app.shown();
         Type(d.txtCompressiveStrength, QStringLiteral("40"));
         PressEnter(d.txtCompressiveStrength);
         Type(d.txtCompressiveStrength, QStringLiteral("55"));
@@ -54,8 +45,8 @@ private slots:
 
     // Each refusal beeps, resets the field and holds the focus there: the positive first.
     void steelOkRefusesOneStrengthOrTypeAtATimeThenStores() {
-        App<frmSteelProperties> app;
-        frmSteelProperties& d = app.d;
+        HostRig<frmSteelProperties> app;
+        frmSteelProperties& d = app.shown();
         QVERIFY(Activate(d));
         Type(d.txtSteelPosStrength, QStringLiteral("0"));
         Type(d.txtSteelNegStrength, QStringLiteral("1E39"));
@@ -100,8 +91,8 @@ private slots:
     // stored code, so the calculation has to read the same.
     void steelCancelPutsTheTypeListsBackToTheStoredCodes() {
         for (const char* how : {"Cancel", "Esc", "close box"}) {
-            App<frmSteelProperties> app;
-            frmSteelProperties& d = app.d;
+            HostRig<frmSteelProperties> app;
+            frmSteelProperties& d = app.shown();
             QTest::mouseClick(
                 d.lstSteelPosType->viewport(), Qt::LeftButton, {},
                 d.lstSteelPosType->visualItemRect(d.lstSteelPosType->item(1)).center());
@@ -121,18 +112,18 @@ private slots:
             QVERIFY(d.lstSteelPosType->item(0)->isSelected());
         }
         // A code with no entry selects none, so OK asks for a type instead of storing it.
-        App<frmSteelProperties> app;
+        HostRig<frmSteelProperties> app;
         app.model.PosSteelType = 1;
-        app.d.showModelValues();
+        app.dialog.showModelValues();
         app.model.PosSteelType = 7;
-        app.d.showModelValues();
-        QVERIFY(app.d.lstSteelPosType->selectedItems().isEmpty());
+        app.dialog.showModelValues();
+        QVERIFY(app.dialog.lstSteelPosType->selectedItems().isEmpty());
         QCOMPARE(app.model.Selected.PosSteelType, SteelType::PrestressingStrand);
     }
 
     void loadsShortSpanPassesEnterButNotLeaving() {
-        App<frmDesignLoads> app;
-        frmDesignLoads& d = app.d;
+        HostRig<frmDesignLoads> app;
+        frmDesignLoads& d = app.shown();
         QVERIFY(Activate(d));
         d.txtSpan->setFocus();
         Type(d.txtSpan, QStringLiteral("0.5"));
@@ -148,8 +139,8 @@ private slots:
     }
 
     void loadsCategoriesWriteTheirFactorAndOkStoresIt() {
-        App<frmDesignLoads> app;
-        frmDesignLoads& d = app.d;
+        HostRig<frmDesignLoads> app;
+        frmDesignLoads& d = app.shown();
         // A new dialog leaves everything enabled until an option is clicked.
         QVERIFY(d.optNZS4203->isChecked() && d.txtLiveLoadReduction->isEnabled());
         d.optUserSpecified->click();
@@ -187,8 +178,8 @@ private slots:
     }
 
     void loadsBothUserFactorsZeroIsRefusedThenASecondOkCloses() {
-        App<frmDesignLoads> app;
-        frmDesignLoads& d = app.d;
+        HostRig<frmDesignLoads> app;
+        frmDesignLoads& d = app.shown();
         d.optUserSpecified->click();
         d.optContinuous->click();
         QCOMPARE(app.model.Selected.SupportCondition, SupportCondition::Continuous);
@@ -223,16 +214,16 @@ private slots:
     }
 
     void standardFireOkRefusedStores60AndCancelKeepsTheFire() {
-        App<frmStandardFire> app;
+        HostRig<frmStandardFire> app;
+        frmStandardFire& d = app.shown();
         app.host.setDesignFire(DesignFire::NonStandard);
-        Type(app.d.txtFRRequired, QStringLiteral("500"));
-        app.d.cmdOK->click();
+        Type(d.txtFRRequired, QStringLiteral("500"));
+        d.cmdOK->click();
         QCOMPARE(app.boxes(), QStringList{QStringLiteral("FRR is outside valid range!")});
         QCOMPARE(int(app.model.FRRequired), 60);
         QCOMPARE(app.model.Selected.DesignFire, DesignFire::Standard);
-        QVERIFY(!app.d.isVisible());
+        QVERIFY(!d.isVisible());
         // Cancel shows the stored rating again and keeps the fire.
-        frmStandardFire& d = app.d;
         Type(d.txtFRRequired, QStringLiteral("100"));
         d.cmdOK->click();
         app.host.setDesignFire(DesignFire::NonStandard);
@@ -246,8 +237,8 @@ private slots:
     }
 
     void nonStandardFireOkEnterAndEsc() {
-        App<frmNonStandardFire> app;
-        frmNonStandardFire& d = app.d;
+        HostRig<frmNonStandardFire> app;
+        frmNonStandardFire& d = app.shown();
         d.optMedFireLoad->click();
         d.optOpeningFactor08->click();
         QTest::keyClick(&d, Qt::Key_Escape);
@@ -261,16 +252,16 @@ private slots:
         QCOMPARE(app.model.OpeningFactor, 0.08f);
         QCOMPARE(app.model.Selected.DesignFire, DesignFire::NonStandard);
         // OK with the defaults of a new dialog.
-        App<frmNonStandardFire> fresh;
-        fresh.d.cmdOK->click();
+        HostRig<frmNonStandardFire> fresh;
+        fresh.shown().cmdOK->click();
         QCOMPARE(int(fresh.model.FireLoad), 37);
         QCOMPARE(fresh.model.OpeningFactor, 0.04f);
         QCOMPARE(fresh.model.Selected.DesignFire, DesignFire::NonStandard);
     }
 
     void nonStandardFireValuesWithoutAnOptionSelectNoneAndOkKeepsThem() {
-        App<frmNonStandardFire> app;
-        frmNonStandardFire& d = app.d;
+        HostRig<frmNonStandardFire> app;
+        frmNonStandardFire& d = app.shown();
         app.model.FireLoad = 50;
         app.model.OpeningFactor = 0.05f;
         d.showModelValues();
@@ -283,8 +274,8 @@ private slots:
     }
 
     void nonStandardFireHelpExplainsWhereTheFiresComeFrom() {
-        App<frmNonStandardFire> app;
-        app.d.hlpNonStandardFire->click();
+        HostRig<frmNonStandardFire> app;
+        app.shown().hlpNonStandardFire->click();
         QCOMPARE(app.platform.boxes.size(), size_t(1));
         const QString text = app.platform.boxes[0].text;
         for (const char* point :
@@ -294,12 +285,12 @@ private slots:
             QVERIFY2(text.contains(QString::fromLatin1(point)), point);
         }
         QVERIFY(!text.contains(QLatin1Char('\n')));
-        QVERIFY(app.d.isVisible());
+        QVERIFY(app.dialog.isVisible());
     }
 
     void exposureClassChangesAsSoonAsAnOptionIsChosen() {
-        App<frmExpose> app;
-        frmExpose& d = app.d;
+        HostRig<frmExpose> app;
+        frmExpose& d = app.shown();
         QVERIFY(d.optExposeA1->isChecked());
         const std::pair<QRadioButton*, ExposureClass> cases[] = {
             {d.optExposeB2, ExposureClass::B2}, {d.optExposeC, ExposureClass::C},
