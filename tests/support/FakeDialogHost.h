@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "dialogs/DialogHost.h"
@@ -46,12 +47,17 @@ public:
     QWidget* dialogParent() override { return &window_; }
     void DrawCrossSection() override { ++redraws; }
     void markTeeBeamDimension(TeeBeamDimension dimension) override { marked.push_back(dimension); }
-    void refreshBarLists() override {}
+    void refreshBarLists() override {
+        if (onRefreshBarLists) {
+            onRefreshBarLists();
+        }
+    }
     void setFloorType(FloorType type) override { model_.Selected.FloorType = type; }
     void setDesignFire(DesignFire fire) override { model_.Selected.DesignFire = fire; }
 
     int redraws = 0;
     std::vector<TeeBeamDimension> marked;
+    std::function<void()> onRefreshBarLists;
 
 private:
     FloorModel& model_;
