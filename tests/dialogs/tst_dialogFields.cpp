@@ -490,24 +490,15 @@ private slots:
     // confirming button, in a seeded random order: no value a dialog refuses may reach the
     // model, no field of the model may become NaN or infinite, and nothing may crash.
     void refusedTextNeverReachesTheModel() {
-        // The slab depth is the exception users know: it is stored before it is checked.
-        const std::pair<InputDialog& (*)(DialogHost&), bool> cases[] = {
-            {Make<frmBeamDimensions>, false},
-            {Make<frmSlabDimensions>, true},
-            {Make<frmDoubleTeeDimensions>, false},
-            {Make<frmTeeBeamDimensions>, false},
-            {Make<frmAddSteel>, false},
-            {Make<frmSteelProperties>, false},
-            {Make<frmConcreteProperties>, false},
-            {Make<frmDesignLoads>, false},
-            {Make<frmStandardFire>, false},
-        };
-        for (unsigned which = 0; which < std::size(cases); ++which) {
+        const Form forms[] = {Beam, Slab, DT, TB, AddS, Steel, Conc, Loads, Fire};
+        for (unsigned which = 0; which < std::size(forms); ++which) {
             std::mt19937 rng(20261206u + which);
             FloorModel model = NewModel(FloorType(rng() % 4));
             FakePlatform platform;
             FakeDialogHost host(model, platform);
-            InputDialog& dialog = cases[which].first(host);
+            InputDialog& dialog = forms[which].make(host);
+            // The slab depth is the exception users know: it is stored before it is checked.
+            const bool storesBeforeChecking = forms[which].make == Slab.make;
             dialog.showOrRaise();
             const QList<QLineEdit*> fields = dialog.findChildren<QLineEdit*>();
             const QList<QRadioButton*> options = dialog.findChildren<QRadioButton*>();
@@ -561,7 +552,7 @@ private slots:
                     refused |= !platform.boxes[i].text.endsWith(QStringLiteral(" has been added."));
                 }
                 if (refused && (what == QLatin1String("Enter") || what == QLatin1String("leave")) &&
-                    !cases[which].second) {
+                    !storesBeforeChecking) {
                     const std::string after = reliability::Describe(model);
                     QVERIFY2(
                         after == before,
