@@ -352,9 +352,9 @@ private slots:
     void teeBeamFieldGainingFocusMarksItsDimension() {
         HostRig<frmTeeBeamDimensions> rig(FloorType::TeeBeam);
         QVERIFY(Activate(rig.dialog));
-        rig.focusInto(rig.dialog.txtTeeBeamWidth);
+        FocusInto(rig.dialog.txtTeeBeamWidth);
         QCOMPARE(rig.host.marked.back(), TeeBeamDimension::Width);
-        rig.focusInto(rig.dialog.txtTeeBeamRibWidthTop);
+        FocusInto(rig.dialog.txtTeeBeamRibWidthTop);
         QCOMPARE(rig.host.marked.back(), TeeBeamDimension::RibWidthTop);
     }
 
@@ -533,11 +533,10 @@ private slots:
                 // Enter or leaving checks one field: when it refuses, nothing may change. The
                 // buttons go on after a refusal and store the other fields, so only finiteness
                 // holds for them.
-                const bool refused =
-                    std::any_of(platform.boxes.begin() + long(boxesBefore), platform.boxes.end(),
-                                [](const auto& box) {
-                                    return !box.text.endsWith(QStringLiteral(" has been added."));
-                                });
+                bool refused = false;
+                for (std::size_t i = boxesBefore; i < platform.boxes.size(); ++i) {
+                    refused |= !platform.boxes[i].text.endsWith(QStringLiteral(" has been added."));
+                }
                 if (refused && (what == QLatin1String("Enter") || what == QLatin1String("leave")) &&
                     !storesBeforeChecking) {
                     const std::string after = reliability::Describe(model);

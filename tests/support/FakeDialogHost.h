@@ -47,17 +47,13 @@ public:
     QWidget* dialogParent() override { return &window_; }
     void DrawCrossSection() override { ++redraws; }
     void markTeeBeamDimension(TeeBeamDimension dimension) override { marked.push_back(dimension); }
-    void refreshBarLists() override {
-        if (onRefreshBarLists) {
-            onRefreshBarLists();
-        }
-    }
+    void refreshBarLists() override { onRefreshBarLists(); }
     void setFloorType(FloorType type) override { model_.Selected.FloorType = type; }
     void setDesignFire(DesignFire fire) override { model_.Selected.DesignFire = fire; }
 
     int redraws = 0;
     std::vector<TeeBeamDimension> marked;
-    std::function<void()> onRefreshBarLists;
+    std::function<void()> onRefreshBarLists = [] {};
 
 private:
     FloorModel& model_;
@@ -88,11 +84,6 @@ struct HostRig {
     explicit HostRig(FloorType type = FloorType::Slab)
         : model(NewModel(type)), dialog(*new Dialog(host)) {}
     QStringList boxes() const { return platform.boxTexts(); }
-    // Moves the focus into field, then forgets the boxes that produced.
-    void focusInto(QLineEdit* field) {
-        FocusInto(field);
-        platform.clear();
-    }
     // Shows the dialog as its menu item does.
     Dialog& shown() {
         dialog.showOrRaise();
