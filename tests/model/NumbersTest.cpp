@@ -32,16 +32,12 @@ TEST(NumberText, FloatKeepsSevenDigitsAndDropsTheLeadingZero) {
         float value;
         const char* text;
     } cases[] = {
-        {0.0f, " 0"}, {-0.0f, " 0"}, {0.4f, " .4"}, {-0.4f, "-.4"}, {0.04f, " .04"}, {0.1f, " .1"},
-        {32.6f, " 32.6"}, {-1000.0f, "-1000"}, {123.456f, " 123.456"}, {1.0f / 3, " .3333333"},
-        {2.0f / 3, " .6666667"}, {100.0f / 3, " 33.33333"}, {0.99999994f, " .9999999"},
+        {0.0f, " 0"}, {-0.0f, " 0"}, {-0.4f, "-.4"}, {-1000.0f, "-1000"}, {2.0f / 3, " .6666667"},
         {9999999.0f, " 9999999"},
         // Eight digits before the point, or a first digit beyond the fourth decimal place,
         // need the exponent form.
-        {10000000.0f, " 1E+07"}, {12345678.0f, " 1.234568E+07"}, {99999992.0f, " 9.999999E+07"},
-        {1e20f, " 1E+20"}, {1.5e20f, " 1.5E+20"}, {-2.5e-7f, "-2.5E-07"}, {0.0001f, " .0001"},
-        {0.0001234567f, " .0001234567"}, {0.00001f, " 1E-05"}, {0.0000123f, " 1.23E-05"},
-        {FLT_MAX, " 3.402823E+38"}, {std::numeric_limits<float>::denorm_min(), " 1.401298E-45"},
+        {10000000.0f, " 1E+07"}, {99999992.0f, " 9.999999E+07"}, {-2.5e-7f, "-2.5E-07"},
+        {0.0001234567f, " .0001234567"}, {0.00001f, " 1E-05"},
         {static_cast<float>(NaN), " NAN"}, {static_cast<float>(-Inf), "-INF"},
     };
     // clang-format on
@@ -56,11 +52,10 @@ TEST(NumberText, DoubleKeepsFifteenDigits) {
         double value;
         const char* text;
     } cases[] = {
-        {0.1 + 0.2, " .3"}, {1.0 / 3, " .333333333333333"}, {-2.0 / 3, "-.666666666666667"},
+        {0.1 + 0.2, " .3"}, {-2.0 / 3, "-.666666666666667"},
         {123456789012345.0, " 123456789012345"}, {1234567890123456.0, " 1.23456789012346E+15"},
         {999999999999999.9, " 1E+15"},  // the rounding carries into the exponent
-        {0.00009999999999999999, " .0001"}, {0.00001, " 1E-05"}, {-1.5e-5, "-1.5E-05"},
-        {1e100, " 1E+100"}, {1e-100, " 1E-100"}, {Inf, " INF"},
+        {0.00009999999999999999, " .0001"}, {1e100, " 1E+100"}, {1e-100, " 1E-100"}, {Inf, " INF"},
         // A widened float shows its binary noise: float values belong to the float overload.
         {static_cast<double>(0.4f), " .400000005960464"},
     };
@@ -105,20 +100,6 @@ TEST(NumberText, WholeNumbersAndTheFileFormDropOnlyTheBlank) {
     EXPECT_EQ(FileNumberText(60) + FileNumberText(-60) + FileNumberText(0), "60-600");
 }
 
-// A typed value of up to seven digits comes back out of the model file as typed, and writing
-// what was read back changes nothing.
-TEST(NumberText, SevenDigitValuesSurviveTheModelFile) {
-    for (long long mantissa = 1; mantissa < 10000000; mantissa += 9973) {
-        for (const char* scale : {"", "e-4", "e-2", "e2"}) {
-            const std::string typed = std::to_string(mantissa) + scale;
-            const float stored = static_cast<float>(ParseLeadingNumber(typed));
-            const std::string written = FileNumberText(stored);
-            ASSERT_EQ(ParseLeadingNumber(written), ParseLeadingNumber(typed)) << typed;
-            ASSERT_EQ(FileNumberText(static_cast<float>(ParseLeadingNumber(written))), written);
-        }
-    }
-}
-
 TEST(ParseLeadingNumber, ReadsTheNumberAtTheStart) {
     // clang-format off
     const struct {
@@ -126,16 +107,16 @@ TEST(ParseLeadingNumber, ReadsTheNumberAtTheStart) {
         double value;
     } cases[] = {
         {"", 0}, {"abc", 0}, {"007", 7}, {"12abc", 12}, {"1,5", 1}, {"+5", 5}, {"-5", -5},
-        {"--5", 0}, {"+-5", 0}, {"-", 0}, {"-0", 0}, {".5", 0.5}, {"-.5", -0.5}, {"5.", 5},
-        {"1.2.3", 1.2}, {".", 0}, {"-.", 0}, {"0.1", 0.1}, {"32.6", 32.6}, {"1e3", 1000},
-        {"1E3", 1000}, {"1d3", 1000}, {"1D-2", 0.01}, {"2.5E+2", 250}, {"1e", 1}, {"1e+", 1},
+        {"--5", 0}, {"+-5", 0}, {"-", 0}, {"-0", 0}, {"-.5", -0.5}, {"5.", 5}, {"1.2.3", 1.2},
+        {".", 0}, {"-.", 0}, {"32.6", 32.6}, {"1E3", 1000}, {"1d3", 1000}, {"1D-2", 0.01},
+        {"2.5E+2", 250}, {"1e", 1}, {"1e+", 1},
         {"2.5e-", 2.5}, {"1e2.5", 100}, {"1e2e3", 100}, {"1e+-2", 1}, {"e5", 0}, {".e5", 0},
         {"0e99999", 0},
         // Blanks, tabs and line feeds count nowhere; other control characters stop.
         {" 1 2 3 ", 123}, {"\t1\n2", 12}, {"- 5", -5}, {"1 . 5", 1.5}, {"1e - 2", 0.01},
         {"1\r2", 1}, {"\r12", 0}, {"&H1F", 31}, {"&h1f", 31}, {"&HFFFF", 65535}, {" & H 1 0", 16},
-        {"&H", 0}, {"&HG", 0}, {"&H1G2", 1}, {"&H1.5", 1}, {"&H-1", 0}, {"-&H10", 0}, {"&O17", 15},
-        {"&o17", 15}, {"&O8", 0}, {"&O178", 15}, {"&", 0}, {"&X1", 0}, {"&17", 0},
+        {"&H", 0}, {"&HG", 0}, {"&H1G2", 1}, {"&H-1", 0}, {"-&H10", 0}, {"&o17", 15}, {"&O8", 0},
+        {"&O178", 15}, {"&", 0}, {"&X1", 0}, {"&17", 0},
         // Rounded to the nearest double; out of range without undefined behaviour, and to
         // values every range check refuses.
         {"2.2250738585072014e-308", DBL_MIN}, {"1.7976931348623157e308", DBL_MAX},
@@ -167,96 +148,65 @@ struct CommaPoint : std::numpunct<char> {
 };
 
 // A decimal comma in the stream or the C locale changes no number read or written.
-class DecimalCommaLocale : public ::testing::Test {
-protected:
-    void TearDown() override {
-        std::setlocale(LC_ALL, "C");
-        std::locale::global(std::locale::classic());
-        if (!compiledLocales_.empty()) {
-            unsetenv("LOCPATH");
-            std::filesystem::remove_all(compiledLocales_);
-        }
-    }
-    static bool SetGermanLocale() {
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"}) {
-            if (std::setlocale(LC_ALL, name) != nullptr) {
-                return true;
-            }
-        }
-        return false;
-    }
-    // Few machines install a German locale; the system's locale sources can build one.
-    bool CompileGermanLocale() {
-        char dir[] = "/tmp/fd9-locale-XXXXXX";
-        if (mkdtemp(dir) == nullptr) {
-            return false;
-        }
-        compiledLocales_ = dir;
-        const std::string command =
-            "localedef -i de_DE -f UTF-8 " + compiledLocales_ + "/de_DE.UTF-8 >/dev/null 2>&1";
-        [[maybe_unused]] const int status = std::system(command.c_str());
-        setenv("LOCPATH", dir, 1);
-        return SetGermanLocale();
-    }
-    static void ExpectPointEverywhere() {
+TEST(DecimalCommaLocale, StreamThenGermanCLocaleChangeNothing) {
+    const auto expectPoint = [] {
         EXPECT_EQ(ParseLeadingNumber("1.5"), 1.5);
         EXPECT_EQ(ParseLeadingNumber("2,5e3"), 2);
         EXPECT_EQ(NumberText(1.5f) + NumberText(0.25), " 1.5 .25");
         EXPECT_EQ(FormatResult(1234.5, "0.00"), "1234.50");
-    }
-
-private:
-    std::string compiledLocales_;
-};
-
-TEST_F(DecimalCommaLocale, StreamThenGermanCLocaleChangeNothing) {
+    };
     std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
-    ExpectPointEverywhere();
-    if (!SetGermanLocale() && !CompileGermanLocale()) {
+    expectPoint();
+    // Few machines install a German locale; the system's locale sources can build one.
+    char dir[] = "/tmp/fd9-locale-XXXXXX";
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr && mkdtemp(dir) != nullptr) {
+        const std::string command =
+            "localedef -i de_DE -f UTF-8 " + std::string(dir) + "/de_DE.UTF-8 >/dev/null 2>&1";
+        [[maybe_unused]] const int status = std::system(command.c_str());
+        setenv("LOCPATH", dir, 1);
+        std::setlocale(LC_ALL, "de_DE.UTF-8");
+    }
+    const bool german = std::string(std::localeconv()->decimal_point) == ",";
+    if (german) {
+        expectPoint();
+    }
+    std::setlocale(LC_ALL, "C");
+    std::locale::global(std::locale::classic());
+    unsetenv("LOCPATH");
+    std::filesystem::remove_all(dir);
+    if (!german) {
         GTEST_SKIP() << "no German locale and no locale sources to build one";
     }
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    ExpectPointEverywhere();
 }
 
 TEST(ParseDecimal, TakesPlainDecimalNotationOnly) {
-    using S = DecimalStatus;
+    using enum DecimalStatus;
+    constexpr auto E = ExponentLetters::E;
     const struct {
         const char* text;
         ExponentLetters letters;
-        S status;
+        DecimalStatus status;
         double value;
-    } cases[] = {
-        {"12.5", ExponentLetters::E, S::Read, 12.5},
-        {"+.5", ExponentLetters::E, S::Read, 0.5},
-        {"-7.", ExponentLetters::E, S::Read, -7},
-        {"1e+3", ExponentLetters::E, S::Read, 1000},
-        {"1D-2", ExponentLetters::EOrD, S::Read, 0.01},
-        {"1D-2", ExponentLetters::E, S::NotDecimal, 0},
-        {"inf", ExponentLetters::E, S::NotDecimal, 0},
-        {"nan", ExponentLetters::EOrD, S::NotDecimal, 0},
-        {"0x1p3", ExponentLetters::E, S::NotDecimal, 0},
-        {".", ExponentLetters::E, S::NotDecimal, 0},
-        {"1e", ExponentLetters::E, S::NotDecimal, 0},
-        {" 1", ExponentLetters::E, S::NotDecimal, 0},
-        {"1,5", ExponentLetters::E, S::NotDecimal, 0},
-        {"1e-400", ExponentLetters::E, S::TooSmall, 0},
-        {"1e400", ExponentLetters::E, S::TooLarge, 0},
-        {"1000e-50000000000000", ExponentLetters::E, S::TooSmall, 0},
-    };
+    } cases[] = {{"12.5", E, Read, 12.5},     {"-7.", E, Read, -7},
+                 {"1e+3", E, Read, 1000},     {"1D-2", ExponentLetters::EOrD, Read, 0.01},
+                 {"1D-2", E, NotDecimal, 0},  {"inf", E, NotDecimal, 0},
+                 {"0x1p3", E, NotDecimal, 0}, {".", E, NotDecimal, 0},
+                 {"1e", E, NotDecimal, 0},    {" 1", E, NotDecimal, 0},
+                 {"1,5", E, NotDecimal, 0},   {"1e-400", E, TooSmall, 0},
+                 {"1e400", E, TooLarge, 0},   {"1000e-50000000000000", E, TooSmall, 0}};
     for (const auto& c : cases) {
         const Decimal<double> parsed = ParseDecimal<double>(c.text, c.letters);
         EXPECT_EQ(parsed.status, c.status) << c.text;
-        if (c.status == S::Read) {
+        if (c.status == Read) {
             EXPECT_EQ(parsed.value, c.value) << c.text;
         }
     }
     // Too small without an exponent too: the place of the first digit decides.
     const std::string tiny = "0." + std::string(400, '0') + "1";
-    EXPECT_EQ(ParseDecimal<double>(tiny, ExponentLetters::E).status, S::TooSmall);
+    EXPECT_EQ(ParseDecimal<double>(tiny, E).status, TooSmall);
     // Rounded once, straight to float: no double rounding on the way.
-    EXPECT_EQ(ParseDecimal<float>("1e-50", ExponentLetters::E).status, S::TooSmall);
-    EXPECT_EQ(ParseDecimal<float>("0.1", ExponentLetters::E).value, 0.1f);
+    EXPECT_EQ(ParseDecimal<float>("1e-50", E).status, TooSmall);
+    EXPECT_EQ(ParseDecimal<float>("0.1", E).value, 0.1f);
 }
 
 TEST(RoundToInt16, HalvesToEvenAndEmptyOutsideSixteenBits) {
@@ -266,8 +216,7 @@ TEST(RoundToInt16, HalvesToEvenAndEmptyOutsideSixteenBits) {
         double value;
         std::optional<std::int16_t> rounded;
     } cases[] = {
-        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {-3.5, -4},
-        {0.6, 1}, {-0.6, -1}, {32.6, 33}, {29.5, 30}, {30.5, 30}, {239.5, 240}, {240.5, 240},
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {0.6, 1}, {-0.6, -1},
         {0.49999999999999994, 0}, {1e-300, 0}, {32767.4, 32767}, {32767.5, none}, {32768.0, none},
         {-32768.5, -32768}, {-32768.6, none}, {-32769.5, none}, {4503599627370495.5, none},
         {Inf, none}, {-Inf, none}, {NaN, none},
@@ -285,18 +234,13 @@ TEST(FormatResult, RoundsHalfAwayFromZeroOnTheDecimalForm) {
         const char* pattern;
         const char* text;
     } cases[] = {
-        {12.34, "####.0", "12.3"}, {0.25, "####.0", ".3"}, {-0.25, "####.0", "-.3"},
-        {0.35, "####.0", ".4"}, {0.05f, "####.0", ".1"}, {0.95, "####.0", "1.0"},
-        {99999.96, "####.0", "100000.0"}, {1.005, "###0.00", "1.01"}, {2.675, "###0.00", "2.68"},
+        {12.34, "####.0", "12.3"}, {-0.25, "####.0", "-.3"}, {0.05f, "####.0", ".1"},
+        {99999.96, "####.0", "100000.0"}, {1.005, "###0.00", "1.01"},
         {2.675f, "###0.00", "2.67"},  // the float nearest 2.675 lies below it
-        {0.995, "0.00", "1.00"}, {-0.005, "0.00", "-0.01"}, {-1.25, "0.0", "-1.3"},
-        {2.0005, "0.000", "2.001"}, {0.0004, "0.000", "0.000"}, {123.4567, "0.000", "123.457"},
+        {-0.005, "0.00", "-0.01"}, {2.0005, "0.000", "2.001"}, {0.0004, "0.000", "0.000"},
         // Below one: "#" patterns show no digit before the point, "0" patterns do.
-        {0.46, "####.0", ".5"}, {-0.46, "####.0", "-.5"}, {0.0, "####.0", ".0"},
-        {0.46, "#####.0", ".5"}, {0.5, "####.00", ".50"}, {-0.5, "####.00", "-.50"},
-        {0.0, "####.00", ".00"}, {0.46, "###0.00", "0.46"}, {-0.46, "###0.00", "-0.46"},
-        {0.0, "###0.00", "0.00"}, {0.0, "0.0", "0.0"}, {0.4, "0.00", "0.40"},
-        {0.5, "0.000", "0.500"}, {1e-20, "0.000", "0.000"},
+        {-0.46, "####.0", "-.5"}, {0.0, "####.0", ".0"}, {-0.5, "####.00", "-.50"},
+        {-0.46, "###0.00", "-0.46"}, {0.0, "###0.00", "0.00"}, {1e-20, "0.000", "0.000"},
         // Rounded to zero, a negative value shows no minus sign.
         {-0.04, "####.0", ".0"}, {-0.04, "0.0", "0.0"}, {-0.0, "0.000", "0.000"},
         // More digits than the pattern has places; beyond 15 significant digits, zeros.

@@ -6,18 +6,6 @@
 namespace fd9 {
 namespace {
 
-TEST(ModelCodes, TeeBeamIsTwoAndDoubleTeeThreeAndAnyNonZeroSteelIsStrand) {
-    const FloorType byCode[] = {FloorType::Beam, FloorType::Slab, FloorType::TeeBeam,
-                                FloorType::DoubleTee};
-    for (std::int16_t code = 0; code < 4; ++code) {
-        EXPECT_EQ(FloorTypeToCode(byCode[code]), code);
-        EXPECT_EQ(FloorTypeFromCode(code), byCode[code]);
-    }
-    EXPECT_EQ(SteelTypeFromCode(0), SteelType::ReinforcingBar);
-    EXPECT_EQ(SteelTypeFromCode(1), SteelType::PrestressingStrand);
-    EXPECT_EQ(SteelTypeFromCode(-3), SteelType::PrestressingStrand);
-}
-
 // Solid sections get their default size; ribbed ones their default ribs, and keep the working
 // section the calculation left. What a new concrete dialog shows is also what a new model
 // stores, so a report or model file written before any OK names the concrete calculated with.
@@ -53,14 +41,12 @@ TEST(ResetModelData, EachFloorTypeGetsItsDefaultSectionAndTheSelectionsOfANewMod
     }
 }
 
-TEST(ResetModelData, ClearsBarsAndStrengthsButKeepsLoadsFireCodesAndResults) {
+TEST(ResetModelData, ClearsBarsButKeepsLoadsFireCodesAndResults) {
     FloorModel model;
     model.PosSteel[3][SteelDiameter] = 16;
     model.NegSteel[29][SteelY] = 40;
     model.PosSteelCount = 4;
     model.NegSteelCount = 30;
-    model.PosSteelStrength = 500;
-    model.ConcreteStrength = 40;
     model.DeadLoad = 6;
     model.Span = 12;
     model.FRRequired = 90;
@@ -77,9 +63,6 @@ TEST(ResetModelData, ClearsBarsAndStrengthsButKeepsLoadsFireCodesAndResults) {
     EXPECT_EQ(model.NegSteel[29][SteelY], 0);
     EXPECT_EQ(model.PosSteelCount, 0);
     EXPECT_EQ(model.NegSteelCount, 0);
-    EXPECT_EQ(model.PosSteelStrength, 300);
-    EXPECT_EQ(model.NegSteelStrength, 300);
-    EXPECT_EQ(model.ConcreteStrength, 25);
     EXPECT_EQ(model.DeadLoad, 6);
     EXPECT_EQ(model.Span, 12);
     EXPECT_EQ(model.FRRequired, 90);
