@@ -20,11 +20,6 @@ void FocusInto(QLineEdit* field) {
     QVERIFY(field->hasFocus());
 }
 
-void Leave(QLineEdit* field) {
-    QTest::keyClick(field, Qt::Key_Tab);
-    QVERIFY(!field->hasFocus());
-}
-
 bool Activate(QWidget& dialog) {
     dialog.show();
     QApplication::setActiveWindow(&dialog);

@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "dialogs/DialogHost.h"
+#include "dialogs/InputDialog.h"
 #include "model/ResetModel.h"
 #include "support/FakePlatform.h"
 
@@ -19,8 +21,6 @@ void Type(QLineEdit* field, const QString& text);
 void PressEnter(QWidget* widget);
 // Moves the focus into field, running whatever the field that had it does on leaving.
 void FocusInto(QLineEdit* field);
-// Tabs out of field, which must then have lost the focus.
-void Leave(QLineEdit* field);
 // Shows the dialog as the active window: focus only moves between its fields for a user (and
 // leaving checks only run) once it is active, even offscreen.
 bool Activate(QWidget& dialog);
@@ -47,12 +47,13 @@ public:
     QWidget* dialogParent() override { return &window_; }
     void DrawCrossSection() override { ++redraws; }
     void markTeeBeamDimension(TeeBeamDimension dimension) override { marked.push_back(dimension); }
-    void refreshBarLists() override {}
+    void refreshBarLists() override { onRefreshBarLists(); }
     void setFloorType(FloorType type) override { model_.Selected.FloorType = type; }
     void setDesignFire(DesignFire fire) override { model_.Selected.DesignFire = fire; }
 
     int redraws = 0;
     std::vector<TeeBeamDimension> marked;
+    std::function<void()> onRefreshBarLists = [] {};
 
 private:
     FloorModel& model_;
@@ -67,6 +68,11 @@ inline FloorModel NewModel(FloorType type = FloorType::Slab) {
     return model;
 }
 
+template <class Dialog>
+InputDialog& Make(DialogHost& host) {
+    return *new Dialog(host);
+}
+
 // One dialog on a fake host, on a model as New leaves it: where a dialog test starts.
 template <class Dialog>
 struct HostRig {
@@ -78,11 +84,6 @@ struct HostRig {
     explicit HostRig(FloorType type = FloorType::Slab)
         : model(NewModel(type)), dialog(*new Dialog(host)) {}
     QStringList boxes() const { return platform.boxTexts(); }
-    // Moves the focus into field, then forgets the boxes that produced.
-    void focusInto(QLineEdit* field) {
-        FocusInto(field);
-        platform.clear();
-    }
     // Shows the dialog as its menu item does.
     Dialog& shown() {
         dialog.showOrRaise();

@@ -12,17 +12,10 @@ MsgAnswer FakePlatform::messageBox(const QString& text, const QString& title, Ms
         answers.pop_front();
         return answer;
     }
-    switch (buttons) {
-        case MsgButtons::YesNo:
-            return MsgAnswer::No;
-        case MsgButtons::YesNoCancel:
-            return MsgAnswer::Cancel;
-        case MsgButtons::AbortRetryIgnore:
-            return MsgAnswer::Abort;
-        case MsgButtons::OK:
-            break;
-    }
-    return MsgAnswer::OK;
+    return buttons == MsgButtons::YesNo              ? MsgAnswer::No
+           : buttons == MsgButtons::YesNoCancel      ? MsgAnswer::Cancel
+           : buttons == MsgButtons::AbortRetryIgnore ? MsgAnswer::Abort
+                                                     : MsgAnswer::OK;
 }
 
 void FakePlatform::setBusy(bool busy) {
