@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -366,11 +367,19 @@ private slots:
 
         QtPlatform qt;
         const QString shipped = QStringLiteral(FD9_DATA_DIR "/help/FD9.html");
-        qt.showHelp(shipped, 360);
+        qt.showHelp(shipped, 440);
         HelpWindow* shown = VisibleHelpWindow();
         QVERIFY(shown);
+        shown->resize(500, 300);
+        qt.showHelp(shipped, 440);
+        QTRY_VERIFY(shown->browser->verticalScrollBar()->value() > 0);  // opened at its topic
+        const QString html = shown->browser->toHtml();
+        for (const auto& [m, id] : contexts) {  // F1 on every menu lands on a topic
+            QVERIFY(html.contains(QStringLiteral("name=\"%1\"").arg(HelpWindow::anchorFor(id))));
+        }
         qt.showHelp(shipped, 0);
         QCOMPARE(VisibleHelpWindow(), shown);  // one window, moved to the new topic
+        QCOMPARE(shown->browser->verticalScrollBar()->value(), 0);
         QVERIFY(shown->browser->toPlainText().contains(QStringLiteral("Getting started")));
         qt.showHelp(QStringLiteral("/nonexistent/FD9.html"), 320);
         QVERIFY(shown->browser->toPlainText().contains(QStringLiteral("was not found")));
