@@ -22,11 +22,14 @@
 
 #include "../calc/ExampleMembers.h"
 #include "../reliability/ModelFields.h"
+#include "dialogs/frmAddSteel.h"
 #include "dialogs/frmBeamDimensions.h"
 #include "dialogs/frmConcreteProperties.h"
 #include "dialogs/frmDesignLoads.h"
 #include "dialogs/frmDoubleTeeDimensions.h"
+#include "dialogs/frmExpose.h"
 #include "dialogs/frmNonStandardFire.h"
+#include "dialogs/frmRemoveSteel.h"
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
@@ -210,8 +213,19 @@ private slots:
         menu.concreteProperties().cmdOK->click();
         menu.steelProperties().lstSteelPosType->item(1)->setSelected(true);
         menu.steelProperties().Okbutton->click();
+        menu.mnuExposure->trigger();
+        menu.expose().optExposeC->click();
+        frmRemoveSteel& remove = menu.removeSteel();
+        frmAddSteel& add = menu.addSteel();
+        add.txtXcoordinate->setText(QStringLiteral("100"));
+        add.txtYcoordinate->setText(QStringLiteral("120"));
+        add.txtSteelDiameter->setText(QStringLiteral("10"));
+        add.cmdAddSteel->click();
+        QCOMPARE(remove.lstSteelPos->count(), 3);  // the window refreshes the other list
+        platform.clear();
         const QPointer<QDialog> old = &menu.doubleTeeDimensions();
         menu.mnuNew_Click();
+        QCOMPARE(model.Selected.Exposure, ExposureClass::A1);
 
         QCOMPARE(platform.boxes.size(), size_t(1));
         const FakePlatform::Box& box = platform.boxes[0];
@@ -507,6 +521,31 @@ private slots:
     // The explorer is a window of its own; it reads the model and writes nothing the main
     // window shows, nor moves a check mark. Its 60 minute row shows what CALCULATE shows, the
     // chart shows the same runs, runs that stop say why in their rows, and New closes it.
+    // A simply supported slab: its insulation column, its ratings in words and as dashed lines,
+    // and the chart as SVG.
+    void slabExplorerShowsInsulationAndExportsSvg() {
+        Window w;
+        frmFireExplorer& explorer = w.explore();
+        QTableWidget* table = explorer.tblStandard;
+        QCOMPARE(table->horizontalHeaderItem(table->columnCount() - 2)->text(),
+                 QStringLiteral("Insulation rating (min)"));
+        QCOMPARE(table->item(1, table->columnCount() - 2)->text(),
+                 QString::number(*explorer.result().standard[1].insulationRating));
+        QVERIFY(explorer.lblRatings->text().startsWith(
+            QStringLiteral("Stability reached under the standard fire: ")));
+        QStringList names;
+        for (QAbstractSeries* series : explorer.chartView->chart()->series()) {
+            names << series->name();
+        }
+        QVERIFY(names.filter(QStringLiteral(" reached: ")).size() >= 1);
+        QTemporaryDir dir;
+        const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+        w.platform.fileNames = {svg};
+        explorer.cmdExportChart->click();
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("<svg"));
+    }
+
     void explorerAgreesWithCalculateAndChangesNothing() {
         Window w(FloorType::Beam);
         w.menu.Calculate();
