@@ -36,6 +36,13 @@ TEST(Continuity, WorkedExampleAndEnoughPositiveCapacity) {
         EXPECT_FLOAT_EQ(model.ReqNegMomIntBay, 0);
         EXPECT_FLOAT_EQ(model.NegSteelLengthEndBay, 6);
     }
+
+    // The limits themselves are no stop: no positive capacity at all, a light dead load.
+    model = Example(27.9f, 0, 0.5f);
+    ComputeRequiredNegCapacities(model);
+    ComputeInflectionDistances(model);
+    EXPECT_NEAR(model.ReqNegMomEndBay, 4 * 27.9, 1e-4);
+    EXPECT_NEAR(model.ReqNegMomIntBay, 27.9, 1e-5);
 }
 
 TEST(Continuity, FailureModeIsCompressiveFromARatioOf0_26) {
