@@ -146,6 +146,39 @@ TEST(HeatSolver, WideSectionFollowsTheSlabAndTheGridIsFineEnough) {
     }
 }
 
+// The deepest points of the widest block lie on the centre line up to 600 mm above the soffit;
+// the adiabatic top, a margin above them, must not warm them: doubling the margin changes
+// nothing that the files print.
+TEST(BeamSection, TopMarginDoesNotReachTheDeepestTabulatedPoints) {
+    const Options o;
+    const Material m = MakeConcrete(Concrete::NormalWeight);
+    const std::vector<double> depths = {250, 300, 400, 500, 600};
+    const auto a = BeamStandardProfiles(m, 600, depths, {240}, o.beamSpacing, o.beamMargin);
+    const auto b = BeamStandardProfiles(m, 600, depths, {240}, o.beamSpacing, 2 * o.beamMargin);
+    const LieFire longest(111, 0.01);
+    const auto c = BeamPeakProfile(m, longest, 600, depths, o.beamSpacing, o.beamMargin);
+    const auto d = BeamPeakProfile(m, longest, 600, depths, o.beamSpacing, 2 * o.beamMargin);
+    for (std::size_t i = 0; i < depths.size(); ++i) {
+        EXPECT_NEAR(a[0][i], b[0][i], 0.05) << "standard fire, depth " << depths[i];
+        EXPECT_NEAR(c[i], d[i], 0.2) << "compartment fire, depth " << depths[i];
+    }
+}
+
+// A block with no 750 degC depth within the probe must belong to a rib above 750 degC over its
+// whole height, not to one whose crossing lies just deeper: the whole-width damage stop rests on
+// it. The two closest cases of the files.
+TEST(BeamSection, RibsWithout750DegreeDepthHaveLevelledOffWithinTheProbe) {
+    const Options o;
+    const Material m = MakeConcrete(Concrete::NormalWeight);
+    const std::vector<double> depths = {0.75 * o.beamDamageProbe, o.beamDamageProbe};
+    for (const auto& [load, opening, width] : {std::tuple{37, 0.04, 50.0}, {74, 0.02, 100.0}}) {
+        const auto t =
+            BeamPeakProfile(m, LieFire(load, opening), width, depths, o.beamSpacing, o.beamMargin);
+        EXPECT_GT(t[1], 750.0);
+        EXPECT_LT(t[0] - t[1], 1.0);
+    }
+}
+
 // Pumice is calibrated on the insulation bands (the other concretes on furnace tests): a slab as
 // thick as a band's lower bound must reach a 140 degC rise within 15 % of that band's rating.
 TEST(InsulationBands, PumiceLowerBoundsInsulateForTheirRatings) {
