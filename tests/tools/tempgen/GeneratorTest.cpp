@@ -103,7 +103,8 @@ TEST(HeatSolver, SettlesAtTheGasTemperatureWhenOnlyTheFireFaceIsOpen) {
     s.bottom = Face::Fire;
     Exposure e;
     e.gas = [](double) { return 600.0; };
-    HeatSolver solver(MakeMaterial("moist", NormalWeightConcrete{}), s, e);
+    const Material moist = MakeMaterial("moist", NormalWeightConcrete{});  // the solver keeps it
+    HeatSolver solver(moist, s, e);
     solver.advance(20.0 * 3600.0);
     for (int j = 0; j < solver.nodesY(); ++j) {
         for (int i = 0; i < solver.nodesX(); ++i) {
