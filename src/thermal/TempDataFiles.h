@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,11 @@ public:
 // The largest temperature data file read; the shipped ones are a small fraction of it.
 // Units: bytes.
 inline constexpr std::uintmax_t MaxTempDataFileBytes = 16 * 1024 * 1024;
+
+// The seven files of the data set, beams first.
+inline constexpr std::array<const char*, 7> TempDataFileNames = {
+    "denbeam.con", "realbm.con",  "denslab.con", "aqslab.con",
+    "dacslab.con", "pumslab.con", "realslab.con"};
 
 // The standard-fire and non-standard-fire files of a beam (or rib) and of a slab.
 std::string BeamFileName(DesignFire fire);
