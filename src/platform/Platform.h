@@ -6,6 +6,7 @@
 
 #include "model/MessageBox.h"
 
+class QDialog;
 class QPrinter;
 
 namespace fd9 {
@@ -40,6 +41,8 @@ public:
 
     // Lets the user choose printer and copies; false when cancelled.
     virtual bool printDialog(QPrinter& printer) = 0;
+    // Runs one of the program's own modal dialogs; true when it was accepted.
+    virtual bool runModal(QDialog& dialog) = 0;
 
     // contextId 0 opens the help at its contents.
     virtual void showHelp(const QString& helpFile, int contextId) = 0;

@@ -6,6 +6,9 @@ class QTextBrowser;
 
 namespace fd9 {
 
+// Export Calculation Record; its topic has a name rather than a number in the help file.
+inline constexpr int CalculationRecordHelpContext = 330;
+
 // The program's own help: one HTML file beside the program, shown in a window of the
 // application. Context numbers of the menus are anchors "context320" and so on.
 class HelpWindow : public QWidget {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -163,6 +164,10 @@ void LimitPrintDialog(QPrintDialog& dialog) {
 bool QtPlatform::printDialog(QPrinter& printer) {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     LimitPrintDialog(dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::runModal(QDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
 }
 

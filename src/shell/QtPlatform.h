@@ -20,6 +20,7 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     bool printDialog(QPrinter& printer) override;
+    bool runModal(QDialog& dialog) override;
     void showHelp(const QString& helpFile, int contextId) override;
     void quitHelp() override;
     QString programDirectory() override;

@@ -36,6 +36,7 @@
 #include "platform/Platform.h"
 #include "shell/AboutText.h"
 #include "shell/DrawCrossSection.h"
+#include "shell/HelpWindow.h"
 #include "shell/frmFireExplorer.h"
 #include "view/CrossSectionWidget.h"
 #include "view/SectionDrawing.h"
@@ -125,6 +126,9 @@ void frmMenu::buildMenus() {
     mnuSaveAs = item(mnuSave, "Save &As", [this] { mnuSaveAs_Click(); });
     mnuSaveResultsFile = item(mnuSave, "Save to Ascii File", &frmMenu::mnuSaveResultsFile_Click);
     mnuPrint = item(mnuFile, "&Print", &frmMenu::mnuPrint_Click);
+    mnuExportRecord = mnuFile->addAction(QString::fromUtf8("&Export Calculation Record\u2026"));
+    mnuExportRecord->setProperty(HelpContextProperty, CalculationRecordHelpContext);
+    connect(mnuExportRecord, &QAction::triggered, this, &frmMenu::mnuExportRecord_Click);
     mnuFile->addSeparator();
     mnuExit = item(mnuFile, "E&xit", &frmMenu::mnuExit_Click);
 
@@ -435,6 +439,8 @@ void frmMenu::mnuNew_Click() {
     }
     ResetModel();
     showHeldValues();
+    modelFile_.clear();
+    projectDetails_ = {};
 }
 
 void frmMenu::mnuExit_Click() {
@@ -472,7 +478,13 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         QVariant id;
         if (auto* m = qobject_cast<QMenu*>(watched)) {
-            id = m->property(HelpContextProperty);
+            // An item with a topic of its own, else the menu's.
+            if (m->activeAction()) {
+                id = m->activeAction()->property(HelpContextProperty);
+            }
+            if (!id.isValid()) {
+                id = m->property(HelpContextProperty);
+            }
         } else if (auto* bar = qobject_cast<QMenuBar*>(watched); bar && bar->activeAction()) {
             id = bar->activeAction()->property(HelpContextProperty);
         }

@@ -8,6 +8,7 @@
 #include "calc/Calculate.h"
 #include "dialogs/DialogHost.h"
 #include "model/FloorModel.h"
+#include "model/RecordDetails.h"
 
 class QAction;
 class QBoxLayout;
@@ -91,6 +92,9 @@ public:
     bool mnuSaveAs_Click();
     void mnuSaveResultsFile_Click();
     void mnuPrint_Click();
+    // Asks the record details and the file, then writes the calculation record of a copy of
+    // the model; the model, the results shown and TempDataFile stay as they are.
+    void mnuExportRecord_Click();
     void mnuAbout_Click();
     void SetUpHelp();
     void ShowHelpContents();
@@ -105,6 +109,8 @@ public:
 
     // Absolute path of the help file beside the program.
     QString helpFile() const { return helpFile_; }
+    // The model file last opened or saved; empty for a new model.
+    QString modelFile() const { return modelFile_; }
     // The temperature data file last chosen by a calculation.
     std::string TempDataFile;
 
@@ -116,6 +122,7 @@ public:
     QAction* mnuSaveAs = nullptr;
     QAction* mnuSaveResultsFile = nullptr;
     QAction* mnuPrint = nullptr;
+    QAction* mnuExportRecord = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuFloorType = nullptr;
     std::array<QAction*, 4> mnuFloor{};  // indexed by FloorType: Beam, Slab, DoubleTee, TeeBeam
@@ -167,6 +174,8 @@ private:
     void buildResultPanels(QBoxLayout* column);
     void discardDialogs();
     bool askToSave(const QString& question);
+    void modelFileOpened(const QString& name);
+    void keepRecordDetails(const RecordDetails& details);
     template <typename Dialog>
     Dialog& dialog(std::unique_ptr<Dialog>& slot);
     template <typename Dialog>
@@ -177,6 +186,10 @@ private:
     QStackedWidget* panels_ = nullptr;
     QString helpFile_;
     bool exiting_ = false;
+    QString modelFile_;
+    // The model's own fields of its record; the engineer and the organisation are the user's,
+    // kept in the settings.
+    RecordDetails projectDetails_;
 
     std::unique_ptr<frmBeamDimensions> beamDimensions_;
     std::unique_ptr<frmSlabDimensions> slabDimensions_;

@@ -1,7 +1,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QVariant>
 #include <sstream>
 
@@ -9,10 +8,11 @@
 #include "files/ModelFile.h"
 #include "files/ResultsReport.h"
 #include "model/ResetModel.h"
-#include "shell/ModelFileDialogs.h"
 #include "platform/Platform.h"
+#include "shell/ModelFileDialogs.h"
 #include "shell/ReportFileError.h"
 #include "shell/ReportPrinter.h"
+#include "shell/SaveText.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
@@ -42,27 +42,6 @@ std::optional<QString> AskFileName(frmMenu& menu, bool save, FileDialogRequest r
 
 void Tell(Platform& platform, const QString& text, const char* title = AppTitle) {
     platform.messageBox(text, QString::fromLatin1(title), MsgIcon::Exclamation, MsgButtons::OK);
-}
-
-// Writes everything or nothing: the old file stays until the new one is complete.
-bool SaveText(Platform& platform, const QString& name, const std::string& text,
-              const QString& what) {
-    QSaveFile file(name);
-    // Qt 6.4 commits a save file whose buffered data failed to reach the disk, so the data is
-    // flushed and checked before the commit may replace the old file.
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(text.data(), static_cast<qint64>(text.size())) ==
-            static_cast<qint64>(text.size()) &&
-        file.flush() && file.error() == QFileDevice::NoError && file.commit()) {
-        return true;
-    }
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    Tell(platform,
-         QStringLiteral("The %1 could not be saved in %2: %3. Any file of that name is unchanged.")
-             .arg(what, name, reason),
-         FileErrorTitle);
-    return false;
 }
 
 QString Quoted(const std::string& text) {
@@ -129,14 +108,15 @@ std::optional<std::string> ReadWholeFile(Platform& platform, const QString& name
     }
 }
 
-void OpenModelFile(frmMenu& menu, const QString& name) {
+// True when the model now holds the file.
+bool OpenModelFile(frmMenu& menu, const QString& name) {
     Platform& platform = menu.platform();
     const QFileInfo info(name);
     if (!info.exists()) {
         platform.messageBox(QStringLiteral("The file ") + name + QStringLiteral(" doesn't exist."),
                             QStringLiteral("file message"), MsgIcon::Information, MsgButtons::OK);
         Tell(platform, QStringLiteral("Not a valid file name."));
-        return;
+        return false;
     }
     // Reading a folder, a device or a pipe whole would fail, never end, or wait for a writer
     // with the window frozen; an oversized file is not a model either.
@@ -146,7 +126,7 @@ void OpenModelFile(frmMenu& menu, const QString& name) {
                             "unchanged.")
                  .arg(name),
              FileErrorTitle);
-        return;
+        return false;
     }
     if (static_cast<std::uintmax_t>(info.size()) > MaxModelFileBytes) {
         Tell(platform,
@@ -154,11 +134,11 @@ void OpenModelFile(frmMenu& menu, const QString& name) {
                             "file is. The model is unchanged.")
                  .arg(name),
              FileErrorTitle);
-        return;
+        return false;
     }
     const std::optional<std::string> data = ReadWholeFile(platform, name);
     if (!data) {
-        return;
+        return false;
     }
     // A file that fails part-way must not leave the user with half a model: read into a copy
     // that starts as the model will after its reset, and take it only when all of it was read.
@@ -168,12 +148,13 @@ void OpenModelFile(frmMenu& menu, const QString& name) {
     const ModelFileResult result = ReadModelFile(in, candidate);
     if (result.status != ModelFileStatus::Read) {
         TellUnread(platform, name, result);
-        return;
+        return false;
     }
     menu.ResetModel();
     SelectStoredCodes(candidate);
     menu.model() = candidate;
     BringViewsInLine(menu, result.combination);
+    return true;
 }
 
 }  // namespace
@@ -183,8 +164,9 @@ void frmMenu::mnuOpen_Click() {
     FileDialogRequest request;
     request.filter = QString::fromLatin1(DataFilter);
     request.filterIndex = 2;
-    if (const std::optional<QString> name = AskFileName(*this, false, request)) {
-        OpenModelFile(*this, *name);
+    if (const std::optional<QString> name = AskFileName(*this, false, request);
+        name && OpenModelFile(*this, *name)) {
+        modelFileOpened(*name);
     }
 }
 
@@ -203,7 +185,11 @@ bool frmMenu::mnuSaveAs_Click() {
     RefreshStoredCodes(model_, loads.combination, loads.occupancy);
     std::ostringstream out;
     WriteModelFile(out, model_, loads.combination);
-    return SaveText(platform_, *name, out.str(), QStringLiteral("model"));
+    if (!SaveText(platform_, *name, out.str(), QStringLiteral("model"))) {
+        return false;
+    }
+    modelFile_ = *name;
+    return true;
 }
 
 void frmMenu::mnuSaveResultsFile_Click() {

@@ -1,6 +1,7 @@
-// The file commands: save, open, the results file and print, also under damage and failure.
-// A damaged file either opens or is reported and leaves the model as it was, a save that fails
-// leaves the old file byte for byte, and no command leaves a file open or keeps memory.
+// The file commands: save, open, the results file, print and the calculation record, also under
+// damage and failure. A damaged file either opens or is reported and leaves the model as it was,
+// a save that fails leaves the old file byte for byte, and no command leaves a file open or keeps
+// memory.
 #include <malloc.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -11,12 +12,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextItem>
@@ -29,9 +33,12 @@
 #include "../reliability/ModelFields.h"
 #include "../reliability/OpenFiles.h"
 #include "dialogs/frmDesignLoads.h"
+#include "dialogs/frmRecordDetails.h"
 #include "dialogs/frmRemoveSteel.h"
 #include "files/ModelFile.h"
+#include "files/RecordDetailsFile.h"
 #include "files/ResultsReport.h"
+#include "shell/HelpWindow.h"
 #include "shell/QtPlatform.h"
 #include "shell/ReportPrinter.h"
 #include "support/DialogRig.h"
@@ -159,13 +166,46 @@ FloorModel ContinuousDoubleTee() {
     return m;
 }
 
+// The model, TempDataFile and every label of the window, the message area among them.
+QStringList Shown(frmMenu& menu) {
+    QStringList texts{
+        QString::fromStdString(menu.TempDataFile + reliability::Describe(menu.model()))};
+    for (const QLabel* label : menu.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    return texts;
+}
+
+frmRecordDetails& Details(QDialog& dialog) {
+    return *qobject_cast<frmRecordDetails*>(&dialog);
+}
+
+const RecordDetails Harbour = {
+    "Harbour car park", "2026-114", "Level 2, grid C/4",  "A. Engineer", "B. Checker",
+    "Orvan Consulting", "B",        "Slab strip\nSheet 4"};
+
+// The user gives these, with blanks around the project, chooses Letter and presses Enter.
+void TypeHarbour(QDialog& dialog) {
+    frmRecordDetails& f = Details(dialog);
+    f.showDetails(Harbour, false);
+    f.txtProject->setText(QStringLiteral("  ") + f.txtProject->text() + QStringLiteral(" "));
+    f.optLetter->click();
+    QTest::keyClick(f.txtRevision, Qt::Key_Return);
+}
+
 }  // namespace
 
 class tst_files : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settings_;
+
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale::c());
+        // The user's own settings are never written by a test.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    }
 
     void everyFloorTypeComesBackInANewSession_data() {
         QTest::addColumn<FloorType>("type");
@@ -588,6 +628,105 @@ private slots:
         // Headings in a bold face, the rest in the regular one.
         QVERIFY(pdf.startsWith("%PDF") && pdf.contains("/BaseFont /") && pdf.contains("-Bold\n"));
         QVERIFY(pdf.count("/Type /Page") - pdf.count("/Type /Pages") >= 2);
+    }
+
+    // After Print; every other item keeps its place and access key. F1 on it opens its topic.
+    void fileMenuHasTheRecordAfterPrint() {
+        MenuRig r(FloorType::Slab);
+        QStringList items;
+        for (QAction* a : r.menu.mnuFile->actions()) {
+            items << a->text();
+        }
+        QCOMPARE(items, QStringList({QStringLiteral("&New"), QStringLiteral("&Open"),
+                                     QStringLiteral("Save"), QStringLiteral("&Print"),
+                                     QString::fromUtf8("&Export Calculation Record\u2026"),
+                                     QString(), QStringLiteral("E&xit")}));
+        r.menu.mnuFile->setActiveAction(r.menu.mnuExportRecord);
+        QTest::keyClick(r.menu.mnuFile, Qt::Key_F1);
+        QCOMPARE(std::tuple(r.platform.helpRequests.back().contextId,
+                            HelpWindow::anchorFor(CalculationRecordHelpContext)),
+                 std::tuple(CalculationRecordHelpContext, QStringLiteral("calculation-record")));
+    }
+
+    // Cancel at any step does nothing; a failed write says why, through the platform. Neither
+    // touches the model, the results shown, the message area or TempDataFile.
+    void cancelOrFailureLeavesTheWindowAlone() {
+        MenuRig w(FloorType::Slab);
+        reliability::DescribeSlab(w.menu);
+        w.platform.programDir = QStringLiteral(FD9_TEST_SOURCE_DIR "/calc/data");
+        w.menu.Calculate();
+        QVERIFY(!w.menu.TempDataFile.empty() && !w.menu.lblAppliedMom->text().isEmpty());
+        QTemporaryDir dir;
+        const QStringList before = Shown(w.menu);
+        const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/slab.pdf"));
+        const std::function<void(QDialog&)> steps[] = {
+            [](QDialog& d) { d.close(); },
+            [](QDialog& d) { QTest::keyClick(Details(d).txtNote, Qt::Key_Escape); }, TypeHarbour,
+            TypeHarbour};
+        for (int step = 0; step < 4; ++step) {
+            w.platform.clear();
+            w.platform.maxBusyDepth = 0;
+            w.platform.dialogActions = {steps[step]};
+            w.platform.fileNames = {step == 3 ? std::optional(unwritable) : std::nullopt};
+            w.menu.mnuExportRecord->trigger();
+            QCOMPARE(Shown(w.menu), before);
+            // The busy pointer only while the record is written.
+            QCOMPARE(std::tuple(w.platform.fileRequests.size(), w.platform.boxes.size(),
+                                w.platform.busyDepth, w.platform.maxBusyDepth),
+                     std::tuple(std::size_t(step >= 2), std::size_t(step == 3), 0, int(step == 3)));
+            QVERIFY(step < 3 || w.platform.boxes[0].text.contains(unwritable));
+            QCOMPARE(QSettings(QStringLiteral("ORVAN"), QStringLiteral("FD9")).allKeys().isEmpty(),
+                     step < 3);
+        }
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // The project fields come back with the model in a new session, the engineer and the
+    // organisation with the user; New clears only the project's. The model file is written as
+    // before. A details file written wrong is named, and its fields are not taken.
+    void detailsComeBackWithTheModelAndTheUser() {
+        QTemporaryDir dir;
+        const QString beam = dir.filePath(QStringLiteral("beam.dat"));
+        MenuRig w(FloorType::Slab);
+        reliability::DescribeSlab(w.menu);
+        w.platform.fileNames = {beam, dir.filePath(QStringLiteral("out/beam.pdf")), beam};
+        w.platform.dialogActions = {TypeHarbour};
+        QVERIFY(w.menu.mnuSaveAs_Click());
+        const QByteArray saved = Contents(beam);
+        w.menu.mnuExportRecord->trigger();
+        QVERIFY(w.menu.mnuSaveAs_Click());
+        QCOMPARE(Contents(beam), saved);
+        const FileDialogRequest& asked = w.platform.fileRequests[1].request;
+        QCOMPARE(std::tuple(asked.fileName, asked.filter.left(24), asked.defaultExtension),
+                 std::tuple(dir.filePath(QStringLiteral("beam.pdf")),
+                            QStringLiteral("PDF Files (*.pdf)|*.pdf|"), QStringLiteral("pdf")));
+        const QString beside = beam + QStringLiteral(".details");
+        QCOMPARE(Contents(beside).toStdString(), RecordDetailsText(Harbour));
+
+        MenuRig next(FloorType::Slab);
+        RecordDetails seen, user;
+        std::tie(user.engineer, user.organisation) =
+            std::tie(Harbour.engineer, Harbour.organisation);
+        bool letter = false;
+        auto offered = [&](void (frmMenu::*command)()) {  // then Cancel
+            (next.menu.*command)();
+            next.platform.dialogActions = {[&](QDialog& d) {
+                std::tie(seen, letter) = std::pair(Details(d).details(), Details(d).letterPage());
+            }};
+            next.menu.mnuExportRecord->trigger();
+            return std::tuple(seen, letter);
+        };
+        next.platform.fileNames = {beam, beam, dir.filePath(QStringLiteral("none.dat"))};
+        QCOMPARE(offered(&frmMenu::mnuOpen_Click), std::tuple(Harbour, true));
+        QCOMPARE(offered(&frmMenu::mnuNew_Click), std::tuple(user, true));
+        WriteFile(beside, "project = Harbour\nrevison = C");
+        QVERIFY(QFile::copy(beam, dir.filePath(QStringLiteral("none.dat"))));
+        next.platform.clear();
+        QCOMPARE(offered(&frmMenu::mnuOpen_Click), std::tuple(user, true));
+        QCOMPARE(offered(&frmMenu::mnuOpen_Click), std::tuple(user, true));  // none kept
+        QCOMPARE(next.platform.boxes.size(), std::size_t(1));
+        QVERIFY(next.platform.boxes[0].text.contains(beside + QStringLiteral(", were not read: "
+                                                                             "line 2: unknown")));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "support/FakePlatform.h"
 
+#include <QDialog>
 #include <QStringList>
 
 namespace fd9 {
@@ -40,6 +41,20 @@ std::optional<QString> FakePlatform::openFileName(const FileDialogRequest& reque
 std::optional<QString> FakePlatform::saveFileName(const FileDialogRequest& request) {
     fileRequests.push_back({true, request});
     return NextFileName(fileNames);
+}
+
+bool FakePlatform::runModal(QDialog& dialog) {
+    ++modalDialogs;
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    if (!dialogActions.empty()) {
+        const std::function<void(QDialog&)> act = std::move(dialogActions.front());
+        dialogActions.pop_front();
+        act(dialog);
+    }
+    const bool accepted = dialog.result() == QDialog::Accepted;
+    dialog.hide();
+    return accepted;
 }
 
 QStringList FakePlatform::boxTexts() const {

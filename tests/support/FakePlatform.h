@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -32,6 +33,9 @@ public:
     // Answers for the coming file dialogs; an empty optional is a cancel. When they run out
     // the dialog is cancelled.
     std::deque<std::optional<QString>> fileNames;
+    // What the user does in the coming modal dialogs, in order: each is given the dialog on
+    // screen and may fill it and press its buttons. When they run out the dialog is cancelled.
+    std::deque<std::function<void(QDialog&)>> dialogActions;
     QString programDir = QStringLiteral("/opt/fd9");
     QDate date = QDate(2026, 12, 6);
 
@@ -43,6 +47,7 @@ public:
     int maxBusyDepth = 0;
     int helpQuits = 0;
     int printDialogs = 0;  // each is cancelled
+    int modalDialogs = 0;
 
     MsgAnswer messageBox(const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
@@ -54,6 +59,7 @@ public:
         ++printDialogs;
         return false;
     }
+    bool runModal(QDialog& dialog) override;
     void showHelp(const QString& helpFile, int contextId) override {
         helpRequests.push_back({helpFile, contextId});
     }
