@@ -1,5 +1,5 @@
-# FD9: `make run` builds and starts the program, `make test` builds and runs every test.
-# Both install missing Debian packages first.
+# FD9: `make run` builds and starts the program, `make test` builds and runs every test,
+# `make package` builds the Debian package. All install missing Debian packages first.
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
@@ -8,14 +8,15 @@ COVERAGE_DIR ?= build-coverage
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev locales \
-            clang-14 libclang-rt-14-dev
+            clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream \
+            shared-mime-info libglib2.0-bin
 
 # Any sanitizer report fails the run; leaks are suppressed only inside third-party libraries.
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=1 \
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-asan fuzz coverage clean
+.PHONY: all deps configure build run test test-asan package fuzz coverage clean
 
 all: build
 
@@ -31,7 +32,7 @@ deps:
 	fi
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr > /dev/null
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -42,6 +43,10 @@ run: build
 # The sanitizer pass runs first so that the last lines are the ordinary ctest summary.
 test: test-asan build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The .deb lands in $(BUILD_DIR); the build is for /usr, where the package installs.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFD9_SANITIZE=ON > /dev/null

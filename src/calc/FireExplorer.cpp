@@ -14,7 +14,8 @@ namespace fd9 {
 namespace {
 
 ExplorerPoint RunOne(const FloorModel& model, const ExplorerFire& fire,
-                     const std::string& programDir) {
+                     const std::string& programDir,
+                     const std::vector<std::string>& dataNotFoundIn) {
     // CALCULATE writes working values (rib width, previous depths, search state) into the
     // model; every fire starts from the user's model as it stands.
     FloorModel copy = model;
@@ -25,7 +26,7 @@ ExplorerPoint RunOne(const FloorModel& model, const ExplorerFire& fire,
         copy.FireLoad = fire.fireLoad;
         copy.OpeningFactor = fire.openingFactor;
     }
-    TempDataContext context{programDir, {}};
+    TempDataContext context{programDir, {}, dataNotFoundIn};
     const CalculationOutcome outcome = Calculate(copy, context);
 
     ExplorerPoint point;
@@ -94,7 +95,8 @@ std::string OptionalBool(const std::optional<bool>& value) {
 
 }  // namespace
 
-ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string& programDir) {
+ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string& programDir,
+                                     const std::vector<std::string>& dataNotFoundIn) {
     ExplorerResult result;
     result.floorType = model.Selected.FloorType;
     result.continuous = model.Selected.SupportCondition == SupportCondition::Continuous;
@@ -117,7 +119,7 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t i = next++; i < fires.size(); i = next++) {
-            points[i] = RunOne(model, fires[i], programDir);
+            points[i] = RunOne(model, fires[i], programDir, dataNotFoundIn);
         }
     };
     const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);

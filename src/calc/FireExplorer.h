@@ -70,8 +70,10 @@ struct ExplorerResult {
 };
 
 // Runs CALCULATE once per fire, each on its own copy of model with only the fire changed and
-// its own temperature-data context; model itself is never written.
-ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string& programDir);
+// its own temperature-data context; model itself is never written. dataNotFoundIn as in
+// TempDataContext.
+ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string& programDir,
+                                     const std::vector<std::string>& dataNotFoundIn = {});
 
 // Available minus required moment, and that as a percentage of the required; the percentage
 // is empty when nothing is required.

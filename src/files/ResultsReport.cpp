@@ -1,5 +1,6 @@
 #include "files/ResultsReport.h"
 
+#include "Version.h"
 #include "model/NumberText.h"
 #include "model/ResultFormat.h"
 #include "model/Verdicts.h"
@@ -127,8 +128,11 @@ void FloorSystem(Report& r, const FloorModel& m, const std::string& date, Report
     const bool continuous = m.Selected.SupportCondition == SupportCondition::Continuous;
     r.bold(true);
     r.line("Date is " + date);
-    r.line(target == ReportTarget::Printer ? "ORVAN TECHNICAL RECOMMENDATION FD 9 (VER 2.6)"
-                                           : "ORVAN TECHNICAL RECOMMENDATION FD 9 (VER 2.3)");
+    // The saved file's title keeps its own fixed version; only the printed one follows the
+    // program's.
+    r.line(target == ReportTarget::Printer
+               ? std::string("ORVAN TECHNICAL RECOMMENDATION FD 9 (VER ") + ProgramMajorMinor + ")"
+               : "ORVAN TECHNICAL RECOMMENDATION FD 9 (VER 2.3)");
     r.line("FLOOR SYSTEM DATA").line();
     r.bold(false);
     r.line("The floor type is " + Capitals(FloorName(floor)));

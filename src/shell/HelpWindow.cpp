@@ -6,7 +6,19 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "thermal/DataFolders.h"
+
 namespace fd9 {
+
+namespace {
+
+// A help file that was found nowhere is named beside the program, the first place searched.
+QString SearchedForHelp(const QString& helpFile) {
+    const QString folder = QFileInfo(helpFile).absolutePath();
+    return QString::fromStdString(FolderList(DataSearchFolders(folder.toStdString())));
+}
+
+}  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
@@ -31,9 +43,9 @@ void HelpWindow::showTopic(const QString& helpFile, int contextId) {
     if (!QFileInfo(helpFile).isFile()) {
         loaded_.clear();
         browser->setHtml(QStringLiteral("<h2>Help is not available</h2><p>The help file <b>") +
-                         helpFile.toHtmlEscaped() +
-                         QStringLiteral("</b> was not found. It belongs in the folder that holds "
-                                        "the program.</p>"));
+                         QFileInfo(helpFile).fileName().toHtmlEscaped() +
+                         QStringLiteral("</b> was not found in ") +
+                         SearchedForHelp(helpFile).toHtmlEscaped() + QStringLiteral(".</p>"));
     } else {
         if (loaded_ != helpFile) {
             browser->setSource(QUrl::fromLocalFile(helpFile));

@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "platform/Platform.h"
+#include "shell/ShippedFiles.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
@@ -219,8 +220,8 @@ void frmFireExplorer::keyPressEvent(QKeyEvent* event) {
 
 void frmFireExplorer::Refresh() {
     BusyPointer busy(menu_.platform());
-    result_ =
-        ExploreFireResistance(menu_.model(), menu_.platform().programDirectory().toStdString());
+    const DataLocation data = ShippedTempData(menu_.platform());
+    result_ = ExploreFireResistance(menu_.model(), data.folder, data.notFoundIn);
     fillRatings();
     fillTables();
     fillChart();

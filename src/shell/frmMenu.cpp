@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "Version.h"
 #include "calc/Calculate.h"
 #include "dialogs/frmAddSteel.h"
 #include "dialogs/frmBeamDimensions.h"
@@ -34,14 +35,21 @@
 #include "dialogs/frmTeeBeamDimensions.h"
 #include "model/ResetModel.h"
 #include "platform/Platform.h"
+#include "record/VersionText.h"
 #include "shell/AboutText.h"
 #include "shell/DrawCrossSection.h"
 #include "shell/HelpWindow.h"
+#include "shell/ShippedFiles.h"
 #include "shell/frmFireExplorer.h"
 #include "view/CrossSectionWidget.h"
 #include "view/SectionDrawing.h"
 
 namespace fd9 {
+
+QString MainCaption() {
+    return QStringLiteral("ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS (Ver ") +
+           QString::fromLatin1(ProgramMajorMinor) + QLatin1Char(')');
+}
 
 namespace {
 
@@ -95,7 +103,7 @@ QLabel* AddResultRow(QGridLayout* grid, const char* caption) {
 frmMenu::frmMenu(FloorModel& model, Platform& platform, QWidget* parent)
     : QMainWindow(parent), model_(model), platform_(platform) {
     setObjectName(QStringLiteral("frmMenu"));
-    setWindowTitle(QString::fromLatin1(MainCaption));
+    setWindowTitle(MainCaption());
     buildMenus();
     buildPanels();
     SetUpHelp();
@@ -452,7 +460,10 @@ void frmMenu::mnuExit_Click() {
 }
 
 void frmMenu::mnuAbout_Click() {
-    platform_.messageBox(QString::fromLatin1(AboutBoxText),
+    // The same two lines as --version, so a record can be matched to the program that made it.
+    const std::string version = VersionText("FD9", ShippedTempData(platform_));
+    platform_.messageBox(QString::fromLatin1(AboutBoxText) + QStringLiteral("\n\n") +
+                             QString::fromStdString(version).trimmed(),
                          QStringLiteral("ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS"),
                          MsgIcon::Information, MsgButtons::OK);
 }

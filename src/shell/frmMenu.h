@@ -36,7 +36,8 @@ class frmNonStandardFire;
 class frmExpose;
 class frmFireExplorer;
 
-inline const char* const MainCaption = "ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS (Ver 2.6)";
+// "ORVAN FD9 - FIRE DESIGN OF CONCRETE FLOORS (Ver 2.6)", with the program's own version.
+QString MainCaption();
 
 // The main window: menus, the CALCULATE button, the result panels, the message area and the
 // cross-section view. It owns the dialogs (created on first use, discarded by a reset) but not
@@ -88,6 +89,8 @@ public:
     void mnuNew_Click();
     void mnuExit_Click();
     void mnuOpen_Click();
+    // A model named on the command line, opened as File > Open opens the one chosen.
+    void openModelFile(const QString& name);
     // False when the save failed or was cancelled; New and Exit stop then.
     bool mnuSaveAs_Click();
     void mnuSaveResultsFile_Click();

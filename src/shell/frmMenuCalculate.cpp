@@ -3,6 +3,7 @@
 
 #include "calc/Calculate.h"
 #include "platform/Platform.h"
+#include "shell/ShippedFiles.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
@@ -21,7 +22,8 @@ QString DisplayText(const std::string& text) {
 
 void frmMenu::Calculate() {
     BusyPointer busy(platform_);
-    TempDataContext context{platform_.programDirectory().toStdString(), TempDataFile};
+    const DataLocation data = ShippedTempData(platform_);
+    TempDataContext context{data.folder, TempDataFile, data.notFoundIn};
     const CalculationOutcome outcome = fd9::Calculate(model_, context);
     TempDataFile = context.TempDataFile;
     if (outcome.nothingHappened) {

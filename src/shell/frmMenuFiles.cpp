@@ -170,6 +170,12 @@ void frmMenu::mnuOpen_Click() {
     }
 }
 
+void frmMenu::openModelFile(const QString& name) {
+    BusyPointer busy(platform_);
+    setProperty(LastFileNameProperty, name);
+    OpenModelFile(*this, name);
+}
+
 bool frmMenu::mnuSaveAs_Click() {
     BusyPointer busy(platform_);
     FileDialogRequest request;

@@ -1,13 +1,11 @@
-#include <QDir>
-
 #include "platform/Platform.h"
+#include "shell/ShippedFiles.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
 
 void frmMenu::SetUpHelp() {
-    // QDir joins with one separator, also when the program lives in the root folder.
-    helpFile_ = QDir(platform_.programDirectory().trimmed()).filePath(QStringLiteral("FD9.html"));
+    helpFile_ = ShippedHelpFile(platform_);
 }
 
 void frmMenu::ShowHelpContents() {

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "record/CalculationRecord.h"
 #include "shell/SaveText.h"
+#include "shell/ShippedFiles.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
@@ -121,7 +122,7 @@ void frmMenu::mnuExportRecord_Click() {
         // A copy: the record calculates on its own, and what the window shows stays as the last
         // CALCULATE left it.
         const RecordInput input{model_,
-                                platform_.programDirectory().toStdString(),
+                                ShippedTempData(platform_).folder,
                                 QFileInfo(modelFile_).fileName().toStdString(),
                                 ReportDate(today.year(), today.month(), today.day()),
                                 details,

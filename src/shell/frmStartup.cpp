@@ -4,8 +4,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "shell/AboutText.h"
+#include "Version.h"
 #include "platform/Platform.h"
+#include "shell/AboutText.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
@@ -26,7 +27,8 @@ frmStartup::frmStartup(frmMenu& menu, int pauseMs, QWidget* parent) : QWidget(pa
     lblTitle->setText(QString::fromLatin1(GuideTitleLine1) + QLatin1Char('\n') +
                       QString::fromLatin1(GuideTitleLine2) +
                       QStringLiteral("\nFIRE ENGINEERING\nDESIGN OF CONCRETE\nFLOOR SYSTEMS\n"
-                                     "(version 2.6)"));
+                                     "(version ") +
+                      QString::fromLatin1(ProgramMajorMinor) + QLatin1Char(')'));
 
     lblAuthor = new QLabel;
     lblAuthor->setObjectName(QStringLiteral("lblAuthor"));
@@ -58,6 +60,9 @@ void frmStartup::tmrPause_Timer() {
         menu_.ResetModel();
     }
     close();
+    if (!modelFile_.isEmpty()) {
+        menu_.openModelFile(modelFile_);
+    }
 }
 
 }  // namespace fd9

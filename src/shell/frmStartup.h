@@ -22,10 +22,14 @@ public:
     QLabel* lblAuthor = nullptr;
     QTimer* tmrPause = nullptr;
 
+    // A model file to open once the disclaimer has been shown.
+    void openAfterStart(const QString& fileName) { modelFile_ = fileName; }
+
     void tmrPause_Timer();
 
 private:
     frmMenu& menu_;
+    QString modelFile_;
 };
 
 }  // namespace fd9

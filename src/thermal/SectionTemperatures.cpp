@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/ResultFormat.h"
+#include "thermal/DataFolders.h"
 #include "thermal/TempDataFiles.h"
 
 namespace fd9 {
@@ -43,6 +44,10 @@ std::string MemberFile(const FloorModel& model) {
 
 // An empty name keeps the file in use, as a concrete code without a slab file does.
 void SetDataFile(TempDataContext& context, const std::string& name) {
+    if (!name.empty() && !context.dataNotFoundIn.empty()) {
+        throw TempDataError("The temperature data file \"" + name + "\" was not found in " +
+                            FolderList(context.dataNotFoundIn) + ".");
+    }
     if (!name.empty()) {
         context.TempDataFile = ResolveDataFilePath(name, context.programDir);
     }

@@ -1,16 +1,20 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/FloorModel.h"
 
 namespace fd9 {
 
-// What the temperature steps need beyond the model: where the program lives, and the data
+// What the temperature steps need beyond the model: the folder of the data files, and the data
 // file last chosen (bare name, then full path), which later steps of one CALCULATE read.
 struct TempDataContext {
     std::string programDir;
     std::string TempDataFile;
+    // Every folder searched when none held the data set: the run stops at its first data file,
+    // naming them all.
+    std::vector<std::string> dataNotFoundIn = {};
 };
 
 // Width of a tapered rib at the level y below the top of the section. Units: mm.

@@ -170,7 +170,8 @@ ExploreResult ExploreModel(const std::string& fileText, const std::string& model
         return result;
     }
 
-    const ExplorerResult explored = ExploreFireResistance(model, options.dataDir);
+    const ExplorerResult explored =
+        ExploreFireResistance(model, options.dataDir, options.dataNotFoundIn);
     bool allCompleted = !explored.nothingToCalculate;
     for (const auto* points : {&explored.standard, &explored.nonStandard}) {
         for (const ExplorerPoint& p : *points) {
@@ -235,7 +236,7 @@ RunResult RunModel(const std::string& fileText, const Options& options) {
         return result;
     }
 
-    TempDataContext context{options.dataDir, {}};
+    TempDataContext context{options.dataDir, {}, options.dataNotFoundIn};
     const CalculationOutcome outcome = Calculate(model, context);
     for (const CalculationBox& box : outcome.boxes) {
         result.boxes.push_back(OneLine(box.text));

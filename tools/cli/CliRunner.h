@@ -11,6 +11,8 @@ namespace fd9::cli {
 struct Options {
     ExposureClass exposure = ExposureClass::A1;
     std::string dataDir;  // where the temperature data files are
+    // Every folder searched when none held the data set: each run then stops, naming them.
+    std::vector<std::string> dataNotFoundIn;
     std::string date;     // "6-December-2026", as the report writes it
 };
 

@@ -10,6 +10,8 @@
 
 #include "CliRunner.h"
 #include "files/ModelFile.h"
+#include "record/VersionText.h"
+#include "thermal/DataFolders.h"
 
 namespace fs = std::filesystem;
 using namespace fd9::cli;
@@ -33,7 +35,10 @@ const char* const Usage =
     "A fire whose calculation stopped shows why in its row.\n"
     "Exit status: 0 every calculation completed, 1 one could not complete (or, exploring, one\n"
     "fire's run stopped or a model had no positive-moment bar), 2 bad usage or a\n"
-    "model file that could not be read.\n";
+    "model file that could not be read.\n"
+    "--version prints the version and the identifier of the data set found. The data are looked\n"
+    "for beside the program, then in ../share/fd9 from there, then where FD9 was installed;\n"
+    "--data-dir names their folder instead.\n";
 
 int BadUsage(const std::string& why) {
     std::cerr << "fd9-cli: " << why << "\n" << Usage;
@@ -98,11 +103,23 @@ std::string ReadModelText(const std::string& name, std::string& text) {
     return {};
 }
 
+// The data set looked for from the program's folder, until --data-dir names another.
+void UseShippedData(Options& options, const char* argv0) {
+    const fd9::DataLocation data = fd9::LocateTempData(ProgramDirectory(argv0));
+    options.dataDir = data.folder;
+    options.dataNotFoundIn = data.notFoundIn;
+}
+
+int PrintVersion(const Options& options) {
+    std::cout << fd9::VersionText("fd9-cli", {options.dataDir, options.dataNotFoundIn});
+    return options.dataNotFoundIn.empty() ? ExitCompleted : ExitNotCompleted;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     Options options;
-    options.dataDir = ProgramDirectory(argv[0]);
+    UseShippedData(options, argv[0]);
     options.date = TodayReportDate();
     std::string output;
     std::string outputDir;
@@ -123,6 +140,8 @@ int main(int argc, char* argv[]) {
         if (arg == "--help" || arg == "-h") {
             std::cout << Usage;
             return ExitCompleted;
+        } else if (arg == "--version") {
+            return PrintVersion(options);
         } else if (arg == "--explore") {
             explore = true;
         } else if (arg == "--format") {
@@ -139,6 +158,7 @@ int main(int argc, char* argv[]) {
             if (!value(options.dataDir)) {
                 return BadUsage("--data-dir takes a folder");
             }
+            options.dataNotFoundIn.clear();
         } else if (arg == "--date") {
             if (!value(text) || !IsReportDate(text)) {
                 return BadUsage("--date takes a date such as 6-December-2026");
