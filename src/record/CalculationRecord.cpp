@@ -134,7 +134,9 @@ public:
     FixedHashSeed& operator=(const FixedHashSeed&) = delete;
 };
 
-// Moves each heading whose text would start on the next page to the top of that page.
+// Moves each heading whose text would start on the next page to the top of that page, one at
+// a time from the top, laying the whole document out again after each: an incremental layout
+// after a change of format left later blocks undrawn.
 void KeepHeadingsWithText(QTextDocument& document, double pageHeight) {
     QAbstractTextDocumentLayout& layout = *document.documentLayout();
     const auto page = [&](const QTextBlock& block) {
@@ -148,6 +150,7 @@ void KeepHeadingsWithText(QTextDocument& document, double pageHeight) {
         QTextBlockFormat format = block.blockFormat();
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(block).setBlockFormat(format);
+        document.markContentsDirty(0, document.characterCount());
     }
 }
 
@@ -198,10 +201,13 @@ bool PaintRecord(QPdfWriter& writer, const RecordInput& input, const RecordRun& 
         sheets.footer();
         painter.save();
         painter.translate(sheets.bodyTopLeft() - QPointF(0, sheet * body.height()));
+        const QRectF page(QPointF(0, sheet * body.height()), body);
+        painter.setClipRect(page);
+        // The layout puts a block that starts a page a rounding error above its top; a block
+        // drawn on the page before would leave its text there, clipped but still in the PDF.
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(QPointF(0, sheet * body.height()), body);
+        context.clip = page.adjusted(0, 1, 0, -1);
         context.palette.setColor(QPalette::Text, Qt::black);
-        painter.setClipRect(context.clip);
         document.documentLayout()->draw(&painter, context);
         painter.restore();
     }

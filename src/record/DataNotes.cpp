@@ -100,7 +100,7 @@ private:
                              "<table border=\"%1\" cellspacing=\"0\" cellpadding=\"%2\" "
                              "width=\"100%\" style=\"border-style: solid; "
                              "border-color: #808080; border-collapse: collapse\">")
-                             .arg(pixelsPerMm_ * 0.15)
+                             .arg(pixelsPerMm_ * 0.3)
                              .arg(pixelsPerMm_ * 0.5);
                 break;
             case Open::Nothing:

@@ -53,8 +53,7 @@ double NiceStep(double range) {
     return step;
 }
 
-QValueAxis* Axis(const QString& title, double max) {
-    const double step = NiceStep(max);
+QValueAxis* Axis(const QString& title, double max, double step) {
     max = NiceCeiling(max, step);
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
@@ -67,10 +66,11 @@ QValueAxis* Axis(const QString& title, double max) {
     return axis;
 }
 
-// The axes from 0 to the maxima rounded up to a round step.
-void Axes(QChart& chart, const QString& xTitle, double xMax, const QString& yTitle, double yMax) {
-    QValueAxis* x = Axis(xTitle, xMax);
-    QValueAxis* y = Axis(yTitle, yMax);
+// The axes from 0 to the maxima rounded up to a round step, or to the given step of x.
+void Axes(QChart& chart, const QString& xTitle, double xMax, const QString& yTitle, double yMax,
+          double xStep = 0) {
+    QValueAxis* x = Axis(xTitle, xMax, xStep > 0 ? xStep : NiceStep(xMax));
+    QValueAxis* y = Axis(yTitle, yMax, NiceStep(yMax));
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* series : chart.series()) {
@@ -99,7 +99,8 @@ void FillFire(QChart& chart, const FloorModel& m) {
                          Qt::DashLine, 1),
                     m.FRRequired, top);
         chart.setTitle(QStringLiteral("Design fire: ISO 834 standard fire"));
-        Axes(chart, QStringLiteral("Time (min)"), end, QStringLiteral("Gas temperature (°C)"), top);
+        Axes(chart, QStringLiteral("Time (min)"), end, QStringLiteral("Gas temperature (°C)"), top,
+             30);
         return;
     }
     const LieFire fire(m.FireLoad, m.OpeningFactor);

@@ -34,7 +34,7 @@ void Html::beginTable(const QStringList& headers, const QList<int>& widths) {
                  "<table border=\"%1\" cellspacing=\"0\" cellpadding=\"%2\" width=\"100%\" "
                  "style=\"border-style: solid; border-color: #808080; border-collapse: collapse; "
                  "margin-top: %3px; margin-bottom: %3px\">")
-                 .arg(px(0.15), px(0.7), px(1));
+                 .arg(px(0.3), px(0.7), px(1));
     if (!headers.isEmpty()) {
         text_ += QStringLiteral("<thead>");
         cells(headers, QStringLiteral("th bgcolor=\"#e8e8e8\" align=\"left\""));

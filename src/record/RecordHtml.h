@@ -21,7 +21,8 @@ struct RecordParts {
 };
 
 // The record's HTML, built section by section; lengths are given in mm. The layout takes
-// table borders and padding exactly, but rounds CSS lengths (margins) to its whole pixels.
+// table borders and padding exactly, but rounds CSS lengths (margins) to its whole pixels, and
+// draws no border thinner than one of them.
 class Html {
 public:
     explicit Html(double pixelsPerMm) : pixelsPerMm_(pixelsPerMm) {}

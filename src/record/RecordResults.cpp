@@ -93,7 +93,11 @@ void VerdictSentences(Html& html, const CalculationOutcome& o) {
     html.subheading(QStringLiteral("Verdicts as CALCULATE gives them"));
     const QString pre = QStringLiteral("white-space: pre-wrap");
     html.paragraph(QStringLiteral("<i>Message area:</i>"));
-    for (const QString& line : Lines(o.messages.value_or(std::string()), "\r")) {
+    const QStringList messages = Lines(o.messages.value_or(std::string()), "\r");
+    if (messages.isEmpty()) {
+        html.paragraph(QStringLiteral("(none: CALCULATE did nothing)"));
+    }
+    for (const QString& line : messages) {
         html.paragraph(QStringLiteral("<b>%1</b>").arg(line), pre);
     }
     if (o.boxes.empty()) {
@@ -120,8 +124,7 @@ QString VerdictCell(const ExplorerPoint& p) {
     return QStringLiteral("<font color=\"%1\">%2</font>").arg(colour, Escaped(VerdictText(p)));
 }
 
-void ExplorerTable(Html& html, const ExplorerResult& e, bool standard) {
-    const bool insulation = standard && e.floorType != FloorType::Beam;
+QStringList ExplorerHeaders(const ExplorerResult& e, bool standard, bool insulation) {
     QStringList headers;
     if (standard) {
         headers << QStringLiteral("FRR (min)");
@@ -133,18 +136,47 @@ void ExplorerTable(Html& html, const ExplorerResult& e, bool standard) {
     if (e.continuous) {
         headers << QStringLiteral("Negative capacity (kNm)")
                 << QStringLiteral("Required, end bay (kNm)")
-                << QStringLiteral("Required, intermediate bay (kNm)")
+                << QStringLiteral("Required, int. bay (kNm)")
                 << QStringLiteral("End bay margin (kNm)") << QStringLiteral("End bay margin (%)")
-                << QStringLiteral("Intermediate bay margin (kNm)")
-                << QStringLiteral("Intermediate bay margin (%)") << QStringLiteral("Failure mode");
+                << QStringLiteral("Int. bay margin (kNm)") << QStringLiteral("Int. bay margin (%)")
+                << QStringLiteral("Failure mode");
     }
     if (insulation) {
         headers << QStringLiteral("Insulation rating (min)");
     }
-    headers << QStringLiteral("Verdict");
-    html.raw(QStringLiteral("<div style=\"font-size: %1pt\">").arg(e.continuous ? 6 : 7));
-    html.beginTable(headers);
-    const int values = static_cast<int>(headers.size()) - (standard ? 2 : 3);
+    // A continuous member's verdict names both spans: it takes a row of its own.
+    if (!e.continuous) {
+        headers << QStringLiteral("Verdict");
+    }
+    return headers;
+}
+
+QStringList ExplorerValues(const ExplorerPoint& p, bool continuous) {
+    QStringList cells{Result(p.posCapacity, "0.0"), Result(p.appliedMoment, "0.0"),
+                      Result(MarginKnm(p.posCapacity, p.appliedMoment), "0.0"),
+                      Percent(p.posCapacity, p.appliedMoment)};
+    if (continuous) {
+        cells << Result(p.negCapacity, "0.000") << Result(p.reqNegEndBay, "0.000")
+              << Result(p.reqNegIntBay, "0.000")
+              << Result(MarginKnm(p.negCapacity, p.reqNegEndBay), "0.000")
+              << Percent(p.negCapacity, p.reqNegEndBay)
+              << Result(MarginKnm(p.negCapacity, p.reqNegIntBay), "0.000")
+              << Percent(p.negCapacity, p.reqNegIntBay)
+              << QString::fromLatin1(p.compressiveFailure ? "COMPRESSIVE" : "FLEXURAL TENSION");
+    }
+    return cells;
+}
+
+void ExplorerTable(Html& html, const ExplorerResult& e, bool standard) {
+    const bool insulation = standard && e.floorType != FloorType::Beam;
+    const QStringList headers = ExplorerHeaders(e, standard, insulation);
+    const int fireColumns = standard ? 1 : 2;
+    html.raw(QStringLiteral("<div style=\"font-size: %1pt\">").arg(e.continuous ? 6.5 : 7));
+    // Room for the failure mode in the wide table of a continuous member.
+    const QList<int> continuousWidths = standard
+                                            ? QList<int>{7, 7, 7, 7, 6, 8, 8, 8, 8, 6, 8, 6, 14}
+                                            : QList<int>{6, 6, 7, 7, 7, 6, 8, 8, 8, 8, 6, 7, 6, 10};
+    html.beginTable(headers, e.continuous && !insulation ? continuousWidths : QList<int>{});
     for (const ExplorerPoint& p : standard ? e.standard : e.nonStandard) {
         QStringList cells;
         if (standard) {
@@ -152,30 +184,30 @@ void ExplorerTable(Html& html, const ExplorerResult& e, bool standard) {
         } else {
             cells << QString::number(p.fire.fireLoad) << Result(p.fire.openingFactor, "0.00");
         }
+        // The verdict across every column after the leading ones.
+        const auto verdictRow = [&](const QStringList& leading) {
+            QString row = QStringLiteral("<tr>");
+            for (const QString& cell : leading) {
+                row += QStringLiteral("<td>%1</td>").arg(cell);
+            }
+            html.raw(row + QStringLiteral("<td colspan=\"%1\">%2</td></tr>")
+                               .arg(headers.size() - leading.size())
+                               .arg(VerdictCell(p)));
+        };
         if (!p.completed) {
-            html.raw(QStringLiteral("<tr><td>%1</td><td colspan=\"%2\">%3</td></tr>")
-                         .arg(cells.join(QStringLiteral("</td><td>")))
-                         .arg(values + 1)
-                         .arg(VerdictCell(p)));
+            verdictRow(cells);
             continue;
         }
-        cells << Result(p.posCapacity, "0.0") << Result(p.appliedMoment, "0.0")
-              << Result(MarginKnm(p.posCapacity, p.appliedMoment), "0.0")
-              << Percent(p.posCapacity, p.appliedMoment);
-        if (e.continuous) {
-            cells << Result(p.negCapacity, "0.000") << Result(p.reqNegEndBay, "0.000")
-                  << Result(p.reqNegIntBay, "0.000")
-                  << Result(MarginKnm(p.negCapacity, p.reqNegEndBay), "0.000")
-                  << Percent(p.negCapacity, p.reqNegEndBay)
-                  << Result(MarginKnm(p.negCapacity, p.reqNegIntBay), "0.000")
-                  << Percent(p.negCapacity, p.reqNegIntBay)
-                  << QString::fromLatin1(p.compressiveFailure ? "COMPRESSIVE" : "FLEXURAL TENSION");
-        }
+        cells << ExplorerValues(p, e.continuous);
         if (insulation) {
             cells << (p.insulationRating ? QString::number(*p.insulationRating) : QString());
         }
-        cells << VerdictCell(p);
-        html.row(cells);
+        if (e.continuous) {
+            html.row(cells);
+            verdictRow(QStringList(fireColumns, QString()));
+        } else {
+            html.row(cells << VerdictCell(p));
+        }
     }
     html.endTable();
     html.raw(QStringLiteral("</div>"));

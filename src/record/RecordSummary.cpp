@@ -137,7 +137,7 @@ void WriteSummary(Html& html, const RecordParts& parts) {
     html.heading(parts.input.modelName.empty()
                      ? QStringLiteral("1 Summary")
                      : QStringLiteral("1 Summary of %1").arg(Escaped(parts.input.modelName)));
-    html.beginTable({}, {28, 72});
+    html.beginTable({}, {33, 67});
     html.row({QStringLiteral("Design fire"), DesignFireText(run.input, true)});
     if (run.completed()) {
         VerdictRows(html, run);
