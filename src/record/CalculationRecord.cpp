@@ -109,12 +109,23 @@ private:
             p_.drawText(inside, Qt::AlignLeft | Qt::AlignTop, label);
         }
         p_.setPen(Qt::black);
-        const QFont font = RecordFont(bold ? 9 : 8.5, bold);
-        p_.setFont(font);
-        const QString shown = QFontMetricsF(font, p_.device())
-                                  .elidedText(value.simplified(), Qt::ElideRight, inside.width());
-        p_.drawText(inside, (label.isEmpty() ? Qt::AlignVCenter : Qt::AlignBottom) | Qt::AlignLeft,
-                    shown);
+        // A long value is set smaller and over two lines before anything of it is cut off.
+        const QRectF room = label.isEmpty() ? inside : inside.adjusted(0, 2.2 * mm_, 0, 0);
+        const int flags = (label.isEmpty() ? Qt::AlignVCenter : Qt::AlignBottom) | Qt::AlignLeft;
+        QString shown = value.simplified();
+        for (const double points : {bold ? 9.0 : 8.5, 7.0, 6.0}) {
+            p_.setFont(RecordFont(points, bold));
+            const QFontMetricsF metrics(p_.font(), p_.device());
+            if (metrics.boundingRect(room, flags | Qt::TextWordWrap, shown).height() <=
+                room.height()) {
+                p_.drawText(room, flags | Qt::TextWordWrap, shown);
+                return;
+            }
+        }
+        const QFontMetricsF metrics(p_.font(), p_.device());
+        shown = metrics.elidedText(shown, Qt::ElideRight,
+                                   room.width() * 2 - metrics.averageCharWidth());
+        p_.drawText(room, flags | Qt::TextWordWrap, shown);
     }
 
     QPainter& p_;
