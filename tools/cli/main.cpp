@@ -122,9 +122,10 @@ struct Request {
     bool help = false;
 };
 
-// The options that take a file or folder; "-" when arg is none of them.
+// The options that take a file or folder: empty when arg is none of them, else what is wrong
+// with its value (nothing, when it has one).
 template <typename Value>
-std::string PathOption(const std::string& arg, const Value& value, Request& r) {
+std::optional<std::string> PathOption(const std::string& arg, const Value& value, Request& r) {
     const std::pair<const char*, std::string*> options[] = {
         {"--data-dir", &r.options.dataDir}, {"--output", &r.output},
         {"--output-dir", &r.outputDir},     {"--record", &r.record.file},
@@ -136,7 +137,7 @@ std::string PathOption(const std::string& arg, const Value& value, Request& r) {
                                   : arg + (folder ? " takes a folder" : " takes a file name");
         }
     }
-    return "-";
+    return std::nullopt;
 }
 
 // Reads the arguments into request; empty, or what is wrong with them.
@@ -153,6 +154,7 @@ std::string ParseArguments(int argc, char* argv[], Request& r) {
         };
         if (arg == "--help" || arg == "-h") {
             r.help = true;
+            return {};
         } else if (arg == "--explore") {
             r.explore = true;
         } else if (arg == "--format") {
@@ -177,9 +179,9 @@ std::string ParseArguments(int argc, char* argv[], Request& r) {
             r.record.pageSize =
                 text == "a4" ? fd9::RecordPageSize::A4 : fd9::RecordPageSize::Letter;
             r.paperGiven = true;
-        } else if (const std::string path = PathOption(arg, value, r); path != "-") {
-            if (!path.empty()) {
-                return path;
+        } else if (const std::optional<std::string> path = PathOption(arg, value, r)) {
+            if (!path->empty()) {
+                return *path;
             }
         } else if (arg.size() > 1 && arg[0] == '-') {
             return "unknown option " + arg;
