@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev locales \
             clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream \
-            shared-mime-info libglib2.0-bin
+            shared-mime-info libglib2.0-bin poppler-utils fonts-dejavu-core
 
 # Any sanitizer report fails the run; leaks are suppressed only inside third-party libraries.
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=1 \

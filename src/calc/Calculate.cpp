@@ -40,16 +40,14 @@ const char* const FireNotConfirmedText =
     "No non-standard fire has been confirmed yet: choose the fire load and the opening factor "
     "under Design Fire, Non-Standard, and press OK.";
 
-// Inputs the dialogs can never store as 0, so 0 means the engineer never confirmed them and a
-// verdict would rest on numbers nobody saw.
-const char* UnconfirmedInput(const FloorModel& model) {
-    if (model.DeadLoad == 0 || model.Span == 0 ||
-        (model.DeadLoadFactor == 0 && model.LiveLoadFactor == 0)) {
-        return LoadsNotConfirmedText;
-    }
-    if (model.Selected.DesignFire == DesignFire::NonStandard &&
-        (model.FireLoad == 0 || model.OpeningFactor == 0)) {
-        return FireNotConfirmedText;
+const char* UnconfirmedInputText(const FloorModel& model) {
+    switch (FindUnconfirmedInput(model)) {
+        case UnconfirmedInput::Loads:
+            return LoadsNotConfirmedText;
+        case UnconfirmedInput::NonStandardFire:
+            return FireNotConfirmedText;
+        case UnconfirmedInput::None:
+            break;
     }
     return nullptr;
 }
@@ -100,7 +98,7 @@ CalculationOutcome Run::execute() {
         outcome_.nothingHappened = true;
         return outcome_;
     }
-    if (const char* reason = UnconfirmedInput(model_)) {
+    if (const char* reason = UnconfirmedInputText(model_)) {
         stop(reason);
         return outcome_;
     }
@@ -284,6 +282,20 @@ void Run::spanVerdicts() {
 }
 
 }  // namespace
+
+// Inputs the dialogs can never store as 0, so 0 means the engineer never confirmed them and a
+// verdict would rest on numbers nobody saw.
+UnconfirmedInput FindUnconfirmedInput(const FloorModel& model) {
+    if (model.DeadLoad == 0 || model.Span == 0 ||
+        (model.DeadLoadFactor == 0 && model.LiveLoadFactor == 0)) {
+        return UnconfirmedInput::Loads;
+    }
+    if (model.Selected.DesignFire == DesignFire::NonStandard &&
+        (model.FireLoad == 0 || model.OpeningFactor == 0)) {
+        return UnconfirmedInput::NonStandardFire;
+    }
+    return UnconfirmedInput::None;
+}
 
 CalculationOutcome Calculate(FloorModel& model, TempDataContext& context) {
     return Run(model, context).execute();

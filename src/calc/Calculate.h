@@ -74,6 +74,10 @@ struct CalculationOutcome {
     }
 };
 
+// An input the engineer never confirmed: CALCULATE stops before its first step.
+enum class UnconfirmedInput { None, Loads, NonStandardFire };
+UnconfirmedInput FindUnconfirmedInput(const FloorModel& model);
+
 // One CALCULATE on the model and its current selections: writes every result field of the
 // model in place and the data file last chosen into context.TempDataFile. Never throws for a
 // fault of the inputs or the data files; such a run stops with a box and no verdict.

@@ -22,8 +22,10 @@ struct RecordInput {
 
 // Runs CALCULATE and the explorer on the copy and writes the calculation record as a PDF to
 // path. The file is replaced only once the whole record is written, so a failed write never
-// leaves a truncated PDF. Empty when written; otherwise why not, for the user. Needs a
-// QApplication.
-std::string WriteCalculationRecord(const RecordInput& input, const QString& path);
+// leaves a truncated PDF. Empty when written; otherwise why not, for the user. A run that
+// stops still gives a record, which says why; calculationCompleted, when given, tells which.
+// Needs a QApplication.
+std::string WriteCalculationRecord(const RecordInput& input, const QString& path,
+                                   bool* calculationCompleted = nullptr);
 
 }  // namespace fd9

@@ -34,7 +34,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 QString HelpWindow::anchorFor(int contextId) {
     if (contextId == CalculationRecordHelpContext) {
-        return QStringLiteral("calculation-record");
+        return QStringLiteral("record");
     }
     return contextId == 0 ? QString() : QStringLiteral("context%1").arg(contextId);
 }

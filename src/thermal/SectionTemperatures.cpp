@@ -12,8 +12,6 @@
 namespace fd9 {
 namespace {
 
-// Light-weight concrete has no data of its own; its temperatures are scaled from normal weight.
-constexpr double LightWeightFactor = 0.8;
 // The positive compression zone of a slab or flange is at the unheated top.
 constexpr float FlangeConcreteTemperature = 350.0f;
 

@@ -17,6 +17,9 @@ struct TempDataContext {
     std::vector<std::string> dataNotFoundIn = {};
 };
 
+// Light-weight concrete has no data of its own; its temperatures are scaled from normal weight.
+inline constexpr double LightWeightFactor = 0.8;
+
 // Width of a tapered rib at the level y below the top of the section. Units: mm.
 double RibWidthAt(const FloorModel& model, double y);
 

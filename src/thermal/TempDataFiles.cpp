@@ -351,4 +351,26 @@ bool HasFireCaseAndWidth(FloorModel& model, const std::string& path, RecordLayou
     return false;
 }
 
+TemperatureBlock ReadTemperatureBlock(const std::string& path, RecordLayout layout,
+                                      std::int16_t key, float widthLimit, float openingFactor) {
+    FloorModel scratch;
+    RecordReader reader(path);
+    TemperatureBlock block;
+    while (!reader.AtEnd()) {
+        reader.Read(scratch);
+        const RecordView record = ViewRecord(scratch, layout);
+        const bool qualifies = SameFireCaseAndWidth(record, layout, key, widthLimit, openingFactor);
+        // The narrower blocks of the same fire case follow; they qualify too but are met later.
+        if (!block.points.empty() && (!qualifies || record.width != block.widthKey ||
+                                      !(record.depth > block.points.back().depth))) {
+            break;
+        }
+        if (qualifies) {
+            block.widthKey = record.width;
+            block.points.push_back({record.depth, record.temperature});
+        }
+    }
+    return block;
+}
+
 }  // namespace fd9

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/CalculationError.h"
 #include "model/FloorModel.h"
@@ -54,5 +55,20 @@ std::optional<float> FindDepthAt750(FloorModel& model, const std::string& path, 
 // depth, the whole width is hotter than 750 degC. Overwrites the model's record fields.
 bool HasFireCaseAndWidth(FloorModel& model, const std::string& path, RecordLayout layout,
                          std::int16_t key, float widthLimit, float openingFactor);
+
+// One record of a block. Units: mm below the exposed surface, degC.
+struct ProfilePoint {
+    float depth = 0;
+    float temperature = 0;
+};
+struct TemperatureBlock {
+    float widthKey = 0;  // mm; 0 in the slab files
+    std::vector<ProfilePoint> points;
+};
+// The block that the searches meet first for this fire case and width: the temperatures
+// against depth that a search at any depth within it interpolates. No points when no record
+// qualifies. Throws TempDataError as the searches do.
+TemperatureBlock ReadTemperatureBlock(const std::string& path, RecordLayout layout,
+                                      std::int16_t key, float widthLimit, float openingFactor);
 
 }  // namespace fd9

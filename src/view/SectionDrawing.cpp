@@ -4,7 +4,7 @@ namespace fd9 {
 
 namespace {
 
-constexpr double Margin = 50;
+constexpr double Margin = RibbedSectionMargin;
 
 struct Ribbed {
     double W, D, R, T, Bw;

@@ -12,6 +12,7 @@ namespace fd9 {
 void DrawBeamSection(DrawingSurface& surface, const FloorModel& model, double depth, double width);
 void DrawSlabSection(DrawingSurface& surface, const FloorModel& model, double depth);
 // The ribbed sections sit with their top-left corner at (50, 50) inside a margin of 50.
+inline constexpr double RibbedSectionMargin = 50;
 void DrawDoubleTeeSection(DrawingSurface& surface, const FloorModel& model);
 void DrawTeeBeamSection(DrawingSurface& surface, const FloorModel& model);
 // Both groups' bars, positive first, as circles of their diameter; false when one could not

@@ -645,7 +645,7 @@ private slots:
         QTest::keyClick(r.menu.mnuFile, Qt::Key_F1);
         QCOMPARE(std::tuple(r.platform.helpRequests.back().contextId,
                             HelpWindow::anchorFor(CalculationRecordHelpContext)),
-                 std::tuple(CalculationRecordHelpContext, QStringLiteral("calculation-record")));
+                 std::tuple(CalculationRecordHelpContext, QStringLiteral("record")));
     }
 
     // Cancel at any step does nothing; a failed write says why, through the platform. Neither

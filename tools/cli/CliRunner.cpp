@@ -145,7 +145,8 @@ std::string JsonPoint(const ExplorerPoint& p, bool continuous) {
     return out.str();
 }
 
-// The model as File > Open leaves it, or why the text is not a model file.
+}  // namespace
+
 std::optional<std::string> OpenModel(const std::string& fileText, const Options& options,
                                      FloorModel& model) {
     ResetModelData(model);
@@ -158,8 +159,6 @@ std::optional<std::string> OpenModel(const std::string& fileText, const Options&
     model.Selected.Exposure = options.exposure;
     return std::nullopt;
 }
-
-}  // namespace
 
 ExploreResult ExploreModel(const std::string& fileText, const std::string& modelName,
                            const Options& options, ExploreFormat format) {

@@ -28,6 +28,11 @@ struct RunResult {
     std::string error;
 };
 
+// The model as File > Open leaves it, with the file's stored codes as the current selections,
+// or why the text is not a model file.
+std::optional<std::string> OpenModel(const std::string& fileText, const Options& options,
+                                     FloorModel& model);
+
 // One model file's text: read as File > Open reads it, calculated with the file's stored codes
 // as the current selections, reported.
 RunResult RunModel(const std::string& fileText, const Options& options);

@@ -1,38 +1,15 @@
 #pragma once
 
+#include "thermal/FireCurves.h"
+
 namespace tempgen {
 
-// Gas temperature of the standard fire, degC, at t minutes.
-double Iso834(double minutes);
+// The fires of the data files live in the program, which draws them in the calculation record.
+using fd9::Iso834;
+using fd9::LieFire;
 
 // Furnace temperature of the ASTM E119 standard fire, degC, at t minutes: linear between the
 // standard's tabulated points. Used only to compare the solver with furnace tests.
 double AstmE119(double minutes);
-
-// A ventilation-controlled compartment fire after T. T. Lie's parametric curves, heavy enclosure.
-class LieFire {
-public:
-    // fireLoad: kg/m2 of wood per unit floor area; openingFactor: m^0.5.
-    LieFire(int fireLoad, double openingFactor);
-
-    // Floor area over total bounding area of the compartment that turns a floor fire load into
-    // the load per bounding area on which the burning duration rests.
-    static constexpr double kFloorToBoundingArea = 0.3125;
-    // Kawagoe's burning rate of wood, 5.5 A sqrt(H) kg/min, in kg/h per m^2.5 of A sqrt(H).
-    static constexpr double kBurningRate = 330.0;
-
-    double durationHours() const { return duration_; }
-    double peakTemperature() const { return peak_; }
-    // The time the decay brings the gas back to 20 degC, hours.
-    double endHours() const { return end_; }
-    double gas(double hours) const;
-
-private:
-    double heating(double hours) const;
-    double factor_;
-    double duration_;
-    double peak_;
-    double end_;
-};
 
 }  // namespace tempgen

@@ -92,5 +92,27 @@ expect "explore unreadable" 2 "${explore[@]}" "$models/short.dat"
 expect "format without explore" 2 --format csv "$models/slab.dat"
 expect "bad format" 2 --explore --format xml "$models/slab.dat"
 
+# The calculation record: the same bytes apart from its date, whatever the screen's scale.
+shown() { pdftotext "$1" - | grep -q "$2"; }
+undated() { grep -av CreationDate "$1"; }
+record=(--date 6-December-2026 --data-dir "$data")
+expect "record" 0 "${record[@]}" --record "$out/r1.pdf" "$models/slab.dat"
+QT_SCALE_FACTOR=1.5 expect "record enlarged" 0 "${record[@]}" --record "$out/r2.pdf" "$models/slab.dat"
+check "the same record" cmp -s <(undated "$out/r1.pdf") <(undated "$out/r2.pdf")
+mkdir "$out/records"
+cp "$models/slab.dat" "$out/beam.dat"
+printf 'project = Harbour car park\njob = 2026-114\n' >"$out/beam.dat.details"
+expect "record folder" 1 "${record[@]}" --paper letter --record-dir "$out/records" "$out/beam.dat" "$models/nobars.dat"
+check "named after the model" shown "$out/records/beam.pdf" "6-December-2026"
+check "the model's own details" shown "$out/records/beam.pdf" "Harbour car park"
+check "letter paper" grep -q 'letter' <(pdfinfo "$out/records/beam.pdf")
+check "a run that stopped still has its record" shown "$out/records/nobars.pdf" "THE CALCULATION STOPPED"
+printf 'projekt = x\n' >"$out/bad.details"
+expect "bad details" 2 "${record[@]}" --details "$out/bad.details" --record "$out/r3.pdf" "$models/slab.dat"
+check "the faulty line named" grep -q 'bad.details: line 1: unknown key "projekt"' "$out/stderr"
+expect "unwritable record" 2 "${record[@]}" --record "$out/none/r.pdf" "$models/slab.dat"
+check "refusal named" grep -q 'could not be written to' "$out/stderr"
+expect "record of two models" 2 "${record[@]}" --record "$out/r4.pdf" "$models/slab.dat" "$out/beam.dat"
+
 [ "$failures" = 0 ] && echo "all fd9-cli checks passed"
 exit "$failures"
