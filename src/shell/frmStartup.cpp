@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "shell/AboutText.h"
 #include "platform/Platform.h"
+#include "shell/AboutText.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
