@@ -8,14 +8,14 @@ COVERAGE_DIR ?= build-coverage
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev locales \
-            clang-14 libclang-rt-14-dev
+            clang-14 libclang-rt-14-dev clang-format-14
 
 # Any sanitizer report fails the run; leaks are suppressed only inside third-party libraries.
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=1 \
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-asan fuzz coverage clean
+.PHONY: all deps configure build run test test-asan format-check fuzz coverage clean
 
 all: build
 
@@ -40,8 +40,11 @@ run: build
 	$(BUILD_DIR)/bin/fd9
 
 # The sanitizer pass runs first so that the last lines are the ordinary ctest summary.
-test: test-asan build
+test: test-asan format-check build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+format-check: configure
+	cmake --build $(BUILD_DIR) --target format-check
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFD9_SANITIZE=ON > /dev/null
