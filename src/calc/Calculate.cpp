@@ -73,6 +73,7 @@ private:
     void insulation();
     void memberVerdict();
     void spanVerdicts();
+    void explain();
 
     void show(ResultLabel label, float value, const char* pattern) {
         outcome_.labels[static_cast<int>(label)] = FormatResult(value, pattern);
@@ -146,6 +147,7 @@ void Run::road() {
     } else {
         memberVerdict();
     }
+    explain();
     outcome_.panel = continuous() ? ResultPanel::Continuity : ResultPanel::SimplySupported;
 }
 
@@ -281,6 +283,18 @@ void Run::spanVerdicts() {
     ComputeInflectionDistances(model_);
     show(ResultLabel::InflectionEndBay, model_.NegSteelLengthEndBay, "###0.00");
     show(ResultLabel::InflectionIntBay, model_.NegSteelLengthIntBay, "###0.00");
+}
+
+// A capacity below 0 or a bay without a point of inflection gets a line of its own, after the
+// verdicts and in the place of an empty insulation line.
+void Run::explain() {
+    std::string& messages = *outcome_.messages;
+    for (const std::string& note : ResultNotes(model_)) {
+        if (!messages.empty() && messages.back() != '\r') {
+            messages += '\r';
+        }
+        messages += note;
+    }
 }
 
 }  // namespace
