@@ -40,6 +40,9 @@ const char* const FireNotConfirmedText =
     "No non-standard fire has been confirmed yet: choose the fire load and the opening factor "
     "under Design Fire, Non-Standard, and press OK.";
 
+const char* const RatingNotChosenText =
+    "No fire resistance rating has been chosen yet: choose one under Design Fire, Standard (ISO).";
+
 // Inputs the dialogs can never store as 0, so 0 means the engineer never confirmed them and a
 // verdict would rest on numbers nobody saw.
 const char* UnconfirmedInput(const FloorModel& model) {
@@ -50,6 +53,10 @@ const char* UnconfirmedInput(const FloorModel& model) {
     if (model.Selected.DesignFire == DesignFire::NonStandard &&
         (model.FireLoad == 0 || model.OpeningFactor == 0)) {
         return FireNotConfirmedText;
+    }
+    // Nor does the rating dialog store 0 minutes; said first, before any search finds nothing.
+    if (model.Selected.DesignFire == DesignFire::Standard && model.FRRequired == 0) {
+        return RatingNotChosenText;
     }
     return nullptr;
 }

@@ -423,13 +423,15 @@ private slots:
         QVERIFY(w.platform.maxBusyDepth >= 1);
         QVERIFY(QString::fromStdString(w.menu.TempDataFile).endsWith(QStringLiteral("aqslab.con")));
 
-        // A run that stops replaces the earlier verdict: no member passes for "0 minutes". A
-        // run with no positive bar changes nothing.
+        // A run that stops replaces the earlier verdict: no member passes for "0 minutes", and
+        // a rating never chosen is said first and alone. A run with no positive bar changes
+        // nothing.
         w.platform.clear();
         w.model.FRRequired = 0;
         w.press();
-        QCOMPARE(w.platform.boxes.size(), size_t(2));
-        const FakePlatform::Box stop = w.platform.boxes[1];
+        QCOMPARE(w.platform.boxes.size(), size_t(1));
+        const FakePlatform::Box stop = w.platform.boxes[0];
+        QVERIFY(stop.text.startsWith(QStringLiteral("No fire resistance rating has been chosen")));
         QCOMPARE(std::tuple(stop.icon, stop.buttons, w.menu.lblMessages->text()),
                  std::tuple(MsgIcon::Exclamation, MsgButtons::OK, stop.text));
         QVERIFY(!stop.text.contains(QStringLiteral("ACHIEVED")));
@@ -441,7 +443,7 @@ private slots:
         w.press();
         QCOMPARE(std::tuple(w.platform.boxTexts(), w.menu.lblMessages->text(),
                             w.menu.lblEffectiveCover->text(), w.platform.busyDepth),
-                 std::tuple(QStringList(), stop.text, QStringLiteral("30.0"), 0));
+                 std::tuple(QStringList(), stop.text, QString(), 0));
         QVERIFY(w.menu.fraResults[1]->isVisible());
     }
 
