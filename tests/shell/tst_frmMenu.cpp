@@ -3,17 +3,20 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -169,6 +172,34 @@ private slots:
             }
             QCOMPARE(menu.size(), size);
         }
+    }
+
+    // The explorer fits the screen as the main window does, opens clear of the main window's
+    // menu bar, and Esc closes it. Run by ctest on the laptop screen too, plain and enlarged.
+    void explorerFitsTheScreenClearOfTheMenusAndEscClosesIt() {
+        Window w(FloorType::Beam);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.menu));
+        frmFireExplorer& explorer = w.explore();
+        QVERIFY(QTest::qWaitForWindowExposed(&explorer));
+        const QRect screen = explorer.screen()->availableGeometry();
+        const QRect menus(w.menu.menuBar()->mapToGlobal(QPoint()), w.menu.menuBar()->size());
+        QVERIFY(screen.contains(explorer.frameGeometry()));
+        QVERIFY(!explorer.frameGeometry().intersects(menus));
+        explorer.findChild<QTabWidget*>()->setCurrentWidget(explorer.tblNonStandard);
+        for (QWidget* part :
+             std::initializer_list<QWidget*>{explorer.tblNonStandard, explorer.cmdClose}) {
+            QVERIFY(screen.contains(QRect(part->mapToGlobal(QPoint()), part->size())));
+        }
+        // The chart keeps room for its axes and legend: no text in it is cut short.
+        QTest::qWait(50);
+        for (QGraphicsItem* item : explorer.chartView->scene()->items()) {
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) {
+                QVERIFY2(!text->toPlainText().endsWith(QStringLiteral("...")),
+                         qPrintable(text->toPlainText()));
+            }
+        }
+        QTest::keyClick(&explorer, Qt::Key_Escape);
+        QVERIFY(!explorer.isVisible());
     }
 
     // Choosing an item only shows its dialog; the marks follow what the dialog's OK chooses,
