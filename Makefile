@@ -30,8 +30,12 @@ deps:
 	  $$sudo apt-get update -q && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -q $$missing; \
 	fi
 
+# make test builds with every warning as an error; make build and make run do not.
+WERROR ?= OFF
+
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	       -DFD9_WARNINGS_AS_ERRORS=$(WERROR) > /dev/null
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -40,6 +44,7 @@ run: build
 	$(BUILD_DIR)/bin/fd9
 
 # The sanitizer pass runs first so that the last lines are the ordinary ctest summary.
+test: WERROR = ON
 test: test-asan format-check build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 

@@ -237,7 +237,7 @@ QString RandomFieldText(std::mt19937& rng) {
         "74",    "37",
     };
     QString text;
-    for (unsigned n = rng() % 5 + 1; n > 0; --n) {
+    for (auto n = static_cast<unsigned>(rng() % 5 + 1); n > 0; --n) {
         text += QString::fromLatin1(pieces[rng() % std::size(pieces)]);
     }
     return text;
@@ -515,7 +515,7 @@ private slots:
                 QLineEdit* field = fields[int(rng() % fields.size())];
                 const std::string before = reliability::Describe(model);
                 const std::size_t boxesBefore = platform.boxes.size();
-                const unsigned action = rng() % 10;
+                const auto action = static_cast<unsigned>(rng() % 10);
                 QString typed;
                 QString what = QStringLiteral("Enter");
                 if (action == 9 && !options.isEmpty()) {

@@ -29,7 +29,7 @@ void WriteBlock(std::ostream& out, const std::string& keys, double surface, doub
                 bool fifthUnused) {
     for (int depth = 0; depth <= 300; depth += 10) {
         const double temp = 20 + (surface - 20) * std::exp(-depth / decay);
-        out << keys << ", " << depth << ", " << std::lround(temp * 10) / 10.0;
+        out << keys << ", " << depth << ", " << static_cast<double>(std::lround(temp * 10)) / 10.0;
         out << (fifthUnused ? ", 0\n" : "\n");
     }
 }

@@ -27,7 +27,7 @@ void Block(std::ostream& out, const std::string& keys, double surface, double de
            bool fifthUnused) {
     for (int depth = 0; depth <= 300; depth += 10) {
         const double temp = 20 + (surface - 20) * std::exp(-depth / decay);
-        out << keys << ", " << depth << ", " << std::lround(temp * 10) / 10.0
+        out << keys << ", " << depth << ", " << static_cast<double>(std::lround(temp * 10)) / 10.0
             << (fifthUnused ? ", 0\n" : "\n");
     }
 }
@@ -183,7 +183,7 @@ int main(int argc, char* argv[]) {
     std::printf(
         "%ld model files in %.2f s: %.0f models per second (%ld completed, %zu report "
         "bytes)\n",
-        runs, elapsed, runs / elapsed, completed, bytes);
+        runs, elapsed, static_cast<double>(runs) / elapsed, completed, bytes);
 
     // The runner's own share: opening the file and writing the report, without CALCULATE.
     long opened = 0;
@@ -200,7 +200,8 @@ int main(int argc, char* argv[]) {
         }
         fileElapsed = std::chrono::duration<double>(Clock::now() - fileStart).count();
     }
-    std::printf("open and report alone: %.0f models per second\n", opened / fileElapsed);
+    std::printf("open and report alone: %.0f models per second\n",
+                static_cast<double>(opened) / fileElapsed);
     if (synthetic) {
         std::error_code ignored;
         fs::remove_all(dataDir, ignored);
