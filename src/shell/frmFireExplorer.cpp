@@ -189,6 +189,7 @@ frmFireExplorer::frmFireExplorer(frmMenu& menu) : QWidget(&menu, Qt::Window), me
     tblNonStandard->setObjectName(QStringLiteral("tblNonStandard"));
     tables->addTab(tblNonStandard, QStringLiteral("Non-standard fires"));
     splitter->addWidget(tables);
+    // The chart takes the larger share, or a small screen leaves its axes no room.
     splitter->setSizes({700, 300});
     layout->addWidget(splitter, 1);
 
@@ -245,8 +246,9 @@ void frmFireExplorer::placeBesideMainWindow() {
         outer.moveTopLeft(QPoint(main.left() + CascadeOffset, top));
     }
     outer.setSize(outer.size().expandedTo(minimumSizeHint() + borders));
-    outer.moveLeft(std::clamp(outer.left(), free.left(), free.right() - outer.width() + 1));
-    outer.moveTop(std::clamp(outer.top(), free.top(), free.bottom() - outer.height() + 1));
+    // Onto the screen; a screen smaller than the smallest explorer keeps its top left corner.
+    outer.moveLeft(std::max(free.left(), std::min(outer.left(), free.right() - outer.width() + 1)));
+    outer.moveTop(std::max(free.top(), std::min(outer.top(), free.bottom() - outer.height() + 1)));
     setGeometry(outer.marginsRemoved(frame));
 }
 
