@@ -8,7 +8,7 @@ COVERAGE_DIR ?= build-coverage
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev locales \
-            clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream \
+            clang-14 libclang-rt-14-dev clang-format-14 dpkg-dev desktop-file-utils appstream \
             shared-mime-info libglib2.0-bin poppler-utils fonts-dejavu-core
 
 # Any sanitizer report fails the run; leaks are suppressed only inside third-party libraries.
@@ -16,7 +16,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:de
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-asan package fuzz coverage clean
+.PHONY: all deps configure build run test test-asan format-check package fuzz coverage clean
 
 all: build
 
@@ -31,8 +31,12 @@ deps:
 	  $$sudo apt-get update -q && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -q $$missing; \
 	fi
 
+# make test builds with every warning as an error; make build and make run do not.
+WERROR ?= OFF
+
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+	       -DFD9_WARNINGS_AS_ERRORS=$(WERROR) > /dev/null
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -41,12 +45,16 @@ run: build
 	$(BUILD_DIR)/bin/fd9
 
 # The sanitizer pass runs first so that the last lines are the ordinary ctest summary.
-test: test-asan build
+test: WERROR = ON
+test: test-asan format-check build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # The .deb lands in $(BUILD_DIR); the build is for /usr, where the package installs.
 package: build
 	cmake --build $(BUILD_DIR) --target package
+
+format-check: configure
+	cmake --build $(BUILD_DIR) --target format-check
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFD9_SANITIZE=ON > /dev/null

@@ -1,19 +1,35 @@
 # Fails when a source of one src/ folder includes a header of a folder it may not look at:
 #   cmake -DFOLDER=<src/dir> -DALLOWED=model,view -DSTAMP=<file> -P CheckIncludes.cmake
-# A folder may always include its own headers.
+# A folder may always include its own headers. Every form counts: "calc/X.h", <calc/X.h>, an
+# indented or spaced "#  include", and a path through "..", which is resolved first.
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(own ${FOLDER} NAME)
+get_filename_component(src ${FOLDER} DIRECTORY)
 string(REPLACE "," ";" ALLOWED "${ALLOWED}")
 file(GLOB sources ${FOLDER}/*.cpp ${FOLDER}/*.h)
 set(faults "")
 foreach(source ${sources})
-    file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
     foreach(line ${includes})
-        string(REGEX MATCH "^#include \"([a-z]+)/" ignored "${line}")
-        set(target ${CMAKE_MATCH_1})
-        if(NOT target STREQUAL own AND NOT target IN_LIST ALLOWED)
-            string(APPEND faults "\n  ${source}: ${line}")
+        string(REGEX MATCH "include[ \t]*([<\"])([^>\"]+)" ignored "${line}")
+        set(path ${CMAKE_MATCH_2})
+        # A quoted name is looked for beside the source first, then from src/; <> only from src/.
+        set(bases ${src})
+        if(CMAKE_MATCH_1 STREQUAL "\"")
+            list(APPEND bases ${FOLDER})
         endif()
+        foreach(base ${bases})
+            cmake_path(ABSOLUTE_PATH path BASE_DIRECTORY ${base} NORMALIZE OUTPUT_VARIABLE full)
+            cmake_path(IS_PREFIX src ${full} NORMALIZE inside)
+            file(RELATIVE_PATH relative ${src} ${full})
+            string(REGEX MATCH "^[^/]+/" target "${relative}")
+            string(REPLACE "/" "" target "${target}")
+            if(inside AND target AND IS_DIRECTORY ${src}/${target} AND NOT target STREQUAL own
+               AND NOT target IN_LIST ALLOWED)
+                string(APPEND faults "\n  ${source}: ${line}")
+                break()
+            endif()
+        endforeach()
     endforeach()
 endforeach()
 if(faults)

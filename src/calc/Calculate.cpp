@@ -40,12 +40,17 @@ const char* const FireNotConfirmedText =
     "No non-standard fire has been confirmed yet: choose the fire load and the opening factor "
     "under Design Fire, Non-Standard, and press OK.";
 
+const char* const RatingNotChosenText =
+    "No fire resistance rating has been chosen yet: choose one under Design Fire, Standard (ISO).";
+
 const char* UnconfirmedInputText(const FloorModel& model) {
     switch (FindUnconfirmedInput(model)) {
         case UnconfirmedInput::Loads:
             return LoadsNotConfirmedText;
         case UnconfirmedInput::NonStandardFire:
             return FireNotConfirmedText;
+        case UnconfirmedInput::Rating:
+            return RatingNotChosenText;
         case UnconfirmedInput::None:
             break;
     }
@@ -71,6 +76,7 @@ private:
     void insulation();
     void memberVerdict();
     void spanVerdicts();
+    void explain();
 
     void show(ResultLabel label, float value, const char* pattern) {
         outcome_.labels[static_cast<int>(label)] = FormatResult(value, pattern);
@@ -144,6 +150,7 @@ void Run::road() {
     } else {
         memberVerdict();
     }
+    explain();
     outcome_.panel = continuous() ? ResultPanel::Continuity : ResultPanel::SimplySupported;
 }
 
@@ -281,6 +288,18 @@ void Run::spanVerdicts() {
     show(ResultLabel::InflectionIntBay, model_.NegSteelLengthIntBay, "###0.00");
 }
 
+// A capacity below 0 or a bay without a point of inflection gets a line of its own, after the
+// verdicts and in the place of an empty insulation line.
+void Run::explain() {
+    std::string& messages = *outcome_.messages;
+    for (const std::string& note : ResultNotes(model_)) {
+        if (!messages.empty() && messages.back() != '\r') {
+            messages += '\r';
+        }
+        messages += note;
+    }
+}
+
 }  // namespace
 
 // Inputs the dialogs can never store as 0, so 0 means the engineer never confirmed them and a
@@ -293,6 +312,10 @@ UnconfirmedInput FindUnconfirmedInput(const FloorModel& model) {
     if (model.Selected.DesignFire == DesignFire::NonStandard &&
         (model.FireLoad == 0 || model.OpeningFactor == 0)) {
         return UnconfirmedInput::NonStandardFire;
+    }
+    // Nor does the rating dialog store 0 minutes; said first, before any search finds nothing.
+    if (model.Selected.DesignFire == DesignFire::Standard && model.FRRequired == 0) {
+        return UnconfirmedInput::Rating;
     }
     return UnconfirmedInput::None;
 }

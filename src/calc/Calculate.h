@@ -75,7 +75,7 @@ struct CalculationOutcome {
 };
 
 // An input the engineer never confirmed: CALCULATE stops before its first step.
-enum class UnconfirmedInput { None, Loads, NonStandardFire };
+enum class UnconfirmedInput { None, Loads, NonStandardFire, Rating };
 UnconfirmedInput FindUnconfirmedInput(const FloorModel& model);
 
 // One CALCULATE on the model and its current selections: writes every result field of the

@@ -1,9 +1,11 @@
 #include "calc/Continuity.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/ArithmeticGuards.h"
 #include "calc/StrengthAndCapacity.h"
+#include "model/Verdicts.h"
 
 namespace fd9 {
 
@@ -103,13 +105,18 @@ void ComputeInflectionDistances(FloorModel& model) {
                         ValueText(span) +
                         " m) must be above 0 to find the distances to the inflection points");
     }
+    // Where a formula goes below 0 the bay has no point of inflection: the negative-moment steel
+    // of an end bay then runs the whole span, and an intermediate bay needs none.
+    const double endBay = EndBayHasNoInflection(model)
+                              ? span
+                              : span - 2 * double(model.ReqNegMomEndBay) / (deadLoad * span);
     model.NegSteelLengthEndBay =
-        StoreResult(span - 2 * double(model.ReqNegMomEndBay) / (deadLoad * span),
-                    "The distance to the inflection point of an end bay");
+        StoreResult(std::max(endBay, 0.0), "The distance to the inflection point of an end bay");
     // A negative capacity was refused by the required-capacity step.
-    model.NegSteelLengthIntBay = StoreResult(span / 2 - 0.5 * std::sqrt(8 * capacity / deadLoad),
-                                             "The distance to the inflection point of an "
-                                             "intermediate bay");
+    const double intBay =
+        IntBayHasNoInflection(model) ? 0 : span / 2 - 0.5 * std::sqrt(8 * capacity / deadLoad);
+    model.NegSteelLengthIntBay = StoreResult(
+        std::max(intBay, 0.0), "The distance to the inflection point of an intermediate bay");
 }
 
 }  // namespace fd9

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <cstdio>
 #include <thread>
 
 #include "calc/Calculate.h"
+#include "model/ResultFormat.h"
 #include "thermal/SectionTemperatures.h"
 
 namespace fd9 {
@@ -69,10 +69,10 @@ std::optional<std::int16_t> RatingReached(const std::vector<ExplorerPoint>& poin
     return reached;
 }
 
-std::string Number(float value, int decimals) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(value));
-    return text;
+// The report's own number text, so that a checker finds the report's value in the row; an
+// empty field where no number was computed.
+std::string Number(float value, const char* pattern) {
+    return std::isfinite(value) ? FormatResult(value, pattern) : std::string();
 }
 
 std::string CsvField(const std::string& text) {
@@ -197,25 +197,25 @@ std::string ExplorerCsvRows(const ExplorerResult& result, const std::string& mod
     std::string text;
     const auto percent = [](float available, float required) {
         const std::optional<float> p = MarginPercent(available, required);
-        return p ? Number(*p, 1) : std::string();
+        return p ? Number(*p, "0.0") : std::string();
     };
     const auto row = [&](const ExplorerPoint& p) {
         const bool standard = p.fire.fire == DesignFire::Standard;
         std::string line = withModel ? CsvField(modelName) + "," : std::string();
         line += standard ? "standard," + std::to_string(p.fire.rating) + ",,"
                          : "non-standard,," + std::to_string(p.fire.fireLoad) + "," +
-                               Number(p.fire.openingFactor, 2);
+                               Number(p.fire.openingFactor, "0.00");
         line += ",";
         if (p.completed) {
-            line += Number(p.posCapacity, 1) + "," + Number(p.appliedMoment, 1) + "," +
-                    Number(MarginKnm(p.posCapacity, p.appliedMoment), 1) + "," +
+            line += Number(p.posCapacity, "0.00") + "," + Number(p.appliedMoment, "0.00") + "," +
+                    Number(MarginKnm(p.posCapacity, p.appliedMoment), "0.00") + "," +
                     percent(p.posCapacity, p.appliedMoment) + ",";
             if (result.continuous) {
-                line += Number(p.negCapacity, 3) + "," + Number(p.reqNegEndBay, 3) + "," +
-                        Number(p.reqNegIntBay, 3) + "," +
-                        Number(MarginKnm(p.negCapacity, p.reqNegEndBay), 3) + "," +
+                line += Number(p.negCapacity, "0.000") + "," + Number(p.reqNegEndBay, "0.000") +
+                        "," + Number(p.reqNegIntBay, "0.000") + "," +
+                        Number(MarginKnm(p.negCapacity, p.reqNegEndBay), "0.000") + "," +
                         percent(p.negCapacity, p.reqNegEndBay) + "," +
-                        Number(MarginKnm(p.negCapacity, p.reqNegIntBay), 3) + "," +
+                        Number(MarginKnm(p.negCapacity, p.reqNegIntBay), "0.000") + "," +
                         percent(p.negCapacity, p.reqNegIntBay) + "," +
                         (p.compressiveFailure ? "COMPRESSIVE" : "FLEXURAL TENSION") + ",";
             } else {

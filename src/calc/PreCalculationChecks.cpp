@@ -116,12 +116,13 @@ std::string CoverRuleMessage(const FloorModel& model, float minClearCover) {
     }
     for (std::size_t band = 0; band < BandLimits.size(); ++band) {
         const int cover = row.covers[band];
-        if (cover != 0 && strength < BandLimits[band] && minClearCover < cover) {
+        if (cover != 0 && strength < BandLimits[band] &&
+            minClearCover < static_cast<float>(cover)) {
             return CoverMessage(cover);
         }
     }
     const int strongest = row.covers.back();
-    if (strength >= BandLimits.back() && minClearCover < strongest) {
+    if (strength >= BandLimits.back() && minClearCover < static_cast<float>(strongest)) {
         // The short wording of this one cell is what users have always seen.
         if (model.Selected.Exposure == ExposureClass::B1) {
             return "NZS 3101 Table 5.5 requires at least 25 mm cover";

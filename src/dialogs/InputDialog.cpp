@@ -4,6 +4,8 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -61,6 +63,46 @@ void InputDialog::setButtons(std::initializer_list<QPushButton*> buttons,
     escape_ = std::move(cancel);
 }
 
+std::optional<float> InputDialog::storable(QLineEdit* field, const QString& message) {
+    const std::optional<float> value = ModelFloat(FieldNumber(field));
+    if (!value) {
+        refuse(message);
+        returnFocus(field);
+    }
+    return value;
+}
+
+bool InputDialog::refusedForComma(QLineEdit* field) {
+    const std::string text = field->text().toStdString();
+    if (!StopsAtDecimalComma(text)) {
+        return false;
+    }
+    // The label laid out just before the field, as the user reads it.
+    QString caption = field->objectName().mid(3);
+    for (const QLayout* layout : findChildren<QLayout*>()) {
+        const int at = layout->indexOf(field);
+        if (auto* label =
+                at > 0 ? qobject_cast<QLabel*>(layout->itemAt(at - 1)->widget()) : nullptr) {
+            caption = label->text();
+        }
+    }
+    refuse(caption + QStringLiteral(": use a decimal point, not a comma (\"") + field->text() +
+           QStringLiteral("\" reads as ") +
+           QString::fromStdString(NumberText(ParseLeadingNumber(text))).trimmed() +
+           QStringLiteral(")."));
+    returnFocus(field);
+    return true;
+}
+
+bool InputDialog::decimalPointsOnly() {
+    for (const Watch& watch : watches_) {
+        if (watch.field->isEnabled() && refusedForComma(watch.field)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void InputDialog::returnFocus(QWidget* control) {
     const bool outer = returningFocus_;
     returningFocus_ = true;
@@ -95,12 +137,15 @@ bool InputDialog::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watch.onEnter) {
-                watch.onEnter();
+                if (!refusedForComma(watch.field)) {
+                    watch.onEnter();
+                }
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut && watch.onLostFocus && !returningFocus_) {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                !refusedForComma(watch.field)) {
                 watch.onLostFocus();
             }
         }

@@ -43,6 +43,14 @@ protected:
     void watchField(QLineEdit* field, std::function<void()> onEnter,
                     std::function<void()> onLostFocus = {});
 
+    // What a confirming button stores from the field, or nullopt after refusing it with the
+    // field's message and the focus back in it: a number no float holds (1E-50, 1E39) is never
+    // dropped in silence while the dialog closes.
+    std::optional<float> storable(QLineEdit* field, const QString& message);
+    // False after refusing the first enabled field whose number runs into a comma ("6,5"), which
+    // reading would cut to 6. Confirming buttons ask this first.
+    bool decimalPointsOnly();
+
     // Puts the focus back on a control after a refusal. The control that loses it then runs
     // no lost-focus check of its own, or one refusal would set off the next.
     void returnFocus(QWidget* control);
@@ -66,6 +74,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Refuses the field when its number runs into a comma, naming it by its label.
+    bool refusedForComma(QLineEdit* field);
     struct Watch {
         QLineEdit* field;
         std::function<void()> onEnter;

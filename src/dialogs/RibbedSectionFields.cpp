@@ -59,8 +59,20 @@ void RibbedSectionFields::keyPress(int field, int key) {
 }
 
 void RibbedSectionFields::storeAll() {
+    if (!decimalPointsOnly()) {
+        return;
+    }
+    std::array<float, FieldCount> values{};
     for (int i = 0; i < FieldCount; ++i) {
-        StoreFieldNumber(model().*rules_[i].target, FieldNumber(fields_[i]));
+        const std::optional<float> value =
+            storable(fields_[i], QString::fromLatin1(rules_[i].enterMessage));
+        if (!value) {
+            return;
+        }
+        values[i] = *value;
+    }
+    for (int i = 0; i < FieldCount; ++i) {
+        model().*rules_[i].target = values[i];
     }
     host().setFloorType(floorType_);
     hide();

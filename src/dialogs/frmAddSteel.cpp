@@ -136,6 +136,9 @@ bool frmAddSteel::txtSteelDiameter_KeyPress(int key) {
 }
 
 void frmAddSteel::cmdAddSteel_Click() {
+    if (!decimalPointsOnly()) {
+        return;
+    }
     txtSteelDiameter_KeyPress(Qt::Key_Return);
     txtXcoordinate_KeyPress(Qt::Key_Return);
     txtYcoordinate_KeyPress(Qt::Key_Return);

@@ -130,8 +130,18 @@ void frmBeamDimensions::txtBeamWidth_LostFocus() {
 }
 
 void frmBeamDimensions::cmdOK_Click() {
-    StoreFieldNumber(model().SectionWidth, FieldNumber(txtBeamWidth));
-    StoreFieldNumber(model().SectionDepth, FieldNumber(txtBeamDepth));
+    if (!decimalPointsOnly()) {
+        return;
+    }
+    const std::optional<float> width =
+        storable(txtBeamWidth, QStringLiteral("Invalid Dimensions!"));
+    const std::optional<float> depth =
+        width ? storable(txtBeamDepth, QStringLiteral("Beam Depth is invalid!")) : std::nullopt;
+    if (!depth) {
+        return;
+    }
+    model().SectionWidth = *width;
+    model().SectionDepth = *depth;
     host().setFloorType(FloorType::Beam);
     hide();
     host().DrawCrossSection();

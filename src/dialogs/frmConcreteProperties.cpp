@@ -86,6 +86,9 @@ void frmConcreteProperties::txtCompressiveStrength_KeyPress() {
 }
 
 void frmConcreteProperties::cmdOK_Click() {
+    if (!decimalPointsOnly()) {
+        return;
+    }
     const std::optional<std::int16_t> whole = RoundToInt16(fieldNumber(txtCompressiveStrength));
     if (!whole || *whole < 1) {
         refuse(QStringLiteral("Concrete Compressive Strength is invalid!"), true);

@@ -93,10 +93,11 @@ void frmDesignLoads::buildControls() {
     NewGroup(this, {optNZS4203, optUserSpecified});
     NewGroup(this, {optRoofs, optDomesticFloors, optStorageFloors});
     NewGroup(this, {optSimplySupported, optContinuous});
-    // A new dialog has every factor control enabled although NZS 4203 is chosen; the first
-    // choice of a factor option sets the enabling.
+    // The factor fields are off while NZS 4203 is chosen, from the start: OK does not read
+    // them, so a field open to typing would show a factor the model never gets.
     optNZS4203->setChecked(true);
     optDomesticFloors->setChecked(true);
+    enableFactorFields(false);
     (model().Selected.SupportCondition == SupportCondition::Continuous ? optContinuous
                                                                        : optSimplySupported)
         ->setChecked(true);
@@ -222,11 +223,17 @@ void frmDesignLoads::optStorageFloors_Click() {
 }
 
 void frmDesignLoads::cmdOK_Click() {
-    // A refusal here resets its field and OK still goes on, so the model may keep an
-    // older value than the field shows.
-    checkField(LoadField::Span, false);
-    checkField(LoadField::DeadLoad, false);
-    checkField(LoadField::LiveLoad, false);
+    if (!decimalPointsOnly()) {
+        return;
+    }
+    // Each refusal resets its field; the dialog then stays open, so that it never closes
+    // showing a value the model does not hold.
+    bool accepted = checkField(LoadField::Span, false);
+    accepted = checkField(LoadField::DeadLoad, false) && accepted;
+    accepted = checkField(LoadField::LiveLoad, false) && accepted;
+    if (!accepted) {
+        return;
+    }
 
     if (optNZS4203->isChecked()) {
         if (optRoofs->isChecked()) {
@@ -238,8 +245,10 @@ void frmDesignLoads::cmdOK_Click() {
         }
         model().DeadLoadFactor = 1.0f;
     } else {
-        checkField(LoadField::DeadLoadReduction, false);
-        checkField(LoadField::LiveLoadReduction, false);
+        accepted = checkField(LoadField::DeadLoadReduction, false);
+        if (!(checkField(LoadField::LiveLoadReduction, false) && accepted)) {
+            return;
+        }
         if (model().DeadLoadFactor == 0 && model().LiveLoadFactor == 0) {
             refuse(
                 QStringLiteral("Both Dead Load and Live Load Reduction Factors cannot be zero."));

@@ -87,6 +87,9 @@ void frmSlabDimensions::txtSlabDepth_LostFocus() {
 }
 
 void frmSlabDimensions::cmdOK_Click() {
+    if (!decimalPointsOnly() || !storable(txtSlabDepth, InvalidDepth)) {
+        return;
+    }
     storeDepth();
     model().SectionWidth = SlabStripWidth;
     host().setFloorType(FloorType::Slab);

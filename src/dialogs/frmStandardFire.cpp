@@ -85,6 +85,9 @@ bool frmStandardFire::txtFRRequired_KeyPress() {
 }
 
 void frmStandardFire::cmdOK_Click() {
+    if (!decimalPointsOnly()) {
+        return;
+    }
     // After a refusal the field holds 60, so 60 is what OK keeps.
     txtFRRequired_KeyPress();
     model().FRRequired = static_cast<std::int16_t>(std::floor(fieldNumber(txtFRRequired)));

@@ -123,6 +123,9 @@ void frmSteelProperties::txtSteelNegStrength_KeyPress() {
 }
 
 void frmSteelProperties::Okbutton_Click() {
+    if (!decimalPointsOnly()) {
+        return;
+    }
     if (SelectedRow(lstSteelPosType) < 0) {
         refuse(QStringLiteral("You have not selected a Steel type!"), true);
         returnFocus(lstSteelPosType);

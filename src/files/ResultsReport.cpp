@@ -209,6 +209,17 @@ void LoadsAndFire(Report& r, const FloorModel& m) {
     }
 }
 
+// What a capacity below 0 or a bay without a point of inflection means, as the message area says.
+void Notes(Report& r, const FloorModel& m) {
+    const std::vector<std::string> notes = ResultNotes(m);
+    if (!notes.empty()) {
+        r.line();
+    }
+    for (const std::string& note : notes) {
+        r.line(note);
+    }
+}
+
 void Results(Report& r, const FloorModel& m) {
     const bool standardFire = m.Selected.DesignFire == DesignFire::Standard;
     const auto verdict = [&](VerdictSpan span, float capacity, float demand) {
@@ -222,6 +233,7 @@ void Results(Report& r, const FloorModel& m) {
         r.pattern("Moment Capacity Required (kNm)", 1, m.AppliedMoment, "0.00");
         r.line();
         verdict(VerdictSpan::Member, m.PosMomentCapacity, m.AppliedMoment);
+        Notes(r, m);
         return;
     }
     r.pattern("Neg Moment Capacity Required for End Bays (kNm)", 1, m.ReqNegMomEndBay, "0.00");
@@ -235,6 +247,7 @@ void Results(Report& r, const FloorModel& m) {
               "####.00");
     r.pattern("Req Length of Neg Moment Reinforcement for Int Bay (m)", 1, m.NegSteelLengthIntBay,
               "####.00");
+    Notes(r, m);
 }
 
 }  // namespace

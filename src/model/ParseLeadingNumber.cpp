@@ -56,7 +56,8 @@ constexpr long long ExponentLimit = 1'000'000'000'000'000;
 // More digits than ever decide the rounding of a double; the rest only tells whether it was exact.
 constexpr std::size_t MaxDigits = 800;
 
-double ReadDecimal(Reader& in) {
+// stopsAtComma, when given, tells whether reading stopped at a comma right after a digit.
+double ReadDecimal(Reader& in, bool* stopsAtComma = nullptr) {
     bool negative = false;
     if (in.peek() == '+' || in.peek() == '-') {
         negative = in.peek() == '-';
@@ -67,10 +68,13 @@ double ReadDecimal(Reader& in) {
     long long scale = 0;
     bool inexact = false;
     bool seenPoint = false;
+    bool lastWasDigit = false;
     for (int c = in.peek();; c = in.peek()) {
         if (c == '.' && !seenPoint) {
             seenPoint = true;
+            lastWasDigit = false;
         } else if (c >= '0' && c <= '9') {
+            lastWasDigit = true;
             if (digits.empty() && c == '0') {
                 scale -= seenPoint ? 1 : 0;
             } else if (digits.size() < MaxDigits) {
@@ -94,11 +98,16 @@ double ReadDecimal(Reader& in) {
             in.next();
         }
         long long exponent = 0;
+        lastWasDigit = false;
         for (c = in.peek(); c >= '0' && c <= '9'; c = in.peek()) {
             exponent = std::min(exponent * 10 + (c - '0'), ExponentLimit);
+            lastWasDigit = true;
             in.next();
         }
         scale += negativeExponent ? -exponent : exponent;
+    }
+    if (stopsAtComma) {
+        *stopsAtComma = lastWasDigit && in.peek() == ',';
     }
     if (digits.empty()) {
         return 0;
@@ -143,6 +152,15 @@ double ParseLeadingNumber(std::string_view text) {
         return 0;
     }
     return ReadDecimal(in);
+}
+
+bool StopsAtDecimalComma(std::string_view text) {
+    Reader in(text);
+    bool comma = false;
+    if (in.peek() != '&') {
+        ReadDecimal(in, &comma);
+    }
+    return comma;
 }
 
 }  // namespace fd9

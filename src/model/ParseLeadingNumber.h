@@ -10,4 +10,8 @@ namespace fd9 {
 // gives 0. The decimal point is "." whatever the locale.
 double ParseLeadingNumber(std::string_view text);
 
+// True when that reading stops at a comma straight after the number's digits ("6,5", "1,000"):
+// a decimal comma or a thousands separator, whose rest would be dropped without a word.
+bool StopsAtDecimalComma(std::string_view text);
+
 }  // namespace fd9

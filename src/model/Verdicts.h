@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "model/FloorModel.h"
 
 namespace fd9 {
 
@@ -18,5 +21,16 @@ std::string StabilityVerdict(VerdictSpan span, bool standardFire, std::int16_t r
 // The message area's short form for spans of a continuous member that hold:
 // "STABILITY FOR END SPANS HAS BEEN ACHIEVED."
 std::string SpansHoldMessage(VerdictSpan span);
+
+// A bay whose point of inflection the formulas would put beyond the support, so that it has
+// none: an end bay when the required negative capacity exceeds the dead-load moment G L^2 / 2,
+// an intermediate bay when the positive capacity exceeds G L^2 / 8.
+bool EndBayHasNoInflection(const FloorModel& model);
+bool IntBayHasNoInflection(const FloorModel& model);
+
+// The lines that explain a result of the last calculation which the formulas alone would show
+// as a plain number: a moment capacity below 0, and a bay without a point of inflection. Shared
+// by the message area and the report, in the order they show them; empty for most members.
+std::vector<std::string> ResultNotes(const FloorModel& model);
 
 }  // namespace fd9

@@ -81,6 +81,10 @@ QString InputToConfirm(const RecordRun& run) {
             return QStringLiteral(
                 "<b>Design fire</b>: the fire load and the opening factor, "
                 "confirmed with OK under Design Fire, Non-Standard");
+        case UnconfirmedInput::Rating:
+            return QStringLiteral(
+                "<b>Design fire</b>: the fire resistance rating, chosen under Design Fire, "
+                "Standard (ISO)");
         case UnconfirmedInput::None:
             break;
     }

@@ -2,15 +2,19 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSplitter>
 #include <QSvgGenerator>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -26,6 +30,10 @@ namespace {
 const QColor AchievedColour(0, 128, 0);
 const QColor NotAchievedColour(Qt::red);
 const QColor StoppedColour(176, 96, 0);
+
+const QSize PreferredSize(1000, 760);
+// How far right of the main window's edge a cascaded explorer opens.
+constexpr int CascadeOffset = 40;
 
 QString Moment(float value, int decimals) {
     return QString::number(static_cast<double>(value), 'f', decimals);
@@ -124,7 +132,6 @@ void SetUpTable(QTableWidget* table, const QStringList& headers, int rows) {
 frmFireExplorer::frmFireExplorer(frmMenu& menu) : QWidget(&menu, Qt::Window), menu_(menu) {
     setObjectName(QStringLiteral("frmFireExplorer"));
     setWindowTitle(QStringLiteral("Fire Resistance Explorer"));
-    resize(1000, 760);
 
     auto* layout = new QVBoxLayout(this);
     lblRatings = new QLabel;
@@ -136,21 +143,22 @@ frmFireExplorer::frmFireExplorer(frmMenu& menu) : QWidget(&menu, Qt::Window), me
     chartView = new QChartView(new QChart);
     chartView->setObjectName(QStringLiteral("chartView"));
     chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(280);
+    // Small enough for the window to fit a laptop screen enlarged by half (853 x 533).
+    chartView->setMinimumHeight(160);
     splitter->addWidget(chartView);
 
-    auto* tables = new QWidget;
-    auto* tablesLayout = new QVBoxLayout(tables);
-    tablesLayout->setContentsMargins(0, 0, 0, 0);
-    tablesLayout->addWidget(new QLabel(QStringLiteral("Standard fire")));
+    // One table at a time, so that the chart keeps room for its axes on a small screen.
+    auto* tables = new QTabWidget;
+    tables->setObjectName(QStringLiteral("tabTables"));
     tblStandard = new QTableWidget;
     tblStandard->setObjectName(QStringLiteral("tblStandard"));
-    tablesLayout->addWidget(tblStandard);
-    tablesLayout->addWidget(new QLabel(QStringLiteral("Non-standard fires")));
+    tables->addTab(tblStandard, QStringLiteral("Standard fire"));
     tblNonStandard = new QTableWidget;
     tblNonStandard->setObjectName(QStringLiteral("tblNonStandard"));
-    tablesLayout->addWidget(tblNonStandard, 1);
+    tables->addTab(tblNonStandard, QStringLiteral("Non-standard fires"));
     splitter->addWidget(tables);
+    // The chart takes the larger share, or a small screen leaves its axes no room.
+    splitter->setSizes({700, 300});
     layout->addWidget(splitter, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -175,11 +183,50 @@ frmFireExplorer::frmFireExplorer(frmMenu& menu) : QWidget(&menu, Qt::Window), me
     connect(cmdHelp, &QPushButton::clicked, this,
             [this] { menu_.ShowHelpContext(FireExplorerHelpContext); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    placeBesideMainWindow();
+}
+
+// Beside the main window where the screen has room for it, or else cascaded just below the
+// main window's menu bar; never larger than the screen, so that its buttons and close box stay
+// within reach at any scale. Worked out on the outer frame, whose borders the window manager
+// draws as it drew the main window's.
+void frmFireExplorer::placeBesideMainWindow() {
+    const QScreen* screen = menu_.screen() ? menu_.screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(PreferredSize);
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    const QRect main = menu_.frameGeometry();
+    const QRect inside = menu_.geometry();
+    const QMargins frame(inside.left() - main.left(), inside.top() - main.top(),
+                         main.right() - inside.right(), main.bottom() - inside.bottom());
+    const QSize borders(frame.left() + frame.right(), frame.top() + frame.bottom());
+    QRect outer(QPoint(), (PreferredSize + borders).boundedTo(free.size()));
+    if (main.right() + outer.width() <= free.right()) {
+        outer.moveTopLeft(QPoint(main.right() + 1, main.top()));
+    } else if (main.left() - outer.width() >= free.left()) {
+        outer.moveTopRight(QPoint(main.left() - 1, main.top()));
+    } else {
+        const QMenuBar* menus = menu_.menuBar();
+        const int top = menus->mapToGlobal(QPoint(0, menus->height())).y();
+        outer.setHeight(std::min(outer.height(), free.bottom() - top + 1));
+        outer.moveTopLeft(QPoint(main.left() + CascadeOffset, top));
+    }
+    outer.setSize(outer.size().expandedTo(minimumSizeHint() + borders));
+    // Onto the screen; a screen smaller than the smallest explorer keeps its top left corner.
+    outer.moveLeft(std::max(free.left(), std::min(outer.left(), free.right() - outer.width() + 1)));
+    outer.moveTop(std::max(free.top(), std::min(outer.top(), free.bottom() - outer.height() + 1)));
+    setGeometry(outer.marginsRemoved(frame));
 }
 
 void frmFireExplorer::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         menu_.ShowHelpContext(FireExplorerHelpContext);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        close();
         return;
     }
     QWidget::keyPressEvent(event);

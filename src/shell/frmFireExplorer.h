@@ -60,6 +60,7 @@ private:
     using Writer = bool (frmFireExplorer::*)(const QString&) const;
     // Ask for a file and write to it; a failed write says so in a box.
     void exportTo(const ExportFile& file, Writer write, const QString& what);
+    void placeBesideMainWindow();
     void fillChart();
     void fillTables();
     void fillRatings();

@@ -5,6 +5,8 @@
 
 #include "ExampleMembers.h"
 #include "calc/Calculate.h"
+#include "files/ResultsReport.h"
+#include "model/Verdicts.h"
 
 using namespace fd9;
 
@@ -181,16 +183,37 @@ void ExpectStoppedWithoutVerdict(const CalculationOutcome& outcome) {
     EXPECT_FALSE(outcome.panel);
 }
 
+// A light dead load under a heavy live load puts both formulas below 0: the end bay's steel runs
+// the whole span, the intermediate bay needs none, and the message area and the report say why.
+TEST(CalculateSound, NoNegativeLengthABayWithoutInflectionIsExplained) {
+    FloorModel model = ContinuousDoubleTee(DesignFire::Standard);
+    model.DeadLoad = 0.1f;
+    model.LiveLoad = 30;
+    const CalculationOutcome outcome = RunCalculate(model);
+    ASSERT_TRUE(outcome.completed);
+    EXPECT_EQ(outcome.label(ResultLabel::InflectionEndBay), "10.00");
+    EXPECT_EQ(outcome.label(ResultLabel::InflectionIntBay), "0.00");
+    const std::vector<std::string> notes = ResultNotes(model);
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[0].rfind("An end bay has no point of inflection", 0), 0u);
+    EXPECT_EQ(notes[1].rfind("An intermediate bay has no point of inflection", 0), 0u);
+    EXPECT_TRUE(outcome.messages->ends_with("\r" + notes[0] + "\r" + notes[1]));
+    EXPECT_NE(ResultsFileText(model, "").find("\r\n\r\n" + notes[0] + "\r\n" + notes[1] + "\r\n"),
+              std::string::npos);
+}
+
 TEST(CalculateSound, RatingZeroAfterStartUpStopsInsteadOfAVerdictFor0Minutes) {
     FloorModel model = Slab(DesignFire::Standard, 150, 6);
     ASSERT_TRUE(RunCalculate(model).completed);
     model.FRRequired = 0;
     const CalculationOutcome outcome = RunCalculate(model);
     ExpectStoppedWithoutVerdict(outcome);
-    EXPECT_EQ(outcome.boxes.front().text, CoverWarning);
-    EXPECT_EQ(outcome.label(ResultLabel::EffectiveCover), "30.0");
-    EXPECT_EQ(outcome.label(ResultLabel::SteelTemp), "");
-    EXPECT_EQ(outcome.label(ResultLabel::AppliedMom), "");
+    // Before any step, as for loads never confirmed: the rating message alone.
+    EXPECT_EQ(outcome.stopMessage,
+              "No fire resistance rating has been chosen yet: choose one under Design Fire, "
+              "Standard (ISO).");
+    EXPECT_EQ(outcome.boxes.size(), 1u);
+    EXPECT_EQ(outcome.label(ResultLabel::EffectiveCover), "");
 }
 
 TEST(CalculateSound, MissingDataFileStops) {

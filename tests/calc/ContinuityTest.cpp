@@ -3,6 +3,7 @@
 
 #include "calc/Continuity.h"
 #include "model/CalculationError.h"
+#include "model/Verdicts.h"
 
 using namespace fd9;
 using testing::HasSubstr;
@@ -43,6 +44,24 @@ TEST(Continuity, WorkedExampleAndEnoughPositiveCapacity) {
     ComputeInflectionDistances(model);
     EXPECT_NEAR(model.ReqNegMomEndBay, 4 * 27.9, 1e-4);
     EXPECT_NEAR(model.ReqNegMomIntBay, 27.9, 1e-5);
+    EXPECT_FLOAT_EQ(model.NegSteelLengthEndBay, 6);  // the formula gives -68.4
+}
+
+// A capacity below 0 keeps its value and verdict; a line says what it means.
+TEST(Continuity, ACapacityBelowZeroIsExplained) {
+    FloorModel model = Example(27.9f, 20);
+    model.NegMomentCapacity = -4393.356f;
+    EXPECT_THAT(ResultNotes(model),
+                testing::ElementsAre(HasSubstr("The negative moment capacity is below 0: the "
+                                               "compression zone is deeper than the section "
+                                               "allows, so the section has no moment capacity "
+                                               "left at this rating.")));
+    model.Selected = {.DesignFire = DesignFire::NonStandard};
+    model.PosMomentCapacity = -1;
+    EXPECT_THAT(
+        ResultNotes(model),
+        testing::ElementsAre(testing::StartsWith("The positive moment capacity is below 0")));
+    EXPECT_THAT(ResultNotes(model)[0], testing::EndsWith("left in this fire."));
 }
 
 TEST(Continuity, FailureModeIsCompressiveFromARatioOf0_26) {

@@ -58,7 +58,7 @@ TEST(CoverRule, GivesTheMessageOfTheBandContainingTheStrength) {
                                           : Needs(cover);
             for (float strength : {low, high - 0.1f}) {
                 SCOPED_TRACE(strength);
-                EXPECT_EQ(message(strength, cover - 0.1f), needs);
+                EXPECT_EQ(message(strength, static_cast<float>(cover) - 0.1f), needs);
                 EXPECT_EQ(message(strength, 1), needs);
                 EXPECT_EQ(message(strength, static_cast<float>(cover)), " ");
             }

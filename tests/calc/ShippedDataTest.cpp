@@ -280,6 +280,7 @@ TEST(FireExplorer, CsvRowsMatchTheHeader) {
     ExplorerPoint done;
     done.fire = {DesignFire::Standard, 60, 0, 0};
     done.completed = true;
+    done.posCapacity = 12345.678f;
     done.insulationRating = 90;
     done.endSpans = true;
     done.intermediateSpans = false;
@@ -299,7 +300,8 @@ TEST(FireExplorer, CsvRowsMatchTheHeader) {
             lines.push_back(withModel ? line.substr(line.find(".dat\",") + 6) : line);
         }
         ASSERT_EQ(lines.size(), 2u);
-        EXPECT_EQ(lines[0].rfind("standard,60,,,", 0), 0u) << lines[0];
+        // The capacity with the report's decimals, so a checker finds the report's value.
+        EXPECT_EQ(lines[0].rfind("standard,60,,,12345.68,0.00,12345.68,,", 0), 0u) << lines[0];
         EXPECT_EQ(lines[1].rfind("non-standard,,74,0.08,", 0), 0u) << lines[1];
     }
     EXPECT_EQ(VerdictText(done), "END SPANS ACHIEVED; INTERMEDIATE SPANS NOT ACHIEVED");

@@ -24,6 +24,7 @@
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
+#include "model/ParseLeadingNumber.h"
 #include "support/FakeDialogHost.h"
 
 using namespace fd9;
@@ -71,6 +72,7 @@ struct Row {
     double value = 0;
 };
 const char* const Neg = "optAddNegMomentReinforcement";
+const char* const User = "optUserSpecified";
 const char* const Dt300 = "DoubleTeeOverallDepth=300";
 const char* const Dt600 = "DoubleTeeOverallWidth=600";
 const char* const BadDia = "Steel Diameter is invalid!";
@@ -85,11 +87,8 @@ using F = FloorModel;
 
 // clang-format off
 const Row Rows[] = {
-    // A number too small for a float turned into a dimension of 0 without a word.
-    {Beam, "BeamWidth", "", "1E-50", Ent, "Invalid Dimensions!", 0, nullptr},
     // The slab stores every key before checking it: here "1E-5".
     {Slab, "SlabDepth", "", "1E-50", Ent, BadSlab, 0, nullptr, &F::SectionDepth, 1E-5},
-    {TB, "TeeBeamDepth", "", "1E-50", Ent, "Depth is invalid!", 0, nullptr},
     // Tee-beam: the rib depth's message differs on leaving; nothing compares the rib with the
     // overall size, unlike the double-tee.
     {TB, "TeeBeamRibDepth", "", "0", Ent, "Rib Depth is invalid!", 0, nullptr},
@@ -156,10 +155,10 @@ const Row Rows[] = {
     {Loads, "LiveLoad", "", "0", Ent, "", 0, nullptr, &F::LiveLoad, 0},
     {Loads, "LiveLoad", "", "-1", Ent, "Live Load is invalid!", 0, " 0"},
     {Loads, "Span", "", "0", Ent, "Span is invalid!", 0, " 5"},
-    {Loads, "DeadLoadReduction", "", "-0.1", Ent, BadValue, 0, " 1"},
-    {Loads, "DeadLoadReduction", "", "-2", Held, BadValue, 1, " 1"},
-    {Loads, "LiveLoadReduction", "", "1", Ent, "", 0, nullptr, &F::LiveLoadFactor, 1},
-    {Loads, "LiveLoadReduction", "", "1.2", Ent, BadValue, 0, " .4"},
+    {Loads, "DeadLoadReduction", User, "-0.1", Ent, BadValue, 0, " 1"},
+    {Loads, "DeadLoadReduction", User, "-2", Held, BadValue, 1, " 1"},
+    {Loads, "LiveLoadReduction", User, "1", Ent, "", 0, nullptr, &F::LiveLoadFactor, 1},
+    {Loads, "LiveLoadReduction", User, "1.2", Ent, BadValue, 0, " .4"},
     // Steel strengths round to a whole number before the check, and wait for OK to be stored.
     {Steel, "SteelPosStrength", "", "0.5", Ent, "The value entered is not valid", 0, " 300"},
     {Steel, "SteelNegStrength", "", "0.6", Ent, "", 0, nullptr},
@@ -174,6 +173,18 @@ const Row Rows[] = {
     {Fire, "FRRequired", "", "two hours", Ent, BadFRR, 1, " 60"},
     {Fire, "FRRequired", "", "100", Ok, "", 0, nullptr, &F::FRRequired, 90},
     {Fire, "FRRequired", "", "500", Ok, BadFRR, 1, " 60", &F::FRRequired, 60},
+    // A comma straight after the digits would be read as the end of the number: refused by
+    // Enter, by leaving and by OK, with the field named. Other trailing text keeps its rule.
+    {Loads, "DeadLoad", "", "6,5", Ent,
+     "Dead Load (kN/m): use a decimal point, not a comma (\"6,5\" reads as 6).", 0, nullptr},
+    {Loads, "Span", "", "1,000", Held,
+     "Span (m): use a decimal point, not a comma (\"1,000\" reads as 1).", 0, nullptr},
+    {DT, "DoubleTeeOverallWidth", "", "2400,5", Held, "Overall Width (mm): use a decimal point, "
+     "not a comma (\"2400,5\" reads as 2400).", 0, nullptr},
+    {Beam, "BeamDepth", "", "600,5", OkOpen,
+     "Depth (mm): use a decimal point, not a comma (\"600,5\" reads as 600).", 0, nullptr},
+    {Conc, "CompressiveStrength", "", "32,5", OkOpen, "Compressive Strength (MPa): use a "
+     "decimal point, not a comma (\"32,5\" reads as 32).", 0, nullptr},
 };
 // clang-format on
 
@@ -223,7 +234,7 @@ QString RandomFieldText(std::mt19937& rng) {
         "74",    "37",
     };
     QString text;
-    for (unsigned n = rng() % 5 + 1; n > 0; --n) {
+    for (auto n = static_cast<unsigned>(rng() % 5 + 1); n > 0; --n) {
         text += QString::fromLatin1(pieces[rng() % std::size(pieces)]);
     }
     return text;
@@ -501,7 +512,7 @@ private slots:
                 QLineEdit* field = fields[int(rng() % fields.size())];
                 const std::string before = reliability::Describe(model);
                 const std::size_t boxesBefore = platform.boxes.size();
-                const unsigned action = rng() % 10;
+                const auto action = static_cast<unsigned>(rng() % 10);
                 QString typed;
                 QString what = QStringLiteral("Enter");
                 if (action == 9 && !options.isEmpty()) {
@@ -544,6 +555,51 @@ private slots:
                         after == before,
                         qPrintable(context + QStringLiteral(": refused, yet changed:\n") +
                                    QString::fromStdString(reliability::Difference(before, after))));
+                }
+            }
+        }
+    }
+
+    // 1E-50 fits no float. Enter refuses it in every field, leaving stores nothing, and OK
+    // either refuses it and stays open or stores what the field shows: never neither.
+    void tinyNumberIsRefusedByEveryFieldAndEveryOk() {
+        for (const Form& form : {Beam, Slab, DT, TB, Conc, Steel, Loads, Fire, AddS}) {
+            for (int i = 0, fields = 1; i < fields; ++i) {
+                for (How how : {Ent, Tab, Ok, OkOpen}) {
+                    FloorModel model = NewModel(form.floor);
+                    FakePlatform platform;
+                    FakeDialogHost host(model, platform);
+                    InputDialog& d = form.make(host);
+                    QVERIFY(Activate(d));
+                    const QList<QLineEdit*> all = d.findChildren<QLineEdit*>();
+                    fields = int(all.size());
+                    QLineEdit* f = all[i];
+                    QPushButton* ok = d.findChildren<QPushButton*>(
+                                           QRegularExpression(QStringLiteral("^(cmdOK|Okbutton)$")))
+                                          .value(0);
+                    if (!f->isEnabled() || (how >= Ok && !ok)) {
+                        continue;
+                    }
+                    RowTrace trace{d.objectName().toLatin1() + " " + f->objectName().toLatin1() +
+                                   " " + QByteArray::number(how)};
+                    FocusInto(f);
+                    f->setText(QStringLiteral("1E-50"));
+                    const std::string before = reliability::Describe(model);
+                    if (how != Ok) {
+                        QTest::keyClick(f, how == Tab ? Qt::Key_Tab : Qt::Key_Return);
+                        QCOMPARE(reliability::Describe(model), before);
+                        QVERIFY(how == Tab || !platform.boxes.empty());
+                    }
+                    if (how >= Ok) {
+                        const std::size_t boxes = platform.boxes.size();
+                        ok->click();
+                        // Closed, the field shows what the model holds.
+                        const double shown = ParseLeadingNumber(f->text().toStdString());
+                        d.showModelValues();
+                        QVERIFY(d.isVisible()
+                                    ? platform.boxes.size() > boxes
+                                    : ParseLeadingNumber(f->text().toStdString()) == shown);
+                    }
                 }
             }
         }
@@ -656,8 +712,8 @@ private slots:
     void loadsOkStoresTheCategoryFactorOrRefusesTwoZeroFactors() {
         HostRig<frmDesignLoads> app;
         frmDesignLoads& d = app.shown();
-        // A new dialog leaves everything enabled until an option is clicked.
-        QVERIFY(d.optNZS4203->isChecked() && d.txtLiveLoadReduction->isEnabled());
+        // A new dialog follows NZS 4203 at once: its factor fields are not read.
+        QVERIFY(d.optNZS4203->isChecked() && !d.txtLiveLoadReduction->isEnabled());
         d.optUserSpecified->click();
         QVERIFY(d.lblDeadLoadReduction->isEnabled() && !d.optRoofs->isEnabled());
         d.optNZS4203->click();
@@ -676,15 +732,18 @@ private slots:
         QCOMPARE(app.model.LiveLoadFactor, 0.7f);  // only OK stores
         d.txtDeadLoadReduction->setText(QStringLiteral("5"));
         d.txtLiveLoadReduction->setText(QStringLiteral("9"));
-        // OK stores the load fields it checks, and goes on after refusing one.
+        // OK checks every load field, and a refusal keeps the dialog open: closing it would
+        // leave a field showing what the model does not hold.
         app.model.DeadLoad = 3;
         Type(d.txtDeadLoad, QStringLiteral("0"));
         Type(d.txtSpan, QStringLiteral("-1"));
         d.cmdOK->click();
         QCOMPARE(app.boxes(), (QStringList{QStringLiteral("Span is invalid!"),
                                            QStringLiteral("Dead Load is invalid!")}));
-        QCOMPARE(app.model.DeadLoad, 3.0f);
-        QCOMPARE(d.txtDeadLoad->text(), QStringLiteral(" 0"));
+        QCOMPARE(std::tuple(app.model.DeadLoad, d.txtDeadLoad->text(), d.isVisible()),
+                 std::tuple(3.0f, QStringLiteral(" 0"), true));
+        d.txtDeadLoad->setText(QStringLiteral("6"));
+        d.cmdOK->click();
         QCOMPARE(app.model.LiveLoad, 16.0f);
         QCOMPARE(app.model.LiveLoadFactor, 0.0f);
         QCOMPARE(app.model.DeadLoadFactor, 1.0f);

@@ -131,6 +131,16 @@ TEST(ParseLeadingNumber, ReadsTheNumberAtTheStart) {
     }
 }
 
+// A comma right after the digits is a slip the field refuses; other trailing text is not.
+TEST(ParseLeadingNumber, CommaStraightAfterTheDigits) {
+    for (const char* text : {"6,5", " 6 ,5", "1,000", "-2.5,1", "1e3,5"}) {
+        EXPECT_TRUE(StopsAtDecimalComma(text)) << text;
+    }
+    for (const char* text : {"6.5", "450abc", ",5", "6.,5", "1e,5", "&H1,5", "", "-,5"}) {
+        EXPECT_FALSE(StopsAtDecimalComma(text)) << text;
+    }
+}
+
 TEST(ParseLeadingNumber, LongTextsRoundCorrectlyOrSaturate) {
     // The halfway value above, nudged up by a digit beyond the 800th.
     EXPECT_EQ(ParseLeadingNumber("9007199254740993." + std::string(784, '0') + "1"),

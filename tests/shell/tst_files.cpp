@@ -161,7 +161,7 @@ FloorModel ContinuousDoubleTee() {
     m.SupportCondition = 1;
     m.NegSteelCount = 30;
     for (int row = 0; row < 30; ++row) {
-        m.NegSteel[row] = {100.0f + 70 * row, 40, 12, 34};
+        m.NegSteel[row] = {100.0f + static_cast<float>(70 * row), 40, 12, 34};
     }
     return m;
 }

@@ -3,17 +3,20 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -169,6 +172,34 @@ private slots:
             }
             QCOMPARE(menu.size(), size);
         }
+    }
+
+    // The explorer fits the screen as the main window does, opens clear of the main window's
+    // menu bar, and Esc closes it. Run by ctest on the laptop screen too, plain and enlarged.
+    void explorerFitsTheScreenClearOfTheMenusAndEscClosesIt() {
+        Window w(FloorType::Beam);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.menu));
+        frmFireExplorer& explorer = w.explore();
+        QVERIFY(QTest::qWaitForWindowExposed(&explorer));
+        const QRect screen = explorer.screen()->availableGeometry();
+        const QRect menus(w.menu.menuBar()->mapToGlobal(QPoint()), w.menu.menuBar()->size());
+        QVERIFY(screen.contains(explorer.frameGeometry()));
+        QVERIFY(!explorer.frameGeometry().intersects(menus));
+        explorer.findChild<QTabWidget*>()->setCurrentWidget(explorer.tblNonStandard);
+        for (QWidget* part :
+             std::initializer_list<QWidget*>{explorer.tblNonStandard, explorer.cmdClose}) {
+            QVERIFY(screen.contains(QRect(part->mapToGlobal(QPoint()), part->size())));
+        }
+        // The chart keeps room for its axes and legend: no text in it is cut short.
+        QTest::qWait(50);
+        for (QGraphicsItem* item : explorer.chartView->scene()->items()) {
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) {
+                QVERIFY2(!text->toPlainText().endsWith(QStringLiteral("...")),
+                         qPrintable(text->toPlainText()));
+            }
+        }
+        QTest::keyClick(&explorer, Qt::Key_Escape);
+        QVERIFY(!explorer.isVisible());
     }
 
     // Choosing an item only shows its dialog; the marks follow what the dialog's OK chooses,
@@ -423,13 +454,15 @@ private slots:
         QVERIFY(w.platform.maxBusyDepth >= 1);
         QVERIFY(QString::fromStdString(w.menu.TempDataFile).endsWith(QStringLiteral("aqslab.con")));
 
-        // A run that stops replaces the earlier verdict: no member passes for "0 minutes". A
-        // run with no positive bar changes nothing.
+        // A run that stops replaces the earlier verdict: no member passes for "0 minutes", and
+        // a rating never chosen is said first and alone. A run with no positive bar changes
+        // nothing.
         w.platform.clear();
         w.model.FRRequired = 0;
         w.press();
-        QCOMPARE(w.platform.boxes.size(), size_t(2));
-        const FakePlatform::Box stop = w.platform.boxes[1];
+        QCOMPARE(w.platform.boxes.size(), size_t(1));
+        const FakePlatform::Box stop = w.platform.boxes[0];
+        QVERIFY(stop.text.startsWith(QStringLiteral("No fire resistance rating has been chosen")));
         QCOMPARE(std::tuple(stop.icon, stop.buttons, w.menu.lblMessages->text()),
                  std::tuple(MsgIcon::Exclamation, MsgButtons::OK, stop.text));
         QVERIFY(!stop.text.contains(QStringLiteral("ACHIEVED")));
@@ -441,7 +474,7 @@ private slots:
         w.press();
         QCOMPARE(std::tuple(w.platform.boxTexts(), w.menu.lblMessages->text(),
                             w.menu.lblEffectiveCover->text(), w.platform.busyDepth),
-                 std::tuple(QStringList(), stop.text, QStringLiteral("30.0"), 0));
+                 std::tuple(QStringList(), stop.text, QString(), 0));
         QVERIFY(w.menu.fraResults[1]->isVisible());
     }
 

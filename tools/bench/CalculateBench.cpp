@@ -29,7 +29,7 @@ void WriteBlock(std::ostream& out, const std::string& keys, double surface, doub
                 bool fifthUnused) {
     for (int depth = 0; depth <= 300; depth += 10) {
         const double temp = 20 + (surface - 20) * std::exp(-depth / decay);
-        out << keys << ", " << depth << ", " << std::lround(temp * 10) / 10.0;
+        out << keys << ", " << depth << ", " << static_cast<double>(std::lround(temp * 10)) / 10.0;
         out << (fifthUnused ? ", 0\n" : "\n");
     }
 }
@@ -283,11 +283,33 @@ void RegisterCases(const std::string& set, const std::string& dir) {
     }
 }
 
+const char* const Usage =
+    "usage: fd9_bench [--data=DIR]... [Google Benchmark flags]\n"
+    "  --data=DIR  also run on the data files in DIR (all seven); the shipped ones are used when\n"
+    "              all seven are in data/\n";
+
 }  // namespace
 
-// --data=DIR adds a run on the data files in DIR; the files shipped in data/ are used when
-// all seven are there.
 int main(int argc, char** argv) {
+    std::vector<std::string> given;
+    std::vector<char*> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind("--data=", 0) == 0) {
+            given.push_back(argument.substr(7));
+        } else {
+            rest.push_back(argv[i]);
+            if (argument == "--help" || argument == "-h") {
+                std::fputs(Usage, stdout);  // then Google Benchmark's own, and it exits
+            }
+        }
+    }
+    int restCount = static_cast<int>(rest.size());
+    benchmark::Initialize(&restCount, rest.data());
+    if (restCount > 1) {
+        std::fprintf(stderr, "fd9_bench: unknown option %s\n%s", rest[1], Usage);
+        return 2;
+    }
     const fs::path synthetic = WriteSyntheticData();
     RegisterCases("Synthetic", synthetic.string());
     RegisterExplorer("Synthetic", synthetic.string());
@@ -295,14 +317,12 @@ int main(int argc, char** argv) {
         RegisterCases("Shipped", FD9_DATA_DIR);
         RegisterExplorer("Shipped", FD9_DATA_DIR);
     }
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument.rfind("--data=", 0) == 0 && HasAllFiles(argument.substr(7))) {
-            RegisterCases("Given", argument.substr(7));
-            RegisterExplorer("Given", argument.substr(7));
+    for (const std::string& dir : given) {
+        if (HasAllFiles(dir)) {
+            RegisterCases("Given", dir);
+            RegisterExplorer("Given", dir);
         }
     }
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     fs::remove_all(synthetic);

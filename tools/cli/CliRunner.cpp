@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -15,6 +14,7 @@
 #include "files/ModelFile.h"
 #include "files/ResultsReport.h"
 #include "model/ResetModel.h"
+#include "model/ResultFormat.h"
 #include "thermal/SectionTemperatures.h"
 
 namespace fd9::cli {
@@ -78,9 +78,9 @@ std::string JsonString(const std::string& text) {
                 break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                    quoted += escaped;
+                    quoted += "\\u00";
+                    quoted += "0123456789abcdef"[static_cast<unsigned char>(c) >> 4];
+                    quoted += "0123456789abcdef"[c & 0xf];
                 } else {
                     quoted += c;
                 }
@@ -89,13 +89,9 @@ std::string JsonString(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string JsonNumber(float value) {
-    if (!std::isfinite(value)) {
-        return "null";
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", static_cast<double>(value));
-    return text;
+// With the decimals of the explorer's CSV, which gives at least those of the report.
+std::string JsonNumber(float value, const char* pattern = "0.00") {
+    return std::isfinite(value) ? FormatResult(value, pattern) : "null";
 }
 
 template <typename T>
@@ -106,7 +102,7 @@ std::string JsonOptional(const std::optional<T>& value) {
     if constexpr (std::is_same_v<T, bool>) {
         return *value ? "true" : "false";
     } else if constexpr (std::is_floating_point_v<T>) {
-        return JsonNumber(*value);
+        return JsonNumber(*value, "0.0");
     } else {
         return std::to_string(*value);
     }
@@ -116,9 +112,10 @@ std::string JsonPoint(const ExplorerPoint& p, bool continuous) {
     std::ostringstream out;
     out << "{";
     if (p.fire.fire == DesignFire::Standard) {
-        out << "\"fire\": \"standard\", \"rating_min\": " << p.fire.rating;
+        out << "\"fire\": \"standard\", \"rating_min\": " << std::to_string(p.fire.rating);
     } else {
-        out << "\"fire\": \"non-standard\", \"fire_load_kg_m2\": " << p.fire.fireLoad
+        out << "\"fire\": \"non-standard\", \"fire_load_kg_m2\": "
+            << std::to_string(p.fire.fireLoad)
             << ", \"opening_factor\": " << JsonNumber(p.fire.openingFactor);
     }
     out << ", \"completed\": " << (p.completed ? "true" : "false");
@@ -131,9 +128,10 @@ std::string JsonPoint(const ExplorerPoint& p, bool continuous) {
         << ", \"margin_kNm\": " << JsonNumber(MarginKnm(p.posCapacity, p.appliedMoment))
         << ", \"margin_pct\": " << JsonOptional(MarginPercent(p.posCapacity, p.appliedMoment));
     if (continuous) {
-        out << ", \"neg_capacity_kNm\": " << JsonNumber(p.negCapacity)
-            << ", \"req_end_bay_kNm\": " << JsonNumber(p.reqNegEndBay)
-            << ", \"req_int_bay_kNm\": " << JsonNumber(p.reqNegIntBay) << ", \"failure_mode\": "
+        out << ", \"neg_capacity_kNm\": " << JsonNumber(p.negCapacity, "0.000")
+            << ", \"req_end_bay_kNm\": " << JsonNumber(p.reqNegEndBay, "0.000")
+            << ", \"req_int_bay_kNm\": " << JsonNumber(p.reqNegIntBay, "0.000")
+            << ", \"failure_mode\": "
             << JsonString(p.compressiveFailure ? "COMPRESSIVE" : "FLEXURAL TENSION");
     }
     out << ", \"insulation_rating_min\": " << JsonOptional(p.insulationRating)

@@ -13,7 +13,7 @@ struct Options {
     std::string dataDir;  // where the temperature data files are
     // Every folder searched when none held the data set: each run then stops, naming them.
     std::vector<std::string> dataNotFoundIn;
-    std::string date;     // "6-December-2026", as the report writes it
+    std::string date;  // "6-December-2026", as the report writes it
 };
 
 enum class RunStatus { Completed, NotCompleted, Unreadable };

@@ -3,6 +3,7 @@
 // tables of a realistic size (every fire case, five width blocks, 10 mm steps to 300 mm).
 #include <unistd.h>
 
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -26,7 +27,7 @@ void Block(std::ostream& out, const std::string& keys, double surface, double de
            bool fifthUnused) {
     for (int depth = 0; depth <= 300; depth += 10) {
         const double temp = 20 + (surface - 20) * std::exp(-depth / decay);
-        out << keys << ", " << depth << ", " << std::lround(temp * 10) / 10.0
+        out << keys << ", " << depth << ", " << static_cast<double>(std::lround(temp * 10)) / 10.0
             << (fifthUnused ? ", 0\n" : "\n");
     }
 }
@@ -125,18 +126,35 @@ std::vector<std::string> ModelFiles() {
     return files;
 }
 
+const char* const Usage =
+    "usage: fd9_clibench [--data-dir DIR] [--seconds S]\n"
+    "  --data-dir DIR  the temperature data files (default: synthetic tables)\n"
+    "  --seconds S     how long to run model files through the runner (default 3)\n";
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     std::string dataDir;
     double seconds = 3;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--data-dir") {
-            dataDir = argv[i + 1];
-        } else if (arg == "--seconds") {
-            seconds = std::stod(argv[i + 1]);
+        const std::string value = i + 1 < argc ? argv[i + 1] : "";
+        double number = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), number);
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(Usage, stdout);
+            return 0;
+        } else if (arg == "--data-dir" && i + 1 < argc) {
+            dataDir = value;
+        } else if (arg == "--seconds" && error == std::errc() &&
+                   end == value.data() + value.size()) {
+            seconds = number;
+        } else {
+            std::fprintf(stderr, "fd9_clibench: bad option %s\n%s", arg.c_str(), Usage);
+            return 2;
         }
+        ++i;
     }
     const bool synthetic = dataDir.empty();
     if (synthetic) {
@@ -165,7 +183,7 @@ int main(int argc, char* argv[]) {
     std::printf(
         "%ld model files in %.2f s: %.0f models per second (%ld completed, %zu report "
         "bytes)\n",
-        runs, elapsed, runs / elapsed, completed, bytes);
+        runs, elapsed, static_cast<double>(runs) / elapsed, completed, bytes);
 
     // The runner's own share: opening the file and writing the report, without CALCULATE.
     long opened = 0;
@@ -182,7 +200,8 @@ int main(int argc, char* argv[]) {
         }
         fileElapsed = std::chrono::duration<double>(Clock::now() - fileStart).count();
     }
-    std::printf("open and report alone: %.0f models per second\n", opened / fileElapsed);
+    std::printf("open and report alone: %.0f models per second\n",
+                static_cast<double>(opened) / fileElapsed);
     if (synthetic) {
         std::error_code ignored;
         fs::remove_all(dataDir, ignored);

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <future>
+#include <locale>
 #include <sstream>
 #include <stdexcept>
 
@@ -26,9 +27,7 @@ constexpr double kPeakTolerance = 0.05;
 constexpr double kLongestHours = 120.0;
 
 std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    std::string s = text;
+    std::string s = Fixed(value, 1);
     if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) {
         s.resize(s.size() - 2);
     }
@@ -36,13 +35,7 @@ std::string Number(double value) {
 }
 
 std::string Temperature(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
-}
-
-double ParseFactor(const std::string& text) {
-    return std::stod(text);
+    return Fixed(value, 1);
 }
 
 template <typename Sample>
@@ -152,6 +145,22 @@ std::vector<std::vector<double>> StandardProfiles(
 
 }  // namespace
 
+std::string Fixed(double value, int decimals, bool sign) {
+    char text[400];
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    return (sign && text[0] != '-' ? "+" : "") + std::string(text, end);
+}
+
+double ParseNumber(const std::string& text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        throw std::invalid_argument("not a number: " + text);
+    }
+    return value;
+}
+
 std::vector<double> Depths(double last, double step) {
     std::vector<double> d;
     for (int i = 0;; ++i) {
@@ -206,7 +215,10 @@ std::size_t BeamBlockLength(int width, const std::vector<double>& depths,
     }
     // As the search will read it: the printed text as a 32-bit float.
     const auto crossing = std::find_if(temperatures.begin(), temperatures.end(), [](double t) {
-        return std::stof(Temperature(t)) <= 750.0f;
+        const std::string text = Temperature(t);
+        float value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value <= 750.0f;
     });
     const auto first = static_cast<std::size_t>(crossing - temperatures.begin());
     if (crossing != temperatures.end() && first >= n) {
@@ -344,7 +356,7 @@ void WriteRealSlabFile(std::ostream& out, const Material& m, const Options& o) {
     const auto depths = Depths(o.slabThickness, o.slabDepthStep);
     for (int load : o.fireLoads) {
         for (const auto& factor : o.openingFactors) {
-            const LieFire fire(load, ParseFactor(factor));
+            const LieFire fire(load, ParseNumber(factor));
             const auto peaks =
                 SlabPeakProfile(m, fire, o.slabThickness, depths, o.slabSpacing, o.timeStepFactor);
             for (std::size_t i = 0; i < depths.size(); ++i) {
@@ -376,7 +388,7 @@ void WriteRealBeamFile(std::ostream& out, const Material& m, const Options& o) {
     std::vector<std::vector<double>> results(cases.size());
     auto work = [&] {
         for (std::size_t c; (c = next.fetch_add(1)) < cases.size();) {
-            const LieFire fire(cases[c].load, ParseFactor(cases[c].factor));
+            const LieFire fire(cases[c].load, ParseNumber(cases[c].factor));
             results[c] = BeamPeakProfile(m, fire, cases[c].width, cases[c].depths, o.beamSpacing,
                                          o.beamMargin, o.timeStepFactor);
         }
@@ -414,6 +426,7 @@ std::vector<std::string> GenerateAll(const std::filesystem::path& dir, const Opt
     std::vector<std::string> names;
     for (const auto& f : files) {
         std::ostringstream text;
+        text.imbue(std::locale::classic());
         f.write(text);
         std::ofstream out(dir / f.name, std::ios::binary);
         out << text.str();

@@ -38,6 +38,13 @@ struct Options {
     double timeStepFactor = 0.9;
 };
 
+// The value with the given decimals and '.' as the point whatever the locale; with sign, '+'
+// before a value that is not negative ("%+.1f").
+std::string Fixed(double value, int decimals, bool sign = false);
+// A whole decimal text ("0.04") read with '.' as the point whatever the locale; throws
+// std::invalid_argument for anything else.
+double ParseNumber(const std::string& text);
+
 // Depths 0, step, 2 step, ... up to last, with last itself as the final depth. mm.
 std::vector<double> Depths(double last, double step);
 

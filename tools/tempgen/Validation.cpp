@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
+#include <locale>
 #include <map>
 #include <numeric>
 #include <sstream>
@@ -14,12 +14,6 @@
 
 namespace tempgen {
 namespace {
-
-std::string Format(const char* pattern, double a) {
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, a);
-    return text;
-}
 
 // Depth (mm) at which a profile falls through the temperature, linear between depths.
 double DepthAt(const std::vector<double>& depths, const std::vector<double>& t, double target) {
@@ -86,7 +80,7 @@ std::vector<TestPoint> ReadTestPoints(const std::filesystem::path& file) {
                                      " fields: " + line);
         }
         try {
-            points.push_back({f[0], std::stod(f[2]), std::stoi(f[3]), std::stod(f[5])});
+            points.push_back({f[0], ParseNumber(f[2]), std::stoi(f[3]), ParseNumber(f[5])});
         } catch (const std::logic_error&) {
             throw std::runtime_error("test record with a field that is not a number: " + line);
         }
@@ -146,6 +140,7 @@ std::string TestComparisonReport(const std::vector<TestPoint>& tests) {
                                      {Concrete::Pumice, "semi-lightweight"}};
     const Options o;
     std::ostringstream out;
+    out.imbue(std::locale::classic());
     for (const auto& c : cases) {
         const Material m = MakeConcrete(c.concrete);
         const auto rows = CompareWithTests(m, tests, c.aggregate, o.slabSpacing);
@@ -160,70 +155,80 @@ std::string TestComparisonReport(const std::vector<TestPoint>& tests) {
             byTime[r.test.minutes].push_back(r);
         }
         for (const auto& [depth, times] : byDepth) {
-            out << "| " << Format("%.1f", depth) << " |";
+            out << "| " << Fixed(depth, 1) << " |";
             for (int minutes : {60, 120, 180}) {
                 const auto it = times.find(minutes);
                 if (it == times.end()) {
                     out << " | | |";
                     continue;
                 }
-                out << ' ' << Format("%.0f", it->second->test.temperature) << " | "
-                    << Format("%.0f", it->second->computed) << " | "
-                    << Format("%+.0f", it->second->deviation()) << " |";
+                out << ' ' << Fixed(it->second->test.temperature, 0) << " | "
+                    << Fixed(it->second->computed, 0) << " | "
+                    << Fixed(it->second->deviation(), 0, true) << " |";
             }
             out << '\n';
         }
         out << "| mean |";
         for (int minutes : {60, 120, 180}) {
-            out << " | | " << Format("%+.1f", MeanDeviation(byTime[minutes])) << " |";
+            out << " | | " << Fixed(MeanDeviation(byTime[minutes]), 1, true) << " |";
         }
         out << "\n\nMean deviation over all " << rows.size()
-            << " points: " << Format("%+.1f", MeanDeviation(rows)) << " degC.\n\n";
+            << " points: " << Fixed(MeanDeviation(rows), 1, true) << " degC.\n\n";
     }
     return out.str();
 }
 
-std::string ValidationReport() {
-    std::ostringstream out;
-    const Options o;
-    const Material normal = MakeConcrete(Concrete::NormalWeight);
+namespace {
 
-    const Material annex = MakeMaterial("annex", NormalWeightConcrete{});
-    const std::vector<double> annexDepths = {0, 10, 20, 30, 40, 50, 60, 80, 100, 150, 200};
-    auto profileTable = [&](const char* title, const Material& m) {
-        out << "### " << title << ", h = 200 mm, standard fire (degC)\n\n| depth mm |";
-        for (int r : o.ratings) {
-            out << " R" << r << " |";
+// Largest difference between two tables of the same shape (degC).
+double MaxChange(const std::vector<std::vector<double>>& a,
+                 const std::vector<std::vector<double>>& b) {
+    double worst = 0.0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        for (std::size_t j = 0; j < a[i].size(); ++j) {
+            worst = std::max(worst, std::abs(a[i][j] - b[i][j]));
         }
-        out << "\n|---|";
-        for (std::size_t i = 0; i < o.ratings.size(); ++i) {
-            out << "---|";
+    }
+    return worst;
+}
+
+void ProfileTable(std::ostream& out, const char* title, const Material& m, const Options& o) {
+    const std::vector<double> depths = {0, 10, 20, 30, 40, 50, 60, 80, 100, 150, 200};
+    out << "### " << title << ", h = 200 mm, standard fire (degC)\n\n| depth mm |";
+    for (int r : o.ratings) {
+        out << " R" << r << " |";
+    }
+    out << "\n|---|";
+    for (std::size_t i = 0; i < o.ratings.size(); ++i) {
+        out << "---|";
+    }
+    out << '\n';
+    const auto slab = SlabStandardProfiles(m, 200.0, depths, o.ratings, o.slabSpacing);
+    for (std::size_t d = 0; d < depths.size(); ++d) {
+        out << "| " << depths[d] << " |";
+        for (std::size_t r = 0; r < o.ratings.size(); ++r) {
+            out << ' ' << Fixed(slab[r][d], 0) << " |";
         }
         out << '\n';
-        const auto slab = SlabStandardProfiles(m, 200.0, annexDepths, o.ratings, o.slabSpacing);
-        for (std::size_t d = 0; d < annexDepths.size(); ++d) {
-            out << "| " << annexDepths[d] << " |";
-            for (std::size_t r = 0; r < o.ratings.size(); ++r) {
-                out << ' ' << Format("%.0f", slab[r][d]) << " |";
-            }
-            out << '\n';
-        }
-        out << '\n';
-    };
-    profileTable("EN 1992-1-2 Annex A assumptions (lower limit, 1.5 % moisture)", annex);
-    profileTable("Calibrated normal-weight slab (upper limit, no moisture)", normal);
+    }
+    out << '\n';
+}
 
+void AxisDistanceTable(std::ostream& out, const Material& annex, const Material& normal,
+                       const Options& o) {
     out << "### 500 degC depth of the slab against EN 1992-1-2 Table 5.8\n\n"
            "| rating | axis distance a, mm | Annex A, mm | ratio | calibrated, mm | ratio |\n"
            "|---|---|---|---|---|---|\n";
     for (const auto& a : SlabAxisDistances()) {
         const double d = DepthOf500(annex, a.rating, o.slabSpacing);
         const double c = DepthOf500(normal, a.rating, o.slabSpacing);
-        out << "| R" << a.rating << " | " << a.distance << " | " << Format("%.1f", d) << " | "
-            << Format("%.2f", d / a.distance) << " | " << Format("%.1f", c) << " | "
-            << Format("%.2f", c / a.distance) << " |\n";
+        out << "| R" << a.rating << " | " << a.distance << " | " << Fixed(d, 1) << " | "
+            << Fixed(d / a.distance, 2) << " | " << Fixed(c, 1) << " | " << Fixed(c / a.distance, 2)
+            << " |\n";
     }
+}
 
+void InsulationTable(std::ostream& out, const Options& o) {
     out << "\n### Insulation: minutes to a 140 degC rise of the unexposed face\n\n"
            "| concrete | 30 | 60 | 90 | 120 | 180 | 240 |\n|---|---|---|---|---|---|---|\n";
     for (const auto& band : InsulationBandTable()) {
@@ -231,12 +236,14 @@ std::string ValidationReport() {
         out << "| " << ConcreteName(band.concrete) << " |";
         for (std::size_t i = 0; i < band.thickness.size(); ++i) {
             const double t = InsulationMinutes(m, band.thickness[i], o.slabSpacing);
-            out << ' ' << band.thickness[i] << " mm: " << Format("%.0f", t) << " ("
-                << Format("%+.0f", 100.0 * (t / BandRatings()[i] - 1.0)) << " %) |";
+            out << ' ' << band.thickness[i] << " mm: " << Fixed(t, 0) << " ("
+                << Fixed(100.0 * (t / BandRatings()[i] - 1.0), 0, true) << " %) |";
         }
         out << '\n';
     }
+}
 
+void BisectorTable(std::ostream& out, const Material& normal, const Options& o) {
     out << "\n### Corner bisector against the centre line (standard fire, degC)\n\n"
            "| width mm | rating | depth mm | bisector | centre line | difference |\n"
            "|---|---|---|---|---|---|\n";
@@ -255,62 +262,68 @@ std::string ValidationReport() {
                 const double b = t[r][2 * d];
                 const double c = t[r][2 * d + 1];
                 out << "| " << w << " | R" << ratings[r] << " | " << depths[d] << " | "
-                    << Format("%.0f", b) << " | " << Format("%.0f", c) << " | "
-                    << Format("%+.0f", b - c) << " |\n";
+                    << Fixed(b, 0) << " | " << Fixed(c, 0) << " | " << Fixed(b - c, 0, true)
+                    << " |\n";
             }
         }
     }
+}
 
+void GridStudy(std::ostream& out, const Material& normal, const Options& o) {
     out << "\n### Grid study: largest change of a tabulated value when the spacing is halved "
            "(the explicit step falls with it to a quarter)\n\n| case | spacing mm | change degC |\n"
            "|---|---|---|\n";
-    auto maxChange = [](const std::vector<std::vector<double>>& a,
-                        const std::vector<std::vector<double>>& b) {
-        double worst = 0.0;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            for (std::size_t j = 0; j < a[i].size(); ++j) {
-                worst = std::max(worst, std::abs(a[i][j] - b[i][j]));
-            }
+    const auto depths = Depths(o.slabThickness, o.slabDepthStep);
+    const auto a = SlabStandardProfiles(normal, 200.0, depths, o.ratings, o.slabSpacing);
+    const auto b = SlabStandardProfiles(normal, 200.0, depths, o.ratings, 0.5 * o.slabSpacing);
+    out << "| slab, standard fire, R30..R240 | " << 1000 * o.slabSpacing << " | "
+        << Fixed(MaxChange(a, b), 2) << " |\n";
+    double worst = 0.0;
+    for (int load : o.fireLoads) {
+        for (const auto& f : o.openingFactors) {
+            const LieFire fire(load, ParseNumber(f));
+            const auto pa = SlabPeakProfile(normal, fire, 200.0, depths, o.slabSpacing);
+            const auto pb = SlabPeakProfile(normal, fire, 200.0, depths, 0.5 * o.slabSpacing);
+            worst = std::max(worst, MaxChange({pa}, {pb}));
         }
-        return worst;
-    };
-    {
-        const auto depths = Depths(o.slabThickness, o.slabDepthStep);
-        const auto a = SlabStandardProfiles(normal, 200.0, depths, o.ratings, o.slabSpacing);
-        const auto b = SlabStandardProfiles(normal, 200.0, depths, o.ratings, 0.5 * o.slabSpacing);
-        out << "| slab, standard fire, R30..R240 | " << 1000 * o.slabSpacing << " | "
-            << Format("%.2f", maxChange(a, b)) << " |\n";
-        double worst = 0.0;
-        for (int load : o.fireLoads) {
-            for (const auto& f : o.openingFactors) {
-                const LieFire fire(load, std::stod(f));
-                const auto pa = SlabPeakProfile(normal, fire, 200.0, depths, o.slabSpacing);
-                const auto pb = SlabPeakProfile(normal, fire, 200.0, depths, 0.5 * o.slabSpacing);
-                worst = std::max(worst, maxChange({pa}, {pb}));
-            }
-        }
-        out << "| slab, all 15 compartment fires | " << 1000 * o.slabSpacing << " | "
-            << Format("%.2f", worst) << " |\n";
     }
+    out << "| slab, all 15 compartment fires | " << 1000 * o.slabSpacing << " | " << Fixed(worst, 2)
+        << " |\n";
     for (int w : {100, 300}) {
-        const auto depths = BeamDepths(w, o);
-        const auto a =
-            BeamStandardProfiles(normal, w, depths, o.ratings, o.beamSpacing, o.beamMargin);
-        const auto b =
-            BeamStandardProfiles(normal, w, depths, o.ratings, 0.5 * o.beamSpacing, o.beamMargin);
+        const auto beamDepths = BeamDepths(w, o);
+        const auto ba =
+            BeamStandardProfiles(normal, w, beamDepths, o.ratings, o.beamSpacing, o.beamMargin);
+        const auto bb = BeamStandardProfiles(normal, w, beamDepths, o.ratings, 0.5 * o.beamSpacing,
+                                             o.beamMargin);
         out << "| beam " << w << " mm, standard fire, R30..R240 | " << 1000 * o.beamSpacing << " | "
-            << Format("%.2f", maxChange(a, b)) << " |\n";
+            << Fixed(MaxChange(ba, bb), 2) << " |\n";
     }
     for (const auto& [load, factor] :
          std::vector<std::pair<int, double>>{{111, 0.01}, {37, 0.15}}) {
         const LieFire fire(load, factor);
-        const auto depths = Depths(75.0, o.beamDepthStep);
-        const auto a = BeamPeakProfile(normal, fire, 150, depths, o.beamSpacing, o.beamMargin);
-        const auto b =
-            BeamPeakProfile(normal, fire, 150, depths, 0.5 * o.beamSpacing, o.beamMargin);
+        const auto beamDepths = Depths(75.0, o.beamDepthStep);
+        const auto pa = BeamPeakProfile(normal, fire, 150, beamDepths, o.beamSpacing, o.beamMargin);
+        const auto pb =
+            BeamPeakProfile(normal, fire, 150, beamDepths, 0.5 * o.beamSpacing, o.beamMargin);
         out << "| beam 150 mm, fire load " << load << ", opening factor " << factor << " | "
-            << 1000 * o.beamSpacing << " | " << Format("%.2f", maxChange({a}, {b})) << " |\n";
+            << 1000 * o.beamSpacing << " | " << Fixed(MaxChange({pa}, {pb}), 2) << " |\n";
     }
+}
+
+}  // namespace
+
+std::string ValidationReport() {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    const Options o;
+    const Material normal = MakeConcrete(Concrete::NormalWeight);
+    const Material annex = MakeMaterial("annex", NormalWeightConcrete{});
+    ProfileTable(out, "EN 1992-1-2 Annex A assumptions (lower limit, 1.5 % moisture)", annex, o);
+    ProfileTable(out, "Calibrated normal-weight slab (upper limit, no moisture)", normal, o);
+    AxisDistanceTable(out, annex, normal, o);
+    InsulationTable(out, o);
+    BisectorTable(out, normal, o);
+    GridStudy(out, normal, o);
     return out.str();
 }
 
