@@ -509,6 +509,31 @@ private slots:
         QCOMPARE(platform.busyDepth, 0);
     }
 
+    // A simply supported double-tee whose file holds NAN for the centroid of its two top bars:
+    // no report, before CALCULATE or after, shows it or any negative result that no run of this
+    // member computes.
+    void reportsShowNoNegativeResultsOfASimplySupportedMember() {
+        QTemporaryDir dir;
+        MenuRig r(FloorType::Slab);
+        auto& [model, platform, menu] = r;
+        platform.programDir = QStringLiteral(FD9_TEST_SOURCE_DIR "/calc/data");
+        const QString report = dir.filePath(QStringLiteral("r.txt"));
+        platform.fileNames = {
+            QStringLiteral(FD9_TEST_SOURCE_DIR "/tools/cli/models/report-nan.dat"), report, report};
+        menu.mnuOpen_Click();
+        for (const bool calculated : {false, true}) {
+            menu.mnuSaveResultsFile_Click();
+            const QByteArray text = Contents(report);
+            QVERIFY2(!text.contains("NAN") &&
+                         text.contains("Steel Type is Prestressing\r\nSteel Strength (MPa)") &&
+                         text.contains("\r\nResults are not calculated for a simply-supported "
+                                       "member.\r\n"),
+                     text.constData());
+            QCOMPARE(menu.lblMessages->text().contains(QStringLiteral("STABILITY")), calculated);
+            menu.Calculate();
+        }
+    }
+
     // Each line in its face, in order down the pages; the second copy starts on the line after
     // the first ends, not on a new page.
     void everyLineInItsFaceOnThePageCopyAfterCopy() {
