@@ -68,9 +68,9 @@ std::optional<std::int16_t> RatingReached(const std::vector<ExplorerPoint>& poin
     return reached;
 }
 
-std::string Number(float value, int decimals) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(value));
+std::string Number(double value, int decimals) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
 }
 
@@ -146,15 +146,15 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
     return result;
 }
 
-float MarginKnm(float available, float required) {
-    return available - required;
+double MarginKnm(float available, float required) {
+    return double(available) - required;
 }
 
-std::optional<float> MarginPercent(float available, float required) {
+std::optional<double> MarginPercent(float available, float required) {
     if (required == 0 || !std::isfinite(required)) {
         return std::nullopt;
     }
-    return (available - required) / std::fabs(required) * 100.0f;
+    return MarginKnm(available, required) / std::fabs(double(required)) * 100;
 }
 
 std::string VerdictText(const ExplorerPoint& point) {
@@ -194,7 +194,7 @@ std::string ExplorerCsvRows(const ExplorerResult& result, const std::string& mod
                             bool withModel) {
     std::string text;
     const auto percent = [](float available, float required) {
-        const std::optional<float> p = MarginPercent(available, required);
+        const std::optional<double> p = MarginPercent(available, required);
         return p ? Number(*p, 1) : std::string();
     };
     const auto row = [&](const ExplorerPoint& p) {

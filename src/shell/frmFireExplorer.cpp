@@ -29,13 +29,13 @@ const QColor AchievedColour(0, 128, 0);
 const QColor NotAchievedColour(Qt::red);
 const QColor StoppedColour(176, 96, 0);
 
-QString Moment(float value, int decimals) {
-    return QString::number(static_cast<double>(value), 'f', decimals);
+QString Moment(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
 }
 
 QString Percent(float available, float required) {
-    const std::optional<float> percent = MarginPercent(available, required);
-    return percent ? QString::number(static_cast<double>(*percent), 'f', 1) : QString();
+    const std::optional<double> percent = MarginPercent(available, required);
+    return percent ? QString::number(*percent, 'f', 1) : QString();
 }
 
 QTableWidgetItem* Cell(const QString& text, bool number = true) {

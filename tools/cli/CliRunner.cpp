@@ -89,12 +89,12 @@ std::string JsonString(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string JsonNumber(float value) {
+std::string JsonNumber(double value) {
     if (!std::isfinite(value)) {
         return "null";
     }
     char text[32];
-    std::snprintf(text, sizeof text, "%.6g", static_cast<double>(value));
+    std::snprintf(text, sizeof text, "%.6g", value);
     return text;
 }
 
