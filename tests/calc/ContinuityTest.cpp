@@ -36,6 +36,12 @@ TEST(Continuity, WorkedExampleAndEnoughPositiveCapacity) {
         EXPECT_FLOAT_EQ(model.ReqNegMomIntBay, 0);
         EXPECT_FLOAT_EQ(model.NegSteelLengthEndBay, 6);
     }
+    // A requirement below 1 kNm is still a requirement: 4 x 25 x (1 - sqrt(24.750625 / 25)) =
+    // 100 x (1 - 0.995) for an end bay, 25 - 24.750625 for an intermediate one.
+    model = Example(25, 24.750625f);
+    ComputeRequiredNegCapacities(model);
+    EXPECT_NEAR(model.ReqNegMomEndBay, 0.5, 1e-4);
+    EXPECT_NEAR(model.ReqNegMomIntBay, 0.249375, 1e-5);
 
     // The limits themselves are no stop: no positive capacity at all, a light dead load.
     model = Example(27.9f, 0, 0.5f);

@@ -211,6 +211,11 @@ TEST(StrengthAndCapacitySound, StepsStopWithAMessageInsteadOfNaN) {
     model.NegReducedConcStrength = 20;
     EXPECT_THAT([&] { ComputeStressBlockDepths(model); },
                 ThrowsMessage<CalculationError>(HasSubstr("negative moment compression zone")));
+    // Half a millimetre of zone still holds a block: 85 x 400 / (0.85 x 20 x 0.5).
+    model.NegReducedWidth = 0.5f;
+    model.NegReducedSteelStrength = 85;
+    ComputeStressBlockDepths(model);
+    EXPECT_FLOAT_EQ(model.NegStressBlockDepth, 4000);
 }
 
 }  // namespace

@@ -130,6 +130,7 @@ TEST(ModelFile, ReadsAnyLayoutAndPlacesEveryDefect) {
         // clang-format off
         {"fd9data" + body, Read, "", "", 0},
         {"  fd9data  " + body, Read, "", "", 0},
+        {"\"fd9data\" \"old\"" + body, Read, "", "", 0},  // after the closing quote: not text
         {"fd9data\n1000,150,1,300,300,25,60,1,0,0\n0,0,0,0,0,0,0,0,0\n"
          "113.0973,25,25,0,0,2,6,16,1,.4,12,0,37,.04\n500\n125\n12\n25\n", Read, "", "", 0},
         {"\"fd9data\",1000,150,1,300,300,25,60,1,0,0,0,0,0,0,0,0,0,0,0,"
