@@ -266,7 +266,7 @@ FloorModel MakeModel(const Member& member) {
 using Step = void (*)(FloorModel&, TempDataContext&);
 
 // Rib width 50 mm above the soffit, between 125 at the soffit and 175 at the top of the rib.
-constexpr double RibAt50 = 125.0 + 50.0 * 50.0 / 350.0;
+constexpr double RibAt50 = 132.142857;  // 125 + 50 x 50 / 350
 
 TEST(SectionTemperatures, SteelReadsTheGroupTemperatureAtItsEffectiveCover) {
     // clang-format off
