@@ -51,6 +51,11 @@ constexpr bool HeapIsMeasurable = false;  // the sanitizer's allocator keeps fre
 #else
 constexpr bool HeapIsMeasurable = true;
 #endif
+// glibc keeps freed blocks in per-thread caches that mallinfo2 counts as in use, a few dozen
+// bytes more after every open; ctest turns the caches off for this test so the count is exact.
+bool HeapCountIsExact() {
+    return HeapIsMeasurable && qgetenv("GLIBC_TUNABLES").contains("glibc.malloc.tcache_count=0");
+}
 
 QByteArray Contents(const QString& path) {
     QFile file(path);
@@ -480,14 +485,13 @@ private slots:
         qInfo("heap in use over %d cycles: CALCULATE and save %zu, %zu, %zu; open %zu, %zu, %zu",
               cycles, saves[0], saves[1], saves[2], opens[0], opens[1], opens[2]);
         QCOMPARE(OpenFileCount(), openBefore);
-        if (HeapIsMeasurable) {
-            // CALCULATE and save allocate nothing that outlives them: flat to the byte.
+        // Nothing may outlive a command: one block of 32 bytes (the least malloc gives) kept
+        // by each command would add 1920 bytes over the 60 cycles.
+        if (HeapCountIsExact()) {
             QVERIFY2(saves[2] <= saves[1] + 1024, "CALCULATE or save keeps memory");
-            // Open discards and rebuilds the dialogs; Qt's widget machinery keeps a few dozen
-            // bytes per rebuild in caches of its own. One leaked model (over a kilobyte) or
-            // dialog per open would stand far above this bound.
-            QVERIFY2(opens[2] <= opens[1] + 16 * 1024 + 64 * std::size_t(cycles),
-                     "open keeps memory");
+            QVERIFY2(opens[2] <= opens[1] + 1024, "open keeps memory");
+        } else {
+            qInfo("heap bounds not checked: run with GLIBC_TUNABLES=glibc.malloc.tcache_count=0");
         }
     }
 
