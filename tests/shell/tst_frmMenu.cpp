@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -400,6 +401,64 @@ private slots:
         qt.quitHelp();
         QVERIFY(!VisibleHelpWindow());
         qt.quitHelp();  // nothing left to close
+    }
+
+    // The desktop's boxes show the icon and the buttons asked for and answer with the button
+    // pressed, here by a timer, so that nothing waits for a user; the pipe filter lists become
+    // Qt's, "*.*" meaning every file.
+    void qtPlatformMapsIconsButtonsAnswersAndFilters() {
+        using B = QMessageBox;
+        QMessageBox::Icon icon{};
+        QMessageBox::StandardButtons offered;
+        QString text;
+        const auto ask = [&](MsgIcon asked, MsgButtons buttons, B::StandardButton press) {
+            QTimer timer;
+            QObject::connect(&timer, &QTimer::timeout, [&] {
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                        std::tie(icon, offered, text) =
+                            std::tuple(box->icon(), box->standardButtons(),
+                                       box->windowTitle() + u'|' + box->text());
+                        QAbstractButton* button = box->button(press);
+                        button ? button->click() : box->done(0);  // never left waiting
+                    }
+                }
+            });
+            timer.start(10);
+            return QtPlatform().messageBox(QStringLiteral("Text"), QStringLiteral("Title"), asked,
+                                           buttons);
+        };
+        const B::StandardButtons yesNo = B::Yes | B::No, abort = B::Abort | B::Retry | B::Ignore;
+        const struct {
+            MsgIcon icon;
+            B::Icon shown;
+            MsgButtons buttons;
+            B::StandardButtons offered;
+            B::StandardButton press;
+            MsgAnswer answer;
+        } cases[] = {
+            {MsgIcon::None, B::NoIcon, MsgButtons::OK, B::Ok, B::Ok, MsgAnswer::OK},
+            {MsgIcon::Exclamation, B::Warning, MsgButtons::YesNo, yesNo, B::Yes, MsgAnswer::Yes},
+            {MsgIcon::Critical, B::Critical, MsgButtons::YesNo, yesNo, B::No, MsgAnswer::No},
+            {MsgIcon::Information, B::Information, MsgButtons::YesNoCancel, yesNo | B::Cancel,
+             B::Cancel, MsgAnswer::Cancel},
+            {MsgIcon::Question, B::Question, MsgButtons::AbortRetryIgnore, abort, B::Abort,
+             MsgAnswer::Abort},
+            {MsgIcon::None, B::NoIcon, MsgButtons::AbortRetryIgnore, abort, B::Retry,
+             MsgAnswer::Retry},
+            {MsgIcon::None, B::NoIcon, MsgButtons::AbortRetryIgnore, abort, B::Ignore,
+             MsgAnswer::Ignore},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(ask(c.icon, c.buttons, c.press), c.answer);
+            QCOMPARE(std::tuple(icon, offered, text),
+                     std::tuple(c.shown, c.offered, QStringLiteral("Title|Text")));
+        }
+        const QString filter = QStringLiteral("All Files (*.*)|*.*|Data Files (*.dat)|*.dat");
+        QCOMPARE(QtFileFilter(filter), QStringLiteral("All Files (*);;Data Files (*.dat)"));
+        QCOMPARE(
+            QStringList({QtSelectedFilter(filter, 2), QtSelectedFilter(filter, 3)}),
+            QStringList({QStringLiteral("Data Files (*.dat)"), QStringLiteral("All Files (*)")}));
     }
 
     void simplySupportedSlabUnderTheStandardFire() {
