@@ -3,6 +3,7 @@
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+TSAN_DIR ?= build-tsan
 FUZZ_DIR ?= build-fuzz
 COVERAGE_DIR ?= build-coverage
 FUZZ_SECONDS ?= 60
@@ -16,7 +17,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:de
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-asan format-check package fuzz coverage clean
+.PHONY: all deps configure build run test test-asan test-tsan format-check package fuzz coverage clean
 
 all: build
 
@@ -44,9 +45,9 @@ build: configure
 run: build
 	$(BUILD_DIR)/bin/fd9
 
-# The sanitizer pass runs first so that the last lines are the ordinary ctest summary.
+# The sanitizer passes run first so that the last lines are the ordinary ctest summary.
 test: WERROR = ON
-test: test-asan format-check build
+test: test-asan test-tsan format-check build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # The .deb lands in $(BUILD_DIR); the build is for /usr, where the package installs.
@@ -60,6 +61,25 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFD9_SANITIZE=ON > /dev/null
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The explorer's worker threads under ThreadSanitizer: only the core and fd9-cli are built. The
+# explorer runs over the test models and a continuous double-tee with the shipped tables, the
+# test tables (some fires stop) and no tables at all (every fire stops); any report fails.
+TSAN_MODELS := tests/tools/cli/models/*.dat fuzz/corpus/fuzz_cli_run/double_tee
+test-tsan: deps
+	@cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	       -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" \
+	       -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread > /dev/null
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target fd9-cli
+	@for data in data tests/calc/data $(TSAN_DIR)/no-data; do \
+	  TSAN_OPTIONS=halt_on_error=1:exitcode=66 $(TSAN_DIR)/bin/fd9-cli --explore \
+	    --data-dir $$data $(TSAN_MODELS) > $(TSAN_DIR)/explore.csv 2> $(TSAN_DIR)/tsan.log; \
+	  rc=$$?; rows=$$(grep -c ',standard,' $(TSAN_DIR)/explore.csv); \
+	  echo "explorer with $$data: $$rows standard rows, exit $$rc"; \
+	  if [ $$rc -eq 66 ] || [ $$rows -eq 0 ] || grep -q ThreadSanitizer $(TSAN_DIR)/tsan.log; then \
+	    cat $(TSAN_DIR)/tsan.log; exit 1; \
+	  fi; \
+	done
 
 # libFuzzer targets, each run for FUZZ_SECONDS from its seed corpus in fuzz/corpus/<target>.
 # New inputs go to a scratch corpus in the build dir; the repository's seeds stay as they are.
@@ -92,4 +112,4 @@ coverage:
 	gcovr -r . --filter src/ --print-summary -o $(COVERAGE_DIR)/coverage.txt $(COVERAGE_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(COVERAGE_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(TSAN_DIR) $(FUZZ_DIR) $(COVERAGE_DIR)

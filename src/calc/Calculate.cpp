@@ -83,6 +83,7 @@ private:
     }
     void verdictBox(const std::string& text) { outcome_.boxes.push_back({text, false}); }
     void stop(const std::string& message);
+    void blankUnreachedLabels();
 
     bool continuous() const {
         return model_.Selected.SupportCondition == SupportCondition::Continuous;
@@ -111,6 +112,7 @@ CalculationOutcome Run::execute() {
     try {
         road();
         outcome_.completed = true;
+        blankUnreachedLabels();
     } catch (const CalculationError& error) {
         stop(error.what());
     } catch (const std::exception& error) {
@@ -119,18 +121,24 @@ CalculationOutcome Run::execute() {
     return outcome_;
 }
 
-// A stopped run gives no verdict: its boxes other than the cover warning go, the message area
-// says why, and labels the run never reached are blanked so that no number of an earlier run
-// stands beside this one's.
-void Run::stop(const std::string& reason) {
-    outcome_.boxes.resize(coverWarning_ ? 1 : 0);
-    outcome_.boxes.push_back({reason + "\r\n" + StoppedText, true});
-    outcome_.messages = reason + "\r" + StoppedText;
+// Labels the run never reached are blanked so that no number of an earlier run stands beside
+// this one's: those a stopped run did not get to, and the continuity panel's after a simply
+// supported run, which the user can still click into view.
+void Run::blankUnreachedLabels() {
     for (auto& label : outcome_.labels) {
         if (!label) {
             label = std::string();
         }
     }
+}
+
+// A stopped run gives no verdict: its boxes other than the cover warning go and the message
+// area says why.
+void Run::stop(const std::string& reason) {
+    outcome_.boxes.resize(coverWarning_ ? 1 : 0);
+    outcome_.boxes.push_back({reason + "\r\n" + StoppedText, true});
+    outcome_.messages = reason + "\r" + StoppedText;
+    blankUnreachedLabels();
     outcome_.stopMessage = reason;
 }
 

@@ -42,7 +42,9 @@ struct CalculationBox {
 enum class ResultPanel { SimplySupported = 0, Continuity = 1 };
 
 // Everything one CALCULATE shows, for the window (or any other front end) to apply. An empty
-// optional means the run did not reach that item, so the window keeps what it showed before.
+// optional means the run did not reach that item, so the window keeps what it showed before;
+// labels are the exception: every run that happened gives each one, blank where it computed
+// nothing, so that neither panel keeps a number of an earlier run.
 struct CalculationOutcome {
     // No positive-moment bar: nothing at all happened, not even the checks.
     bool nothingHappened = false;
@@ -50,7 +52,8 @@ struct CalculationOutcome {
     bool completed = false;
     // The boxes in the order they appear; when the run stopped, the last one says why.
     std::vector<CalculationBox> boxes;
-    // Text of each value label, formatted, indexed by ResultLabel.
+    // Text of each value label, formatted, indexed by ResultLabel; empty only when nothing
+    // happened.
     std::array<std::optional<std::string>, ResultLabelCount> labels;
     // The message area; lines are separated by "\r".
     std::optional<std::string> messages;

@@ -71,7 +71,7 @@ std::optional<std::int16_t> RatingReached(const std::vector<ExplorerPoint>& poin
 
 // The report's own number text, so that a checker finds the report's value in the row; an
 // empty field where no number was computed.
-std::string Number(float value, const char* pattern) {
+std::string Number(double value, const char* pattern) {
     return std::isfinite(value) ? FormatResult(value, pattern) : std::string();
 }
 
@@ -148,15 +148,15 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
     return result;
 }
 
-float MarginKnm(float available, float required) {
-    return available - required;
+double MarginKnm(float available, float required) {
+    return double(available) - required;
 }
 
-std::optional<float> MarginPercent(float available, float required) {
+std::optional<double> MarginPercent(float available, float required) {
     if (required == 0 || !std::isfinite(required)) {
         return std::nullopt;
     }
-    return (available - required) / std::fabs(required) * 100.0f;
+    return MarginKnm(available, required) / std::fabs(double(required)) * 100;
 }
 
 std::string VerdictText(const ExplorerPoint& point) {
@@ -196,7 +196,7 @@ std::string ExplorerCsvRows(const ExplorerResult& result, const std::string& mod
                             bool withModel) {
     std::string text;
     const auto percent = [](float available, float required) {
-        const std::optional<float> p = MarginPercent(available, required);
+        const std::optional<double> p = MarginPercent(available, required);
         return p ? Number(*p, "0.0") : std::string();
     };
     const auto row = [&](const ExplorerPoint& p) {

@@ -76,9 +76,10 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
                                      const std::vector<std::string>& dataNotFoundIn = {});
 
 // Available minus required moment, and that as a percentage of the required; the percentage
-// is empty when nothing is required.
-float MarginKnm(float available, float required);
-std::optional<float> MarginPercent(float available, float required);
+// is empty when nothing is required. In double: two moments near the float limit would
+// otherwise differ by an infinity.
+double MarginKnm(float available, float required);
+std::optional<double> MarginPercent(float available, float required);
 
 // "ACHIEVED", "NOT ACHIEVED", both span verdicts of a continuous member, or "STOPPED: " and
 // the reason, on one line.

@@ -199,8 +199,9 @@ public:
 
     // An input the dialogs wrote: NAN or INF there is damage, and would reach the calculation.
     bool readFloat(float& target, const char* name) { return readFloat(target, name, false); }
-    // A calculated value that a stopped run may have left as NAN or INF; the next CALCULATE
-    // writes it afresh, so the file still opens.
+    // A calculated value that a file may hold as NAN or INF (left by a stopped run of an earlier
+    // version): the file still opens, and the value reads as one never calculated, 0, so that
+    // no report shows it before the next CALCULATE writes it afresh.
     bool readResult(float& target, const char* name) { return readFloat(target, name, true); }
 
     bool readFloat(float& target, const char* name, bool nonFiniteAllowed) {
@@ -213,7 +214,7 @@ public:
             (!std::isfinite(*value) && !nonFiniteAllowed)) {
             return fail(ModelFileStatus::NotANumber, *field, name);
         }
-        target = static_cast<float>(*value);
+        target = std::isfinite(*value) ? static_cast<float>(*value) : 0.0f;
         return true;
     }
 

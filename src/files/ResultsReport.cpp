@@ -90,8 +90,10 @@ struct GroupResults {
     const char* coverFormat;
 };
 
+// CALCULATE works the negative group only for a continuous member; otherwise its fields hold
+// what an earlier run or the model file left, so the block says so instead of showing them.
 void SteelBlock(Report& r, const char* heading, const char* typeLine, float strength,
-                const SteelTable& table, int count, const GroupResults& g) {
+                const SteelTable& table, int count, const GroupResults& g, bool calculated = true) {
     r.bold(true);
     r.line().line(heading);
     r.bold(false);
@@ -107,6 +109,10 @@ void SteelBlock(Report& r, const char* heading, const char* typeLine, float stre
                   {1, NumberText(bar[SteelCover]) + " "}});
     }
     r.line();
+    if (!calculated) {
+        r.line("Results are not calculated for a simply-supported member.");
+        return;
+    }
     r.pattern("Total Steel Area (sq mm)", 2, g.area, "0.0");
     r.pattern("Effective Cover (mm)", 2, g.cover, g.coverFormat);
     r.pattern("Centroidal Axis (mm)", 2, g.centroid, g.coverFormat);
@@ -181,7 +187,8 @@ void SteelGroups(Report& r, const FloorModel& m) {
                    m.NegSteelStrength, m.NegSteel, m.NegSteelCount,
                    {m.NegSteelArea, m.NegEffectiveCover, m.NegCentroid, m.NegSteelTemp,
                     m.NegConcTemp, m.NegReducedDepth, m.NegReducedWidth, m.NegReducedSteelStrength,
-                    m.NegReducedConcStrength, "0.00"});
+                    m.NegReducedConcStrength, "0.00"},
+                   m.Selected.SupportCondition == SupportCondition::Continuous);
     }
     r.bold(true);
     r.line();

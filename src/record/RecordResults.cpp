@@ -113,7 +113,7 @@ void VerdictSentences(Html& html, const CalculationOutcome& o) {
 }
 
 QString Percent(float available, float required) {
-    const std::optional<float> percent = MarginPercent(available, required);
+    const std::optional<double> percent = MarginPercent(available, required);
     return percent ? Result(*percent, "0.0") : QString();
 }
 

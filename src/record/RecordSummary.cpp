@@ -27,13 +27,13 @@ void WriteDetails(Html& html, const RecordParts& parts) {
     html.endTable();
 }
 
-QString Moment(float value) {
+QString Moment(double value) {
     return Result(value, "0.00") + QStringLiteral(" kNm");
 }
 
 // "capacity 57.34 kNm against 45.00 kNm: margin 12.34 kNm (27.4 %)"
 QString Comparison(float capacity, float demand, const char* demandName) {
-    const std::optional<float> percent = MarginPercent(capacity, demand);
+    const std::optional<double> percent = MarginPercent(capacity, demand);
     return QStringLiteral("capacity %1, %2 %3: margin %4%5")
         .arg(Moment(capacity), QString::fromLatin1(demandName), Moment(demand),
              Moment(MarginKnm(capacity, demand)),

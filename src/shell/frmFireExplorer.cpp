@@ -35,13 +35,13 @@ const QSize PreferredSize(1000, 760);
 // How far right of the main window's edge a cascaded explorer opens.
 constexpr int CascadeOffset = 40;
 
-QString Moment(float value, int decimals) {
-    return QString::number(static_cast<double>(value), 'f', decimals);
+QString Moment(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
 }
 
 QString Percent(float available, float required) {
-    const std::optional<float> percent = MarginPercent(available, required);
-    return percent ? QString::number(static_cast<double>(*percent), 'f', 1) : QString();
+    const std::optional<double> percent = MarginPercent(available, required);
+    return percent ? QString::number(*percent, 'f', 1) : QString();
 }
 
 QTableWidgetItem* Cell(const QString& text, bool number = true) {

@@ -37,6 +37,12 @@ TEST(Continuity, WorkedExampleAndEnoughPositiveCapacity) {
         EXPECT_FLOAT_EQ(model.ReqNegMomIntBay, 0);
         EXPECT_FLOAT_EQ(model.NegSteelLengthEndBay, 6);
     }
+    // A requirement below 1 kNm is still a requirement: 4 x 25 x (1 - sqrt(24.750625 / 25)) =
+    // 100 x (1 - 0.995) for an end bay, 25 - 24.750625 for an intermediate one.
+    model = Example(25, 24.750625f);
+    ComputeRequiredNegCapacities(model);
+    EXPECT_NEAR(model.ReqNegMomEndBay, 0.5, 1e-4);
+    EXPECT_NEAR(model.ReqNegMomIntBay, 0.249375, 1e-5);
 
     // The limits themselves are no stop: no positive capacity at all, a light dead load.
     model = Example(27.9f, 0, 0.5f);
@@ -107,9 +113,8 @@ TEST(Continuity, IterationSettlesOnTheStressBlockPlusDamage) {
         m.NegConcTemp = 350;  // no reduction, so one pass fixes the zone
     });
     EXPECT_EQ(reported, passes);
-    const double block = 250.0 * 500 / (0.85 * 30 * 1000);
-    EXPECT_NEAR(model.NegStressBlockDepth, block, 1e-4);
-    EXPECT_NEAR(model.NegConcTempDepth, block + 12, 1e-4);
+    EXPECT_NEAR(model.NegStressBlockDepth, 4.90196, 1e-4);  // 250 x 500 / (0.85 x 30 x 1000)
+    EXPECT_NEAR(model.NegConcTempDepth, 16.90196, 1e-4);
     // 12 from the stale zero block, then block + 12, then the check that it stayed.
     EXPECT_EQ(passes, 3);
     EXPECT_FLOAT_EQ(model.NegReducedDepth, 200 - 40 - 12);

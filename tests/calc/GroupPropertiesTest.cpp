@@ -42,9 +42,8 @@ TEST(GroupProperties, AreasAndCoversWeightTheBarsByArea) {
         double area, cover;
     } cases[] = {
         {{{450, 20, 40}}, 314.159265, 40},
-        {{{450, 16, 30}, {450, 24, 50}},
-         (256 + 576) * 3.14159265 / 4,
-         (256.0 * 30 + 576.0 * 50) / 832},
+        // (256 + 576) x 3.14159265 / 4; (256 x 30 + 576 x 50) / 832 = 36480 / 832
+        {{{450, 16, 30}, {450, 24, 50}}, 653.451271, 43.846154},
         {{}, 0, 0},
         {{{450, 0, 40}}, 0, 0},
     };
@@ -79,8 +78,9 @@ TEST(GroupProperties, CentroidsMeasureFromTheFaceOfTheFloorType) {
         EXPECT_NEAR(WithBars(c.floor, {{450, 20, 40}}).PosCentroid, c.pos, 1e-4);
         EXPECT_NEAR(WithBars(c.floor, {{40, 16, 40}, {40, 20, 40}}).NegCentroid, 40, 1e-4);
     }
-    EXPECT_NEAR(WithBars(FloorType::Beam, {{460, 16, 40}, {440, 24, 60}}).PosCentroid,
-                (256.0 * 40 + 576.0 * 60) / 832, 1e-4);
+    // (256 x 40 + 576 x 60) / 832 = 44800 / 832
+    EXPECT_NEAR(WithBars(FloorType::Beam, {{460, 16, 40}, {440, 24, 60}}).PosCentroid, 53.846154,
+                1e-4);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -76,9 +75,8 @@ FloorModel Section(FloorType floor) {
 // The nearest heated face: side or soffit of a beam, soffit of a slab, flange underside of a
 // ribbed floor, or the sloping face of a rib (175 to 125 mm over 350 mm, 40 mm inside it).
 TEST(PreCalculationChecks, BarCoverMeasuresToTheNearestHeatedFace) {
-    const double widthAt280 = 125.0 + 50.0 * 200.0 / 350.0;
-    const float halfRib = static_cast<float>(widthAt280 / 2.0);
-    const float inside = static_cast<float>(40.0 * std::cos(std::atan(1.0 / 14.0)));
+    const float halfRib = 76.785714f;  // (125 + 50 x 200 / 350) / 2, 200 mm above the soffit
+    const float inside = 39.898348f;   // 40 x 14 / sqrt(14 x 14 + 1): the face leans 1 in 14
     const FloorModel B = Section(FloorType::Beam), S = Section(FloorType::Slab),
                      D = Section(FloorType::DoubleTee), T = Section(FloorType::TeeBeam);
     FloorModel vertical = D;

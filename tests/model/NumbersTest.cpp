@@ -26,45 +26,6 @@ namespace {
 const double Inf = std::numeric_limits<double>::infinity();
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(NumberText, FloatKeepsSevenDigitsAndDropsTheLeadingZero) {
-    // clang-format off
-    const struct {
-        float value;
-        const char* text;
-    } cases[] = {
-        {0.0f, " 0"}, {-0.0f, " 0"}, {-0.4f, "-.4"}, {-1000.0f, "-1000"}, {2.0f / 3, " .6666667"},
-        {9999999.0f, " 9999999"},
-        // Eight digits before the point, or a first digit beyond the fourth decimal place,
-        // need the exponent form.
-        {10000000.0f, " 1E+07"}, {99999992.0f, " 9.999999E+07"}, {-2.5e-7f, "-2.5E-07"},
-        {0.0001234567f, " .0001234567"}, {0.00001f, " 1E-05"},
-        {static_cast<float>(NaN), " NAN"}, {static_cast<float>(-Inf), "-INF"},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(NumberText(c.value), c.text) << c.value;
-    }
-}
-
-TEST(NumberText, DoubleKeepsFifteenDigits) {
-    // clang-format off
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {
-        {0.1 + 0.2, " .3"}, {-2.0 / 3, "-.666666666666667"},
-        {123456789012345.0, " 123456789012345"}, {1234567890123456.0, " 1.23456789012346E+15"},
-        {999999999999999.9, " 1E+15"},  // the rounding carries into the exponent
-        {0.00009999999999999999, " .0001"}, {1e100, " 1E+100"}, {1e-100, " 1E-100"}, {Inf, " INF"},
-        // A widened float shows its binary noise: float values belong to the float overload.
-        {static_cast<double>(0.4f), " .400000005960464"},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(NumberText(c.value), c.text) << c.value;
-    }
-}
-
 // printf's %G follows the same exponent rule; only the leading zero and the blank differ.
 template <typename Real>
 std::string PrintfText(Real value, int digits) {
@@ -90,6 +51,9 @@ TEST(NumberText, AgreesWithPrintfOnRandomBitPatterns) {
 }
 
 TEST(NumberText, WholeNumbersAndTheFileFormDropOnlyTheBlank) {
+    // What the comparison with printf leaves out: zero of either sign, NaN and the infinities.
+    EXPECT_EQ(NumberText(0.0f) + NumberText(-0.0f) + NumberText(float(NaN)) + NumberText(-Inf),
+              " 0 0 NAN-INF");
     EXPECT_EQ(NumberText(60), " 60");
     EXPECT_EQ(NumberText(std::int16_t{-32768}), "-32768");
     EXPECT_EQ(NumberText(12345678LL), " 12345678");

@@ -73,9 +73,20 @@ TEST(ResetModelData, ClearsBarsButKeepsLoadsFireCodesAndResults) {
     // The new dialogs show the stored codes, so the selections follow them.
     EXPECT_EQ(model.Selected.ConcreteType, ConcreteType::Pumice);
     EXPECT_EQ(model.Selected.PosSteelType, SteelType::PrestressingStrand);
+    EXPECT_EQ(model.Selected.NegSteelType, SteelType::ReinforcingBar);
     EXPECT_EQ(model.Selected.SupportCondition, SupportCondition::Continuous);
     EXPECT_EQ(model.Selected.Exposure, ExposureClass::A1);
     EXPECT_EQ(model.Selected.DesignFire, DesignFire::NonStandard);
+
+    // The other way round, from the opposite selections; code 0 is normal weight, a real code.
+    model.Selected = {.PosSteelType = SteelType::PrestressingStrand,
+                      .ConcreteType = ConcreteType::Dacite};
+    model.ConcreteType = model.PosSteelType = 0;
+    model.NegSteelType = 1;
+    ResetModelData(model);
+    EXPECT_EQ(model.Selected.ConcreteType, ConcreteType::NormalWeight);
+    EXPECT_EQ(model.Selected.PosSteelType, SteelType::ReinforcingBar);
+    EXPECT_EQ(model.Selected.NegSteelType, SteelType::PrestressingStrand);
 }
 
 }  // namespace

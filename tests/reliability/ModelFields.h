@@ -5,101 +5,67 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "model/FloorModel.h"
 
 namespace fd9::reliability {
 
-#define FD9_FLOAT_FIELD(name) \
-    { #name, &FloorModel::name }
-inline const std::vector<std::pair<const char*, float FloorModel::*>>& FloatFields() {
-    static const std::vector<std::pair<const char*, float FloorModel::*>> fields = {
-        FD9_FLOAT_FIELD(OverallDepth),
-        FD9_FLOAT_FIELD(OverallWidth),
-        FD9_FLOAT_FIELD(RibDepth),
-        FD9_FLOAT_FIELD(RibWidthBot),
-        FD9_FLOAT_FIELD(RibWidthTop),
-        FD9_FLOAT_FIELD(SectionWidth),
-        FD9_FLOAT_FIELD(SectionDepth),
-        FD9_FLOAT_FIELD(PosSteelStrength),
-        FD9_FLOAT_FIELD(NegSteelStrength),
-        FD9_FLOAT_FIELD(ConcreteStrength),
-        FD9_FLOAT_FIELD(LiveLoadFactor),
-        FD9_FLOAT_FIELD(DeadLoadFactor),
-        FD9_FLOAT_FIELD(Span),
-        FD9_FLOAT_FIELD(DeadLoad),
-        FD9_FLOAT_FIELD(LiveLoad),
-        FD9_FLOAT_FIELD(OpeningFactor),
-        FD9_FLOAT_FIELD(PosCentroid),
-        FD9_FLOAT_FIELD(NegCentroid),
-        FD9_FLOAT_FIELD(PosSteelArea),
-        FD9_FLOAT_FIELD(NegSteelArea),
-        FD9_FLOAT_FIELD(PosEffectiveCover),
-        FD9_FLOAT_FIELD(NegEffectiveCover),
-        FD9_FLOAT_FIELD(PosSteelTemp),
-        FD9_FLOAT_FIELD(NegSteelTemp),
-        FD9_FLOAT_FIELD(PosConcTemp),
-        FD9_FLOAT_FIELD(NegConcTemp),
-        FD9_FLOAT_FIELD(PosDamagedDepth),
-        FD9_FLOAT_FIELD(NegDamagedDepth),
-        FD9_FLOAT_FIELD(PosEffectiveDepth),
-        FD9_FLOAT_FIELD(NegEffectiveDepth),
-        FD9_FLOAT_FIELD(PosReducedDepth),
-        FD9_FLOAT_FIELD(NegReducedDepth),
-        FD9_FLOAT_FIELD(PosReducedWidth),
-        FD9_FLOAT_FIELD(NegReducedWidth),
-        FD9_FLOAT_FIELD(PosReducedSteelStrength),
-        FD9_FLOAT_FIELD(NegReducedSteelStrength),
-        FD9_FLOAT_FIELD(PosReducedConcStrength),
-        FD9_FLOAT_FIELD(NegReducedConcStrength),
-        FD9_FLOAT_FIELD(PosStressBlockDepth),
-        FD9_FLOAT_FIELD(NegStressBlockDepth),
-        FD9_FLOAT_FIELD(PosMomentCapacity),
-        FD9_FLOAT_FIELD(NegMomentCapacity),
-        FD9_FLOAT_FIELD(AppliedMoment),
-        FD9_FLOAT_FIELD(NegConcTempDepth),
-        FD9_FLOAT_FIELD(PrevNegConcTempDepth),
-        FD9_FLOAT_FIELD(ReqNegMomIntBay),
-        FD9_FLOAT_FIELD(ReqNegMomEndBay),
-        FD9_FLOAT_FIELD(NegSteelLengthEndBay),
-        FD9_FLOAT_FIELD(NegSteelLengthIntBay),
-        FD9_FLOAT_FIELD(RecordValue1),
-        FD9_FLOAT_FIELD(RecordValue2),
-        FD9_FLOAT_FIELD(RecordValue3),
-        FD9_FLOAT_FIELD(RecordValue4),
-    };
-    return fields;
-}
-#undef FD9_FLOAT_FIELD
+// clang-format off
+#define FD9_FLOAT_FIELDS(X)                                                                      \
+    X(OverallDepth) X(OverallWidth) X(RibDepth) X(RibWidthBot) X(RibWidthTop) X(SectionWidth)    \
+    X(SectionDepth) X(PosSteelStrength) X(NegSteelStrength) X(ConcreteStrength)                  \
+    X(LiveLoadFactor) X(DeadLoadFactor) X(Span) X(DeadLoad) X(LiveLoad) X(OpeningFactor)         \
+    X(PosCentroid) X(NegCentroid) X(PosSteelArea) X(NegSteelArea) X(PosEffectiveCover)           \
+    X(NegEffectiveCover) X(PosSteelTemp) X(NegSteelTemp) X(PosConcTemp) X(NegConcTemp)           \
+    X(PosDamagedDepth) X(NegDamagedDepth) X(PosEffectiveDepth) X(NegEffectiveDepth)              \
+    X(PosReducedDepth) X(NegReducedDepth) X(PosReducedWidth) X(NegReducedWidth)                  \
+    X(PosReducedSteelStrength) X(NegReducedSteelStrength) X(PosReducedConcStrength)              \
+    X(NegReducedConcStrength) X(PosStressBlockDepth) X(NegStressBlockDepth) X(PosMomentCapacity) \
+    X(NegMomentCapacity) X(AppliedMoment) X(NegConcTempDepth) X(PrevNegConcTempDepth)            \
+    X(ReqNegMomIntBay) X(ReqNegMomEndBay) X(NegSteelLengthEndBay) X(NegSteelLengthIntBay)        \
+    X(RecordValue1) X(RecordValue2) X(RecordValue3) X(RecordValue4)
+#define FD9_INT_FIELDS(X)                                                                        \
+    X(PosSteelCount) X(NegSteelCount) X(PosSteelType) X(NegSteelType) X(ConcreteType)            \
+    X(SupportCondition) X(FireTypeCode) X(FRRequired) X(FireLoad) X(FloorTypeCode)               \
+    X(InsulationRating) X(WorkInt)
+// clang-format on
+#define FD9_FIELD(name) {#name, &FloorModel::name},
+inline constexpr std::pair<const char*, float FloorModel::*> FloatFields[] = {
+    FD9_FLOAT_FIELDS(FD9_FIELD)};
+inline constexpr std::pair<const char*, std::int16_t FloorModel::*> IntFields[] = {
+    FD9_INT_FIELDS(FD9_FIELD)};
+#undef FD9_FIELD
 
-#define FD9_INT_FIELD(name) \
-    { #name, &FloorModel::name }
-inline const std::vector<std::pair<const char*, std::int16_t FloorModel::*>>& IntFields() {
-    static const std::vector<std::pair<const char*, std::int16_t FloorModel::*>> fields = {
-        FD9_INT_FIELD(PosSteelCount),    FD9_INT_FIELD(NegSteelCount),
-        FD9_INT_FIELD(PosSteelType),     FD9_INT_FIELD(NegSteelType),
-        FD9_INT_FIELD(ConcreteType),     FD9_INT_FIELD(SupportCondition),
-        FD9_INT_FIELD(FireTypeCode),     FD9_INT_FIELD(FRRequired),
-        FD9_INT_FIELD(FireLoad),         FD9_INT_FIELD(FloorTypeCode),
-        FD9_INT_FIELD(InsulationRating), FD9_INT_FIELD(WorkInt),
-    };
-    return fields;
+// The number of members of an aggregate: the most initialisers it takes.
+struct AnyField {
+    template <typename T>
+    operator T() const;
+};
+template <typename T, typename... Fields>
+constexpr std::size_t FieldCount() {
+    if constexpr (requires { T{Fields{}..., AnyField{}}; }) {
+        return FieldCount<T, Fields..., AnyField>();
+    } else {
+        return sizeof...(Fields);
+    }
 }
-#undef FD9_INT_FIELD
+// Every field is named above, besides the two steel tables and the selections: a new field of
+// FloorModel must be added there, or Describe would not see it change.
+static_assert(FieldCount<FloorModel>() == std::size(FloatFields) + std::size(IntFields) + 3);
 
 // One line per field, in %a so equal text means equal bits (but every NaN alike).
 inline std::string Describe(const FloorModel& m) {
     std::ostringstream out;
     char buffer[64];
-    for (const auto& [name, member] : FloatFields()) {
+    for (const auto& [name, member] : FloatFields) {
         std::snprintf(buffer, sizeof buffer, "%a", static_cast<double>(m.*member));
         out << name << '=' << buffer << '\n';
     }
-    for (const auto& [name, member] : IntFields()) {
+    for (const auto& [name, member] : IntFields) {
         out << name << '=' << m.*member << '\n';
     }
     const std::pair<const char*, const SteelTable*> tables[] = {{"PosSteel", &m.PosSteel},
@@ -121,7 +87,7 @@ inline std::string Describe(const FloorModel& m) {
 
 // The first field holding NaN or an infinity, or an empty text when every value is finite.
 inline std::string FirstNonFinite(const FloorModel& m) {
-    for (const auto& [name, member] : FloatFields()) {
+    for (const auto& [name, member] : FloatFields) {
         if (!std::isfinite(m.*member))
             return name;
     }

@@ -73,8 +73,9 @@ InputDialog& Make(DialogHost& host) {
     return *new Dialog(host);
 }
 
-// One dialog on a fake host, on a model as New leaves it: where a dialog test starts.
-template <class Dialog>
+// One dialog on a fake host, on a model as New leaves it: where a dialog test starts. A dialog
+// of any kind comes from its maker.
+template <class Dialog = InputDialog>
 struct HostRig {
     FloorModel model = NewModel();
     FakePlatform platform;
@@ -83,6 +84,8 @@ struct HostRig {
 
     explicit HostRig(FloorType type = FloorType::Slab)
         : model(NewModel(type)), dialog(*new Dialog(host)) {}
+    HostRig(InputDialog& (*make)(DialogHost&), FloorType type)
+        : model(NewModel(type)), dialog(make(host)) {}
     QStringList boxes() const { return platform.boxTexts(); }
     // Shows the dialog as its menu item does.
     Dialog& shown() {

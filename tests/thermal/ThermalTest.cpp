@@ -166,6 +166,9 @@ TEST(TempDataSearch, DamagedFileStopsWithWhatIsWrongInIt) {
     } cases[] = {
         {"60,300,20,900,0 60,300,40", true, true, "its last record has fewer than five numbers"},
         {"60,300,twenty,900,0", true, true, "record 1 holds \"twenty\", which is not a number"},
+        // A long field is shown up to its 40th character.
+        {"60,300,20,x234567890123456789012345678901234567890,0", true, true, "0\", which"},
+        {"60,300,20,x2345678901234567890123456789012345678901,0", true, true, "0...\", which"},
         {"60,300,20,inf,0", true, true, "\"inf\", which is not a number"},
         {"60,300,20,1e39,0", true, true, "\"1e39\", which is not a number"},
         {"70000,300,20,900,0", true, true, "not a whole number from -32768 to 32767"},
@@ -263,7 +266,7 @@ FloorModel MakeModel(const Member& member) {
 using Step = void (*)(FloorModel&, TempDataContext&);
 
 // Rib width 50 mm above the soffit, between 125 at the soffit and 175 at the top of the rib.
-constexpr double RibAt50 = 125.0 + 50.0 * 50.0 / 350.0;
+constexpr double RibAt50 = 132.142857;  // 125 + 50 x 50 / 350
 
 TEST(SectionTemperatures, SteelReadsTheGroupTemperatureAtItsEffectiveCover) {
     // clang-format off

@@ -90,7 +90,7 @@ std::string JsonString(const std::string& text) {
 }
 
 // With the decimals of the explorer's CSV, which gives at least those of the report.
-std::string JsonNumber(float value, const char* pattern = "0.00") {
+std::string JsonNumber(double value, const char* pattern = "0.00") {
     return std::isfinite(value) ? FormatResult(value, pattern) : "null";
 }
 

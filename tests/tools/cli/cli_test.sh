@@ -45,6 +45,12 @@ expect "output file" 1 "${date[@]}" --output "$out/all.txt" "$models/slab.dat" "
 check "two reports in one file" test "$(grep -c '^Date is' "$out/all.txt")" = 2
 check "no report without bars" grep -q 'nobars.dat: no report' "$out/stderr"
 
+# A simply supported double-tee whose file holds NAN for a result of its top bars, which no run
+# of it computes: the report shows none of them.
+expect "stale negative results" 0 "${date[@]}" "$models/report-nan.dat"
+check "no NAN in the report" test "$(grep -c NAN "$out/stdout")" = 0
+check "top bars not calculated" grep -q $'^Results are not calculated for a simply-supported member.\r$' "$out/stdout"
+
 expect "data files missing" 1 --date 6-December-2026 --data-dir "$out/none" "$models/slab.dat"
 check "stop box" grep -q '^BOX: .*no verdict' "$out/stderr"
 check "no report of a stopped run" test ! -s "$out/stdout"
