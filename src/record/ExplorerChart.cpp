@@ -1,6 +1,7 @@
 #include "record/ExplorerChart.h"
 
 #include <QChart>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
@@ -51,6 +52,9 @@ void ExplorerChart::fill(QChart& chart) const {
         delete axis;
     }
     chart.setTitle(QStringLiteral("Moment capacity against standard fire duration"));
+    // Beside the plot each name has a line of its own; below it the window's width would cut
+    // the longer ones short. The record hides this legend and prints the key as text.
+    chart.legend()->setAlignment(Qt::AlignRight);
 
     QLineSeries* capacity = Line(QStringLiteral("Capacity"), QColor(0, 90, 200));
     QLineSeries* applied = Line(QStringLiteral("Applied moment"), Qt::black, Qt::DashLine);

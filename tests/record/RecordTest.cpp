@@ -17,8 +17,10 @@
 
 #include "../calc/ExampleMembers.h"
 #include "calc/Calculate.h"
+#include "files/ModelFile.h"
 #include "files/ResultsReport.h"
 #include "model/ResultFormat.h"
+#include "model/Verdicts.h"
 #include "record/CalculationRecord.h"
 
 namespace fd9 {
@@ -181,6 +183,25 @@ TEST(Record, AStoppedRunNamesTheInputToConfirmAndGivesNoCapacityOrVerdict) {
                                  "ACHIEVED"));
     EXPECT_EQ(shown.str(), "");
     EXPECT_EQ(record.text.find("STABILITY"), std::string::npos);
+}
+
+// A double-tee whose end bays have no point of inflection: the record says why, as the message
+// area and the results report do.
+TEST(Record, ExplainsAResultTheFormulasAloneWouldShowAsAPlainNumber) {
+    FloorModel model;
+    std::ifstream file(FD9_DATA_DIR "/../fuzz/corpus/fuzz_cli_run/double_tee");
+    ASSERT_EQ(ReadModelFile(file, model).status, ModelFileStatus::Read);
+    SelectStoredCodes(model);
+    FloorModel calculated = model;
+    TempDataContext context{FD9_DATA_DIR, {}};
+    ASSERT_TRUE(Calculate(calculated, context).completed);
+    const std::vector<std::string> notes = ResultNotes(calculated);
+    ASSERT_FALSE(notes.empty());
+    QTemporaryDir dir;
+    const Written record = Record(model, dir.filePath(QStringLiteral("double-tee.pdf")));
+    for (const std::string& note : notes) {
+        EXPECT_NE(record.text.find(Words(note)), std::string::npos) << note;
+    }
 }
 
 TEST(Record, PageOneShowsTheSection) {

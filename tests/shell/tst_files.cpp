@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -718,6 +719,51 @@ private slots:
         QCOMPARE(next.platform.boxes.size(), std::size_t(1));
         QVERIFY(next.platform.boxes[0].text.contains(beside + QStringLiteral(", were not read: "
                                                                              "line 2: unknown")));
+    }
+
+    // A model opened with its details beside it gives the record fd9-cli gives of the same file
+    // and date, from the same data: the same bytes apart from the creation date.
+    void theWindowsRecordIsTheCommandLines() {
+        QTemporaryDir dir;
+        const QString model = dir.filePath(QStringLiteral("beam.dat"));
+        const QString window = dir.filePath(QStringLiteral("window.pdf"));
+        const QString cli = dir.filePath(QStringLiteral("cli.pdf"));
+        {
+            MenuRig w(FloorType::Beam);
+            w.model = examples::Member(FloorType::Beam, SupportCondition::Continuous,
+                                       DesignFire::NonStandard);
+            w.menu.designLoads().optContinuous->click();
+            w.platform.fileNames = {model};
+            QVERIFY(w.menu.mnuSaveAs_Click());
+        }
+        WriteFile(model + QStringLiteral(".details"),
+                  QByteArray::fromStdString(RecordDetailsText(Harbour)));
+        MenuRig w(FloorType::Slab);
+        w.platform.programDir = QStringLiteral(FD9_DATA_DIR);
+        w.platform.fileNames = {model, window};
+        w.platform.dialogActions = {TypeHarbour};
+        w.menu.mnuOpen_Click();
+        w.menu.mnuExportRecord->trigger();
+        QCOMPARE(w.platform.boxTexts(), QStringList());
+
+        QProcess run;
+        const QDate day = w.platform.date;
+        run.start(
+            QStringLiteral(FD9_CLI),
+            {QStringLiteral("--date"),
+             QString::fromStdString(ReportDate(day.year(), day.month(), day.day())),
+             QStringLiteral("--data-dir"), QStringLiteral(FD9_DATA_DIR), QStringLiteral("--paper"),
+             QStringLiteral("letter"), QStringLiteral("--record"), cli, model});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        const auto undated = [](const QString& path) {
+            QByteArrayList lines = Contents(path).split('\n');
+            lines.removeIf([](const QByteArray& line) { return line.contains("/CreationDate"); });
+            return lines;
+        };
+        const QByteArrayList fromWindow = undated(window);
+        QVERIFY(fromWindow.size() > 100);
+        QVERIFY(fromWindow == undated(cli));
     }
 };
 

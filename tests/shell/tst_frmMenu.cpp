@@ -214,6 +214,8 @@ private slots:
     // menu bar, and Esc closes it. Run by ctest on the laptop screen too, plain and enlarged.
     void explorerFitsTheScreenClearOfTheMenusAndEscClosesIt() {
         Window w(FloorType::Beam);
+        // The shipped data give the rating markers, the legend's longest names.
+        w.platform.programDir = QStringLiteral(FD9_DATA_DIR);
         QVERIFY(QTest::qWaitForWindowExposed(&w.menu));
         frmFireExplorer& explorer = w.explore();
         QVERIFY(QTest::qWaitForWindowExposed(&explorer));
