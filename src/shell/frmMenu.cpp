@@ -423,6 +423,7 @@ void frmMenu::ClearResults() {
         (this->*row.label)->clear();
     }
     lblMessages->clear();
+    lastRunStopped_ = false;
 }
 
 void frmMenu::ShowResultPanel(int index) {

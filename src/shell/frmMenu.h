@@ -183,6 +183,8 @@ private:
     Dialog& dialog(std::unique_ptr<Dialog>& slot);
     template <typename Dialog>
     void showDialog(Dialog& dialog);
+    // True, after saying so, when the last CALCULATE stopped and the results would mix two runs.
+    bool refuseStaleReport();
 
     FloorModel& model_;
     Platform& platform_;
@@ -193,6 +195,9 @@ private:
     // The model's own fields of its record; the engineer and the organisation are the user's,
     // kept in the settings.
     RecordDetails projectDetails_;
+    // A stopped CALCULATE leaves the model's results half from this run and half from the one
+    // before, so no report is written until a run completes or the model is new or opened.
+    bool lastRunStopped_ = false;
 
     std::unique_ptr<frmBeamDimensions> beamDimensions_;
     std::unique_ptr<frmSlabDimensions> slabDimensions_;

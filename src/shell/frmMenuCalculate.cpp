@@ -29,6 +29,7 @@ void frmMenu::Calculate() {
     if (outcome.nothingHappened) {
         return;
     }
+    lastRunStopped_ = !outcome.completed;
 
     for (int i = 0; i < ResultLabelCount; ++i) {
         if (outcome.labels[i]) {

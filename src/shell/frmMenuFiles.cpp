@@ -198,7 +198,20 @@ bool frmMenu::mnuSaveAs_Click() {
     return true;
 }
 
+bool frmMenu::refuseStaleReport() {
+    if (lastRunStopped_) {
+        platform_.messageBox(QStringLiteral("The last CALCULATE stopped, so there are no results "
+                                            "to report. Put right what it asked for and press "
+                                            "CALCULATE again."),
+                             QString::fromLatin1(AppTitle), MsgIcon::Exclamation, MsgButtons::OK);
+    }
+    return lastRunStopped_;
+}
+
 void frmMenu::mnuSaveResultsFile_Click() {
+    if (refuseStaleReport()) {
+        return;
+    }
     BusyPointer busy(platform_);
     FileDialogRequest request;
     request.title = QStringLiteral("Save Model Results");
@@ -216,6 +229,9 @@ void frmMenu::mnuSaveResultsFile_Click() {
 }
 
 void frmMenu::mnuPrint_Click() {
+    if (refuseStaleReport()) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     if (!platform_.printDialog(printer)) {
         return;

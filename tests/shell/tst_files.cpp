@@ -514,6 +514,21 @@ private slots:
         QCOMPARE(platform.boxes.size(), size_t(1));
         QVERIFY(platform.boxes[0].text.startsWith(QStringLiteral("The report could not be saved")));
         QCOMPARE(platform.busyDepth, 0);
+
+        // A stopped run leaves results of two runs: neither command reports them, until New.
+        platform.programDir = dir.path();  // no data files
+        menu.Calculate();
+        platform.clear();
+        menu.mnuSaveResultsFile_Click();
+        menu.mnuPrint_Click();
+        QCOMPARE(
+            std::tuple(platform.boxes.size(), platform.fileRequests.size(), platform.printDialogs),
+            std::tuple(size_t(2), size_t(0), 0));
+        QVERIFY(platform.boxes[1].text.startsWith(QStringLiteral("The last CALCULATE stopped")));
+        menu.ResetModel();
+        platform.fileNames = {path};
+        menu.mnuSaveResultsFile_Click();
+        QCOMPARE(platform.fileRequests.size(), size_t(1));
     }
 
     // A simply supported double-tee whose file holds NAN for the centroid of its two top bars:
