@@ -68,6 +68,8 @@ TEST(Continuity, ACapacityBelowZeroIsExplained) {
         ResultNotes(model),
         testing::ElementsAre(testing::StartsWith("The positive moment capacity is below 0")));
     EXPECT_THAT(ResultNotes(model)[0], testing::EndsWith("left in this fire."));
+    model.PosMomentCapacity = 0.5f;  // small, but a capacity all the same
+    EXPECT_TRUE(ResultNotes(model).empty());
 }
 
 TEST(Continuity, FailureModeIsCompressiveFromARatioOf0_26) {
