@@ -20,7 +20,7 @@ namespace {
 constexpr double LeftRoom = 14;
 constexpr double RightRoom = 14;
 constexpr double TopRoom = 8;
-constexpr double BottomRoom = 13;
+constexpr double BottomRoom = 17;
 constexpr double MaxWidth = 170;
 constexpr double MaxDrawingHeight = 42;
 
@@ -215,10 +215,11 @@ void PaintDimensions(Page& page, const FloorModel& m, const Extent& e) {
     const QPointF rightOf(page.mm(5), 0);
     Dimension(page, page.at(right, bottom - m.RibDepth) + rightOf, page.at(right, bottom) + rightOf,
               m.RibDepth, true);
-    // The (first) rib's width at the soffit.
+    // The (first) rib's width at the soffit, far enough below that its text's white ground
+    // leaves the soffit and its fire-exposed mark in sight.
     const double centre =
         o + (m.Selected.FloorType == FloorType::DoubleTee ? e.width / 4 : e.width / 2);
-    const QPointF below(0, page.mm(4));
+    const QPointF below(0, page.mm(7.5));
     Dimension(page, page.at(centre - m.RibWidthBot / 2.0, bottom) + below,
               page.at(centre + m.RibWidthBot / 2.0, bottom) + below, m.RibWidthBot, false);
 }
