@@ -82,11 +82,23 @@ constexpr ModelFileField Fields[] = {
     Real(Input, "OpeningFactor", &M::OpeningFactor, EndsRecord),
 };
 
+std::optional<double> ParseFileNumber(std::string_view text);
+
 // Joins fields with commas into one record.
 class RecordWriter {
 public:
     explicit RecordWriter(std::ostream& out) : out_(out) {}
-    RecordWriter& operator<<(float value) { return field(FileNumberText(value)); }
+    // The seven-digit text "1E+28" reads back as the float below it, which writes
+    // "9.999999E+27": the text written is the one that float gives, so that opening a file and
+    // saving it again never changes it.
+    RecordWriter& operator<<(float value) {
+        std::string text = FileNumberText(value);
+        if (const std::optional<double> back = ParseFileNumber(text);
+            back && std::isfinite(*back)) {
+            text = FileNumberText(static_cast<float>(*back));
+        }
+        return field(text);
+    }
     RecordWriter& operator<<(std::int16_t value) { return field(FileNumberText(value)); }
     void end() {
         out_ << LineEnd;

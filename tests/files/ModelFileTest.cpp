@@ -270,6 +270,16 @@ TEST(ReliabilityModelFile, RandomModelsComeBackAndDamagedFilesOpenWholeOrAreRefu
     }
     EXPECT_GT(opened, 0);
     EXPECT_LT(opened, 1000);
+
+    // "1E+28" reads back as the float below it, whose text is 9.999999E+27: a second save of
+    // the float just above 1E+28 would differ from the first.
+    FloorModel huge = RandomModel(rng);
+    huge.PosSteelCount = 1;
+    huge.PosSteel[0][SteelX] = std::nextafter(1e28f, 2e28f);
+    const std::string first = Written(huge, LoadCombination::NZS4203);
+    FloorModel back;
+    ASSERT_EQ(ReadText(first, back).status, Read);
+    EXPECT_EQ(Written(back, LoadCombination::NZS4203), first);
 }
 
 }  // namespace
