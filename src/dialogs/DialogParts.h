@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QButtonGroup>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <initializer_list>
@@ -33,6 +35,27 @@ inline QRadioButton* NewOption(const char* name, const char* caption, QWidget* p
 
 inline QLabel* NewLabel(const char* text, QWidget* parent = nullptr) {
     return new QLabel(QString::fromLatin1(text), parent);
+}
+
+// Where a dialog's row of buttons stands: at its right, each button as wide as its caption, or
+// across the whole row, sharing its width.
+enum class ButtonRow { Right, FullWidth };
+
+inline QHBoxLayout* NewButtonRow(ButtonRow place, std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    if (place == ButtonRow::Right) {
+        row->addStretch();
+    }
+    for (QPushButton* button : buttons) {
+        row->addWidget(button);
+    }
+    return row;
+}
+
+// The row the user has selected, or -1; a current row without a selection does not count.
+inline int SelectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
 // Makes the options one exclusive group.

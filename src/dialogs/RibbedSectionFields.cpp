@@ -1,7 +1,6 @@
 #include "dialogs/RibbedSectionFields.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
@@ -19,10 +18,7 @@ RibbedSectionFields::RibbedSectionFields(DialogHost& host, const FieldRules& rul
     }
     cmdOK = NewButton("cmdOK", "OK");
     cmdCancel = NewButton("cmdCancel", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, FieldCount, 0, 1, 2);
+    grid->addLayout(NewButtonRow(ButtonRow::FullWidth, {cmdOK, cmdCancel}), FieldCount, 0, 1, 2);
     for (int i = 0; i + 1 < FieldCount; ++i) {
         setTabOrder(fields_[i], fields_[i + 1]);
     }

@@ -1,7 +1,6 @@
 #include "dialogs/frmAddSteel.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -42,10 +41,7 @@ frmAddSteel::frmAddSteel(DialogHost& host) : InputDialog(host) {
     layout->addLayout(grid);
     layout->addWidget(optAddPosMomentReinforcement);
     layout->addWidget(optAddNegMomentReinforcement);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdAddSteel);
-    buttons->addWidget(cmdFinished);
-    layout->addLayout(buttons);
+    layout->addLayout(NewButtonRow(ButtonRow::FullWidth, {cmdAddSteel, cmdFinished}));
     setTabOrder(txtXcoordinate, txtYcoordinate);
     setTabOrder(txtYcoordinate, txtSteelDiameter);
     setTabOrder(txtSteelDiameter, cmdAddSteel);

@@ -1,7 +1,6 @@
 #include "dialogs/frmBeamDimensions.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <cmath>
 
 #include "dialogs/DialogParts.h"
@@ -31,10 +30,7 @@ frmBeamDimensions::frmBeamDimensions(DialogHost& host) : InputDialog(host) {
     grid->addWidget(txtBeamWidth, 0, 1);
     grid->addWidget(NewLabel("Depth (mm)"), 1, 0);
     grid->addWidget(txtBeamDepth, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(NewButtonRow(ButtonRow::FullWidth, {cmdOK, cmdCancel}), 2, 0, 1, 2);
     setTabOrder(txtBeamWidth, txtBeamDepth);
     setTabOrder(txtBeamDepth, cmdOK);
     setTabOrder(cmdOK, cmdCancel);

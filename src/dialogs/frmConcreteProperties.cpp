@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -42,13 +41,9 @@ frmConcreteProperties::frmConcreteProperties(DialogHost& host) : InputDialog(hos
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Concrete Type"), cboConcreteType);
     form->addRow(QStringLiteral("Compressive Strength (MPa)"), txtCompressiveStrength);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(NewButtonRow(ButtonRow::Right, {cmdOK, cmdCancel}));
 
     // A dialog is only ever loaded after a reset, which selects the current concrete type.
     SelectConcreteType(cboConcreteType, static_cast<int>(model().Selected.ConcreteType));

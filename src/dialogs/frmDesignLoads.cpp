@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -125,14 +124,11 @@ void frmDesignLoads::layOut() {
     auto* support = new QVBoxLayout(fraEndSupport);
     support->addWidget(optSimplySupported);
     support->addWidget(optContinuous);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(loads);
     layout->addLayout(factors);
     layout->addWidget(fraEndSupport);
-    layout->addLayout(buttons);
+    layout->addLayout(NewButtonRow(ButtonRow::Right, {cmdOK}));
 }
 
 void frmDesignLoads::connectHandlers() {

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,12 +50,9 @@ frmExpose::frmExpose(DialogHost& host) : InputDialog(host) {
 
     cmdOK = NewButton("cmdOK", "OK", this);
     setButtons({cmdOK}, nullptr, {});
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layout->addLayout(NewButtonRow(ButtonRow::Right, {cmdOK}));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmExpose::cmdOK_Click);
 }

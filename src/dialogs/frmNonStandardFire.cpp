@@ -97,15 +97,10 @@ frmNonStandardFire::frmNonStandardFire(DialogHost& host) : InputDialog(host) {
     cmdCancel = NewButton("cmdCancel", "Cancel", this);
     hlpNonStandardFire = NewButton("hlpNonStandardFire", "Help", this);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(hlpNonStandardFire);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fraFireLoad);
     layout->addWidget(fraOpeningFactor);
-    layout->addLayout(buttons);
+    layout->addLayout(NewButtonRow(ButtonRow::Right, {cmdOK, cmdCancel, hlpNonStandardFire}));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmNonStandardFire::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmNonStandardFire::cmdCancel_Click);

@@ -1,7 +1,6 @@
 #include "dialogs/frmRemoveSteel.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -26,11 +25,6 @@ void FillList(QListWidget* list, const SteelTable& table, int count) {
     for (int row = 0; row < RowsInUse(count); ++row) {
         list->addItem(SteelListItem(table, row));
     }
-}
-
-int SelectedRow(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
 }  // namespace
@@ -60,11 +54,8 @@ frmRemoveSteel::frmRemoveSteel(DialogHost& host) : InputDialog(host) {
     layout->addLayout(lists);
     layout->addWidget(optRemovePosSteel);
     layout->addWidget(optRemoveNegSteel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdRemoveSteel);
-    buttons->addWidget(cmdRemoveAllSteel);
-    buttons->addWidget(cmdFinished);
-    layout->addLayout(buttons);
+    layout->addLayout(
+        NewButtonRow(ButtonRow::FullWidth, {cmdRemoveSteel, cmdRemoveAllSteel, cmdFinished}));
     for (QListWidget* list : {lstSteelPos, lstSteelNeg}) {
         list->setMinimumWidth(360);
         list->setSelectionMode(QAbstractItemView::SingleSelection);

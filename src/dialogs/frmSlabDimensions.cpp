@@ -1,7 +1,6 @@
 #include "dialogs/frmSlabDimensions.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FieldNumber.h"
@@ -28,10 +27,7 @@ frmSlabDimensions::frmSlabDimensions(DialogHost& host) : InputDialog(host) {
     grid->addWidget(NewLabel("Depth (mm)"), 0, 0);
     grid->addWidget(txtSlabDepth, 0, 1);
     grid->addWidget(lblSlabWidth, 1, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(NewButtonRow(ButtonRow::FullWidth, {cmdOK, cmdCancel}), 2, 0, 1, 2);
     setTabOrder(txtSlabDepth, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
     txtSlabDepth->setFocus();

@@ -50,14 +50,10 @@ frmStandardFire::frmStandardFire(DialogHost& host) : InputDialog(host) {
     auto* rating = new QHBoxLayout;
     rating->addWidget(lblFRRequired);
     rating->addWidget(txtFRRequired);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rating);
     layout->addWidget(Label1);
-    layout->addLayout(buttons);
+    layout->addLayout(NewButtonRow(ButtonRow::Right, {cmdOK, cmdCancel}));
 
     watchField(txtFRRequired, [this] { txtFRRequired_KeyPress(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmStandardFire::cmdOK_Click);

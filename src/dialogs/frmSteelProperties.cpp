@@ -17,12 +17,6 @@ namespace fd9 {
 
 namespace {
 
-// The row the user has selected, or -1; a current row without a selection does not count.
-int SelectedRow(const QListWidget* list) {
-    const QList<QListWidgetItem*> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.first());
-}
-
 void SelectRow(QListWidget* list, int row) {
     if (row >= 0 && row < list->count()) {
         list->setCurrentRow(row);
@@ -66,13 +60,9 @@ frmSteelProperties::frmSteelProperties(DialogHost& host) : InputDialog(host) {
     auto* groups = new QHBoxLayout;
     groups->addWidget(fraSteelPos);
     groups->addWidget(fraSteelNeg);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Okbutton);
-    buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
-    layout->addLayout(buttons);
+    layout->addLayout(NewButtonRow(ButtonRow::Right, {Okbutton, cmdCancel}));
 
     // A dialog is only ever loaded after a reset, which selects the current steel types.
     SelectRow(lstSteelPosType, static_cast<int>(model().Selected.PosSteelType));
