@@ -1,5 +1,6 @@
 #include "dialogs/RibbedSectionFields.h"
 
+#include <QEvent>
 #include <QGridLayout>
 
 #include "dialogs/DialogParts.h"
@@ -25,6 +26,15 @@ RibbedSectionFields::RibbedSectionFields(DialogHost& host, const FieldRules& rul
     setTabOrder(fields_[FieldCount - 1], cmdOK);
     setTabOrder(cmdOK, cmdCancel);
     fields_[0]->setFocus();
+
+    for (int i = 0; i < FieldCount; ++i) {
+        watchField(
+            fields_[i], [this, i] { Field_KeyPress(i, Qt::Key_Return); },
+            [this, i] { Field_LostFocus(i); });
+    }
+    connect(cmdOK, &QPushButton::clicked, this, &RibbedSectionFields::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &RibbedSectionFields::cmdCancel_Click);
+    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
 }
 
 void RibbedSectionFields::showModelValues() {
@@ -33,28 +43,50 @@ void RibbedSectionFields::showModelValues() {
     }
 }
 
-bool RibbedSectionFields::accepts(int, double value) const {
-    return value > 0;
+bool RibbedSectionFields::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (int i = 0; i < FieldCount; ++i) {
+            if (watched == fields_[i]) {
+                Field_GotFocus(i);
+            }
+        }
+    }
+    return InputDialog::eventFilter(watched, event);
 }
 
 void RibbedSectionFields::check(int field, bool leaving) {
+    const FieldRule& rule = rules_[field];
     const double value = FieldNumber(fields_[field]);
-    if (!accepts(field, value)) {
-        refuse(
-            QString::fromLatin1(leaving ? rules_[field].leaveMessage : rules_[field].enterMessage));
+    // Limits compare with the other fields as typed, not with the model.
+    const bool accepted =
+        value > 0 &&
+        (!rule.below || value < rule.below->share * FieldNumber(fields_[rule.below->field]));
+    if (!accepted) {
+        refuse(QString::fromLatin1(leaving ? rule.leaveMessage : rule.enterMessage));
         return;
     }
-    StoreFieldNumber(model().*rules_[field].target, value);
+    StoreFieldNumber(model().*rule.target, value);
     host().DrawCrossSection();
 }
 
-void RibbedSectionFields::keyPress(int field, int key) {
+void RibbedSectionFields::Field_KeyPress(int field, int key) {
     if (IsEnterKey(key)) {
         check(field, false);
     }
 }
 
-void RibbedSectionFields::storeAll() {
+void RibbedSectionFields::Field_LostFocus(int field) {
+    check(field, true);
+}
+
+void RibbedSectionFields::Field_GotFocus(int field) {
+    // The marker shows the model's dimension, which is what the last accepted value left.
+    if (const std::optional<TeeBeamDimension> marker = rules_[field].marker) {
+        host().markTeeBeamDimension(*marker);
+    }
+}
+
+void RibbedSectionFields::cmdOK_Click() {
     if (!decimalPointsOnly()) {
         return;
     }
@@ -73,6 +105,10 @@ void RibbedSectionFields::storeAll() {
     host().setFloorType(floorType_);
     hide();
     host().DrawCrossSection();
+}
+
+void RibbedSectionFields::cmdCancel_Click() {
+    hide();
 }
 
 }  // namespace fd9

@@ -2,21 +2,30 @@
 
 #include <QPushButton>
 #include <array>
+#include <optional>
 
 #include "dialogs/InputDialog.h"
 #include "model/FloorModel.h"
+#include "view/SectionDrawing.h"
 
 class QLineEdit;
 
 namespace fd9 {
 
 // What the double-tee and tee-beam dialogs share: five dimensions of a ribbed section in tab
-// order, each checked on Enter and on leaving, then OK and Cancel.
+// order, each checked on Enter and on leaving, then OK and Cancel. What differs between the two
+// is data, in their tables of field rules.
 class RibbedSectionFields : public InputDialog {
     Q_OBJECT
 
 public:
     static constexpr int FieldCount = 5;
+
+    // A field that must stay below a share of another field's number as typed.
+    struct Limit {
+        int field;
+        double share;
+    };
 
     struct FieldRule {
         const char* name;
@@ -25,11 +34,22 @@ public:
         float FloorModel::*target;
         const char* enterMessage;
         const char* leaveMessage;
+        // Without a limit, any positive number passes.
+        std::optional<Limit> below;
+        // The dimension marked on the cross-section while the field has the focus, if any.
+        std::optional<TeeBeamDimension> marker;
     };
     using FieldRules = std::array<FieldRule, FieldCount>;
 
     // The fields show the model's ribbed section, as after opening a model file.
     void showModelValues() override;
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    // The handlers of the five fields, by their place in tab order; key is the Qt key code.
+    void Field_KeyPress(int field, int key);
+    void Field_LostFocus(int field);
+    void Field_GotFocus(int field);
 
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
@@ -38,31 +58,13 @@ protected:
     // rules must outlive the dialog; OK makes floorType the checked floor type.
     RibbedSectionFields(DialogHost& host, const FieldRules& rules, FloorType floorType);
 
-    // Sends the fields, OK, Cancel and Esc to the dialog's own handlers.
-    template <typename Dialog>
-    void connectHandlers(Dialog* dialog) {
-        for (int i = 0; i < FieldCount; ++i) {
-            const auto field = static_cast<typename Dialog::Field>(i);
-            watchField(
-                fields_[i], [dialog, field] { dialog->Field_KeyPress(field, Qt::Key_Return); },
-                [dialog, field] { dialog->Field_LostFocus(field); });
-        }
-        connect(cmdOK, &QPushButton::clicked, dialog, &Dialog::cmdOK_Click);
-        connect(cmdCancel, &QPushButton::clicked, dialog, &Dialog::cmdCancel_Click);
-        setButtons({cmdOK, cmdCancel}, nullptr, [dialog] { dialog->cmdCancel_Click(); });
-    }
-
-    // Stores the field's number and redraws, or refuses it with its Enter or leaving message.
-    void check(int field, bool leaving);
-    void keyPress(int field, int key);
-    // Stores every field as typed, unchecked, and shows the section.
-    void storeAll();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::array<QLineEdit*, FieldCount> fields_{};
 
 private:
-    // Whether the field may take value; by default any positive number.
-    virtual bool accepts(int field, double value) const;
+    // Stores the field's number and redraws, or refuses it with its Enter or leaving message.
+    void check(int field, bool leaving);
 
     const FieldRules& rules_;
     FloorType floorType_;

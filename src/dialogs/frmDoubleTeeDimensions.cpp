@@ -1,23 +1,26 @@
 #include "dialogs/frmDoubleTeeDimensions.h"
 
-#include "dialogs/FieldNumber.h"
-
 namespace fd9 {
 
 namespace {
 
-// In tab order, matching the Field enumeration.
+using Limit = RibbedSectionFields::Limit;
+
+// In tab order, matching the Field enumeration. Each rib stays within its half of the width.
 constexpr RibbedSectionFields::FieldRules Rules = {{
     {"txtDoubleTeeOverallDepth", "Overall Depth (mm)", "480", &FloorModel::OverallDepth,
-     "Beam Depth is invalid!", "Beam Depth is invalid!"},
+     "Beam Depth is invalid!", "Beam Depth is invalid!", std::nullopt, std::nullopt},
     {"txtDoubleTeeRibDepth", "Rib Depth (mm)", "350", &FloorModel::RibDepth,
-     "Rib Depth is invalid!", "Rib Depth is invalid!"},
+     "Rib Depth is invalid!", "Rib Depth is invalid!",
+     Limit{frmDoubleTeeDimensions::OverallDepth, 1.0}, std::nullopt},
     {"txtDoubleTeeOverallWidth", "Overall Width (mm)", "2400", &FloorModel::OverallWidth,
-     "Width is invalid!", "Beam Width is invalid!"},
+     "Width is invalid!", "Beam Width is invalid!", std::nullopt, std::nullopt},
     {"txtDoubleTeeRibWidthBot", "Rib Width (bot)(mm)", "125", &FloorModel::RibWidthBot,
-     "Rib Width is invalid!", "Rib Width is invalid!"},
+     "Rib Width is invalid!", "Rib Width is invalid!",
+     Limit{frmDoubleTeeDimensions::OverallWidth, 0.5}, std::nullopt},
     {"txtDoubleTeeRibWidthTop", "Rib Width (top)(mm)", "175", &FloorModel::RibWidthTop,
-     "Rib Width is invalid!", "Rib Width is invalid!"},
+     "Rib Width is invalid!", "Rib Width is invalid!",
+     Limit{frmDoubleTeeDimensions::OverallWidth, 0.5}, std::nullopt},
 }};
 
 }  // namespace
@@ -33,36 +36,6 @@ frmDoubleTeeDimensions::frmDoubleTeeDimensions(DialogHost& host)
     txtDoubleTeeOverallWidth = fields_[OverallWidth];
     txtDoubleTeeRibWidthBot = fields_[RibWidthBot];
     txtDoubleTeeRibWidthTop = fields_[RibWidthTop];
-    connectHandlers(this);
-}
-
-bool frmDoubleTeeDimensions::accepts(int field, double value) const {
-    // Limits compare with the other fields as typed, not with the model.
-    switch (field) {
-        case RibDepth:
-            return value > 0 && value < FieldNumber(txtDoubleTeeOverallDepth);
-        case RibWidthBot:
-        case RibWidthTop:
-            return value > 0 && value < 0.5 * FieldNumber(txtDoubleTeeOverallWidth);
-        default:
-            return value > 0;
-    }
-}
-
-void frmDoubleTeeDimensions::Field_KeyPress(Field field, int key) {
-    keyPress(field, key);
-}
-
-void frmDoubleTeeDimensions::Field_LostFocus(Field field) {
-    check(field, true);
-}
-
-void frmDoubleTeeDimensions::cmdOK_Click() {
-    storeAll();
-}
-
-void frmDoubleTeeDimensions::cmdCancel_Click() {
-    hide();
 }
 
 }  // namespace fd9

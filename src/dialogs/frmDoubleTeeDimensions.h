@@ -14,12 +14,7 @@ class frmDoubleTeeDimensions : public RibbedSectionFields {
 public:
     explicit frmDoubleTeeDimensions(DialogHost& host);
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
     enum Field { OverallDepth, RibDepth, OverallWidth, RibWidthBot, RibWidthTop, FieldCount };
-    // The handlers of the five fields; key is the Qt key code.
-    void Field_KeyPress(Field field, int key);
-    void Field_LostFocus(Field field);
 
     // In tab order.
     QLineEdit* txtDoubleTeeOverallDepth = nullptr;
@@ -27,9 +22,6 @@ public:
     QLineEdit* txtDoubleTeeOverallWidth = nullptr;
     QLineEdit* txtDoubleTeeRibWidthBot = nullptr;
     QLineEdit* txtDoubleTeeRibWidthTop = nullptr;
-
-private:
-    bool accepts(int field, double value) const override;
 };
 
 }  // namespace fd9

@@ -15,12 +15,6 @@ public:
     explicit frmTeeBeamDimensions(DialogHost& host);
 
     enum Field { Depth, RibDepth, Width, RibWidthBot, RibWidthTop, FieldCount };
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    // The handlers of the five fields; key is the Qt key code.
-    void Field_KeyPress(Field field, int key);
-    void Field_LostFocus(Field field);
-    void Field_GotFocus(Field field);
 
     // In tab order.
     QLineEdit* txtTeeBeamDepth = nullptr;
@@ -28,9 +22,6 @@ public:
     QLineEdit* txtTeeBeamWidth = nullptr;
     QLineEdit* txtTeeBeamRibWidthBot = nullptr;
     QLineEdit* txtTeeBeamRibWidthTop = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace fd9
