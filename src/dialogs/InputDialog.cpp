@@ -63,6 +63,13 @@ void InputDialog::setButtons(std::initializer_list<QPushButton*> buttons,
     escape_ = std::move(cancel);
 }
 
+void InputDialog::setOkCancel(QPushButton* ok, std::function<void()> onOk, QPushButton* cancel,
+                              std::function<void()> onCancel) {
+    connect(ok, &QPushButton::clicked, this, std::move(onOk));
+    connect(cancel, &QPushButton::clicked, this, onCancel);
+    setButtons({ok, cancel}, nullptr, std::move(onCancel));
+}
+
 std::optional<float> InputDialog::storable(QLineEdit* field, const QString& message) {
     const std::optional<float> value = ModelFloat(FieldNumber(field));
     if (!value) {

@@ -68,6 +68,9 @@ protected:
     // one ignores Esc, so that nothing skips the checks of the button that closes it.
     void setButtons(std::initializer_list<QPushButton*> buttons, QPushButton* defaultButton,
                     std::function<void()> cancel);
+    // The policy for OK and Cancel alone: each runs its handler, Esc and the close box Cancel's.
+    void setOkCancel(QPushButton* ok, std::function<void()> onOk, QPushButton* cancel,
+                     std::function<void()> onCancel);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -32,9 +32,8 @@ RibbedSectionFields::RibbedSectionFields(DialogHost& host, const FieldRules& rul
             fields_[i], [this, i] { Field_KeyPress(i, Qt::Key_Return); },
             [this, i] { Field_LostFocus(i); });
     }
-    connect(cmdOK, &QPushButton::clicked, this, &RibbedSectionFields::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &RibbedSectionFields::cmdCancel_Click);
-    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
+    setOkCancel(
+        cmdOK, [this] { cmdOK_Click(); }, cmdCancel, [this] { cmdCancel_Click(); });
 }
 
 void RibbedSectionFields::showModelValues() {

@@ -42,9 +42,8 @@ frmBeamDimensions::frmBeamDimensions(DialogHost& host) : InputDialog(host) {
     watchField(
         txtBeamDepth, [this] { txtBeamDepth_KeyPress(Qt::Key_Return); },
         [this] { txtBeamDepth_LostFocus(); });
-    connect(cmdOK, &QPushButton::clicked, this, &frmBeamDimensions::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmBeamDimensions::cmdCancel_Click);
-    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
+    setOkCancel(
+        cmdOK, [this] { cmdOK_Click(); }, cmdCancel, [this] { cmdCancel_Click(); });
 }
 
 void frmBeamDimensions::showModelValues() {

@@ -54,9 +54,8 @@ frmConcreteProperties::frmConcreteProperties(DialogHost& host) : InputDialog(hos
     });
 
     watchField(txtCompressiveStrength, [this] { txtCompressiveStrength_KeyPress(); });
-    connect(cmdOK, &QPushButton::clicked, this, &frmConcreteProperties::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmConcreteProperties::cmdCancel_Click);
-    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
+    setOkCancel(
+        cmdOK, [this] { cmdOK_Click(); }, cmdCancel, [this] { cmdCancel_Click(); });
 }
 
 void frmConcreteProperties::showModelValues() {

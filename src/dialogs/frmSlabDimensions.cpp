@@ -35,9 +35,8 @@ frmSlabDimensions::frmSlabDimensions(DialogHost& host) : InputDialog(host) {
     watchField(
         txtSlabDepth, [this] { txtSlabDepth_KeyPress(Qt::Key_Return); },
         [this] { txtSlabDepth_LostFocus(); });
-    connect(cmdOK, &QPushButton::clicked, this, &frmSlabDimensions::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmSlabDimensions::cmdCancel_Click);
-    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
+    setOkCancel(
+        cmdOK, [this] { cmdOK_Click(); }, cmdCancel, [this] { cmdCancel_Click(); });
 }
 
 void frmSlabDimensions::showModelValues() {

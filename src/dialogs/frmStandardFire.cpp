@@ -56,9 +56,8 @@ frmStandardFire::frmStandardFire(DialogHost& host) : InputDialog(host) {
     layout->addLayout(NewButtonRow(ButtonRow::Right, {cmdOK, cmdCancel}));
 
     watchField(txtFRRequired, [this] { txtFRRequired_KeyPress(); });
-    connect(cmdOK, &QPushButton::clicked, this, &frmStandardFire::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmStandardFire::cmdCancel_Click);
-    setButtons({cmdOK, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
+    setOkCancel(
+        cmdOK, [this] { cmdOK_Click(); }, cmdCancel, [this] { cmdCancel_Click(); });
 }
 
 void frmStandardFire::showModelValues() {

@@ -80,9 +80,8 @@ frmSteelProperties::frmSteelProperties(DialogHost& host) : InputDialog(host) {
 
     watchField(txtSteelPosStrength, [this] { txtSteelPosStrength_KeyPress(); });
     watchField(txtSteelNegStrength, [this] { txtSteelNegStrength_KeyPress(); });
-    connect(Okbutton, &QPushButton::clicked, this, &frmSteelProperties::Okbutton_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmSteelProperties::cmdCancel_Click);
-    setButtons({Okbutton, cmdCancel}, nullptr, [this] { cmdCancel_Click(); });
+    setOkCancel(
+        Okbutton, [this] { Okbutton_Click(); }, cmdCancel, [this] { cmdCancel_Click(); });
 }
 
 void frmSteelProperties::showModelValues() {
