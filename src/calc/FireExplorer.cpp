@@ -7,6 +7,7 @@
 
 #include "calc/Calculate.h"
 #include "model/ResultFormat.h"
+#include "model/Verdicts.h"
 #include "thermal/SectionTemperatures.h"
 
 namespace fd9 {
@@ -36,7 +37,7 @@ ExplorerPoint RunOne(const FloorModel& model, const ExplorerFire& fire,
         point.stopReason = outcome.stopMessage;
         return point;
     }
-    const bool continuous = copy.Selected.SupportCondition == SupportCondition::Continuous;
+    const bool continuous = IsContinuous(copy);
     point.posCapacity = copy.PosMomentCapacity;
     point.appliedMoment = copy.AppliedMoment;
     if (continuous) {
@@ -99,7 +100,7 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
                                      const std::vector<std::string>& dataNotFoundIn) {
     ExplorerResult result;
     result.floorType = model.Selected.FloorType;
-    result.continuous = model.Selected.SupportCondition == SupportCondition::Continuous;
+    result.continuous = IsContinuous(model);
     if (model.PosSteelCount <= 0) {
         result.nothingToCalculate = true;
         return result;
@@ -217,7 +218,7 @@ std::string ExplorerCsvRows(const ExplorerResult& result, const std::string& mod
                         percent(p.negCapacity, p.reqNegEndBay) + "," +
                         Number(MarginKnm(p.negCapacity, p.reqNegIntBay), "0.000") + "," +
                         percent(p.negCapacity, p.reqNegIntBay) + "," +
-                        (p.compressiveFailure ? "COMPRESSIVE" : "FLEXURAL TENSION") + ",";
+                        FailureModeText(p.compressiveFailure) + ",";
             } else {
                 line += ",,,,,,,,";
             }

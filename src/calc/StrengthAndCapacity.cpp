@@ -10,15 +10,6 @@ namespace fd9 {
 
 namespace {
 
-bool IsContinuous(const FloorModel& model) {
-    return model.Selected.SupportCondition == SupportCondition::Continuous;
-}
-
-bool IsFlanged(const FloorModel& model) {
-    return model.Selected.FloorType == FloorType::DoubleTee ||
-           model.Selected.FloorType == FloorType::TeeBeam;
-}
-
 // The compression zone must still have width and strength before a stress block can form.
 void RequireCompressionZone(double width, double concStrength, double concTemp, const char* zone) {
     if (width <= 0) {
@@ -103,7 +94,7 @@ void ReduceSteelStrengths(FloorModel& model) {
 }
 
 void ComputeEffectiveDepths(FloorModel& model) {
-    if (IsFlanged(model)) {
+    if (IsRibbed(model)) {
         model.SectionDepth = model.OverallDepth;
     }
     model.PosEffectiveDepth =
@@ -218,7 +209,7 @@ void ComputeInsulationRating(FloorModel& model) {
         model.Selected.FloorType == FloorType::Beam) {
         return;
     }
-    if (IsFlanged(model)) {
+    if (IsRibbed(model)) {
         model.SectionDepth =
             StoreResult(double(model.OverallDepth) - model.RibDepth, "The flange thickness");
     }

@@ -98,9 +98,7 @@ void frmDesignLoads::buildControls() {
     optNZS4203->setChecked(true);
     optDomesticFloors->setChecked(true);
     enableFactorFields(false);
-    (model().Selected.SupportCondition == SupportCondition::Continuous ? optContinuous
-                                                                       : optSimplySupported)
-        ->setChecked(true);
+    (IsContinuous(model()) ? optContinuous : optSimplySupported)->setChecked(true);
 }
 
 void frmDesignLoads::layOut() {

@@ -35,6 +35,7 @@
 #include "dialogs/frmTeeBeamDimensions.h"
 #include "model/ResetModel.h"
 #include "platform/Platform.h"
+#include "model/Verdicts.h"
 #include "record/VersionText.h"
 #include "shell/AboutText.h"
 #include "shell/DrawCrossSection.h"
@@ -55,7 +56,7 @@ namespace {
 
 const char* const HelpContextProperty = "helpContextId";
 // The longest texts of the value labels: a failure mode, and a number wider than any result.
-const char* const LongestResultTexts[] = {"FLEXURAL TENSION", "COMPRESSIVE", "-88888888.888"};
+const char* const LongestResultTexts[] = {FlexuralTensionText, CompressiveText, "-88888888.888"};
 // A window that the cross-section view can use; the layout may ask for more.
 constexpr int InitialWidth = 1000;
 constexpr int InitialHeight = 600;
