@@ -106,11 +106,11 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
         return result;
     }
     std::vector<ExplorerFire> fires;
-    for (std::int16_t rating : ExplorerRatings) {
+    for (std::int16_t rating : StandardRatings) {
         fires.push_back({DesignFire::Standard, rating, 0, 0});
     }
-    for (std::int16_t load : ExplorerFireLoads) {
-        for (float factor : ExplorerOpeningFactors) {
+    for (std::int16_t load : FireLoads) {
+        for (float factor : OpeningFactors) {
             fires.push_back({DesignFire::NonStandard, 0, load, factor});
         }
     }
@@ -130,8 +130,8 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
     }
     work();
     threads.clear();
-    result.standard.assign(points.begin(), points.begin() + ExplorerRatings.size());
-    result.nonStandard.assign(points.begin() + ExplorerRatings.size(), points.end());
+    result.standard.assign(points.begin(), points.begin() + StandardRatings.size());
+    result.nonStandard.assign(points.begin() + StandardRatings.size(), points.end());
     if (result.continuous) {
         result.endSpanRating = RatingReached(
             result.standard, [](const ExplorerPoint& p) { return p.endSpans.value_or(false); });

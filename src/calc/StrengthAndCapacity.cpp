@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/ArithmeticGuards.h"
+#include "model/FireRatings.h"
 
 namespace fd9 {
 
@@ -61,7 +62,6 @@ double ReducedConcreteStrength(double concreteStrength, double concTemp, Concret
 
 std::int16_t InsulationRatingFor(double thickness, ConcreteType type) {
     // Lower bound of each band, mm; a band holds its lower bound.
-    static constexpr std::array<std::int16_t, 6> minutes{30, 60, 90, 120, 180, 240};
     static constexpr std::array<double, 6> normal{50, 75, 95, 110, 140, 165};
     static constexpr std::array<double, 6> light{40, 55, 70, 80, 100, 120};
     static constexpr std::array<double, 6> dacite{45, 70, 90, 105, 135, 160};
@@ -72,9 +72,9 @@ std::int16_t InsulationRatingFor(double thickness, ConcreteType type) {
         bounds = &dacite;
     }
     std::int16_t rating = 0;
-    for (std::size_t band = 0; band < minutes.size(); ++band) {
+    for (std::size_t band = 0; band < StandardRatings.size(); ++band) {
         if (thickness >= (*bounds)[band]) {
-            rating = minutes[band];
+            rating = StandardRatings[band];
         }
     }
     return rating;
