@@ -33,9 +33,10 @@
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
+#include "model/LoadCombinations.h"
 #include "model/ResetModel.h"
-#include "platform/Platform.h"
 #include "model/Verdicts.h"
+#include "platform/Platform.h"
 #include "record/VersionText.h"
 #include "shell/AboutText.h"
 #include "shell/DrawCrossSection.h"
@@ -387,10 +388,9 @@ void frmMenu::showHeldValues() {
     if (m.DeadLoad != 0 && m.Span != 0 && (m.DeadLoadFactor != 0 || m.LiveLoadFactor != 0)) {
         // Factors that NZS 4203 gives for an occupancy show as that choice; any others were
         // typed in.
-        const bool nzs4203 =
-            m.DeadLoadFactor == 1.0f &&
-            (m.LiveLoadFactor == 0.0f || m.LiveLoadFactor == 0.4f || m.LiveLoadFactor == 0.6f);
-        designLoads().setLoadCombination(nzs4203 ? 0 : 1);
+        designLoads().setLoadCombination(OccupancyOfFactors(m.DeadLoadFactor, m.LiveLoadFactor)
+                                             ? LoadCombination::NZS4203
+                                             : LoadCombination::UserSpecified);
         designLoads().showModelValues();
     }
     if (m.FRRequired != 0) {
