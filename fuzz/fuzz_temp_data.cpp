@@ -1,6 +1,7 @@
 // A temperature data file of any content, searched by both searches under any fire case: a
 // search either answers with a finite number or reports the file as unusable; it never
 // crashes, reads out of bounds or throws anything but TempDataError.
+#include "model/FireRatings.h"
 #include "thermal/TempDataFiles.h"
 
 #include <unistd.h>
@@ -49,13 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     p.rule = data[1] % 2;
     std::memcpy(&p.key, data + 2, 2);
     std::memcpy(&p.widthLimit, data + 4, 4);
-    p.openingFactor = data[8] % 5;
+    p.openingFactor = static_cast<std::uint8_t>(data[8] % fd9::OpeningFactors.size());
     std::memcpy(&p.targetDepth, data + 9, 4);
     // The dialogs and the calculation hand the searches only finite, modest numbers.
     if (!std::isfinite(p.widthLimit) || !std::isfinite(p.targetDepth)) {
         return 0;
     }
-    static const float openingFactors[] = {0.01f, 0.02f, 0.04f, 0.08f, 0.15f};
     {
         std::ofstream out(ScratchFile(), std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data + head),
@@ -66,13 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fd9::FloorModel model;
     try {
         CheckAnswer(fd9::FindTempAtDepth(model, ScratchFile(), layout, p.key, p.widthLimit,
-                                         openingFactors[p.openingFactor], p.targetDepth, rule),
+                                         fd9::OpeningFactors[p.openingFactor], p.targetDepth, rule),
                     "FindTempAtDepth");
     } catch (const fd9::TempDataError&) {
     }
     try {
         CheckAnswer(fd9::FindDepthAt750(model, ScratchFile(), layout, p.key, p.widthLimit,
-                                        openingFactors[p.openingFactor]),
+                                        fd9::OpeningFactors[p.openingFactor]),
                     "FindDepthAt750");
     } catch (const fd9::TempDataError&) {
     }

@@ -85,9 +85,7 @@ private:
     void stop(const std::string& message);
     void blankUnreachedLabels();
 
-    bool continuous() const {
-        return model_.Selected.SupportCondition == SupportCondition::Continuous;
-    }
+    bool continuous() const { return IsContinuous(model_); }
     bool standardFire() const { return model_.Selected.DesignFire == DesignFire::Standard; }
     std::string stability(VerdictSpan span, bool achieved) const {
         return StabilityVerdict(span, standardFire(), model_.FRRequired, achieved);
@@ -227,8 +225,7 @@ void Run::momentCapacity() {
     }
     ComputeNegMomentCapacity(model_);
     const bool compressive = IsCompressiveFailure(NegSectionRatio(model_));
-    outcome_.labels[static_cast<int>(ResultLabel::FailureMode)] =
-        compressive ? CompressiveText : FlexuralTensionText;
+    outcome_.labels[static_cast<int>(ResultLabel::FailureMode)] = FailureModeText(compressive);
     outcome_.failureModeRed = compressive;
     if (compressive) {
         verdictBox(CompressiveFailureMessage);

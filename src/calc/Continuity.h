@@ -9,8 +9,6 @@ namespace fd9 {
 
 inline constexpr int MaxCompressionZonePasses = 100;
 
-inline const char* const FlexuralTensionText = "FLEXURAL TENSION";
-inline const char* const CompressiveText = "COMPRESSIVE";
 inline const char* const CompressiveFailureMessage =
     "The concrete failure is in the compression zone. \r\nThis is not desirable. Try reducing "
     "amount of steel or increase concrete strength.";

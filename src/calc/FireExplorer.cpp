@@ -7,6 +7,7 @@
 
 #include "calc/Calculate.h"
 #include "model/ResultFormat.h"
+#include "model/Verdicts.h"
 #include "thermal/SectionTemperatures.h"
 
 namespace fd9 {
@@ -36,7 +37,7 @@ ExplorerPoint RunOne(const FloorModel& model, const ExplorerFire& fire,
         point.stopReason = outcome.stopMessage;
         return point;
     }
-    const bool continuous = copy.Selected.SupportCondition == SupportCondition::Continuous;
+    const bool continuous = IsContinuous(copy);
     point.posCapacity = copy.PosMomentCapacity;
     point.appliedMoment = copy.AppliedMoment;
     if (continuous) {
@@ -99,17 +100,17 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
                                      const std::vector<std::string>& dataNotFoundIn) {
     ExplorerResult result;
     result.floorType = model.Selected.FloorType;
-    result.continuous = model.Selected.SupportCondition == SupportCondition::Continuous;
+    result.continuous = IsContinuous(model);
     if (model.PosSteelCount <= 0) {
         result.nothingToCalculate = true;
         return result;
     }
     std::vector<ExplorerFire> fires;
-    for (std::int16_t rating : ExplorerRatings) {
+    for (std::int16_t rating : StandardRatings) {
         fires.push_back({DesignFire::Standard, rating, 0, 0});
     }
-    for (std::int16_t load : ExplorerFireLoads) {
-        for (float factor : ExplorerOpeningFactors) {
+    for (std::int16_t load : FireLoads) {
+        for (float factor : OpeningFactors) {
             fires.push_back({DesignFire::NonStandard, 0, load, factor});
         }
     }
@@ -129,8 +130,8 @@ ExplorerResult ExploreFireResistance(const FloorModel& model, const std::string&
     }
     work();
     threads.clear();
-    result.standard.assign(points.begin(), points.begin() + ExplorerRatings.size());
-    result.nonStandard.assign(points.begin() + ExplorerRatings.size(), points.end());
+    result.standard.assign(points.begin(), points.begin() + StandardRatings.size());
+    result.nonStandard.assign(points.begin() + StandardRatings.size(), points.end());
     if (result.continuous) {
         result.endSpanRating = RatingReached(
             result.standard, [](const ExplorerPoint& p) { return p.endSpans.value_or(false); });
@@ -217,7 +218,7 @@ std::string ExplorerCsvRows(const ExplorerResult& result, const std::string& mod
                         percent(p.negCapacity, p.reqNegEndBay) + "," +
                         Number(MarginKnm(p.negCapacity, p.reqNegIntBay), "0.000") + "," +
                         percent(p.negCapacity, p.reqNegIntBay) + "," +
-                        (p.compressiveFailure ? "COMPRESSIVE" : "FLEXURAL TENSION") + ",";
+                        FailureModeText(p.compressiveFailure) + ",";
             } else {
                 line += ",,,,,,,,";
             }

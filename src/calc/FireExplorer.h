@@ -1,18 +1,14 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/FireRatings.h"
 #include "model/FloorModel.h"
 
 namespace fd9 {
-
-inline constexpr std::array<std::int16_t, 6> ExplorerRatings = {30, 60, 90, 120, 180, 240};
-inline constexpr std::array<std::int16_t, 3> ExplorerFireLoads = {37, 74, 111};
-inline constexpr std::array<float, 5> ExplorerOpeningFactors = {0.01f, 0.02f, 0.04f, 0.08f, 0.15f};
 
 // One fire of the explorer: a standard rating, or a compartment fire of the given fire load
 // (kg/m2) and opening factor.
@@ -58,7 +54,7 @@ struct ExplorerResult {
     bool nothingToCalculate = false;
     bool continuous = false;
     FloorType floorType = FloorType::Slab;
-    std::vector<ExplorerPoint> standard;     // one per ExplorerRatings entry, in that order
+    std::vector<ExplorerPoint> standard;     // one per StandardRatings entry, in that order
     std::vector<ExplorerPoint> nonStandard;  // fire load outer, opening factor inner
 
     // The highest rating reached: that rating and every shorter one achieved, so a quirk of the

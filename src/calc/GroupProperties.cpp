@@ -42,9 +42,7 @@ void ComputePosAreaAndCover(FloorModel& model) {
 }
 
 void ComputePosCentroid(FloorModel& model) {
-    const bool ribbed = model.Selected.FloorType == FloorType::DoubleTee ||
-                        model.Selected.FloorType == FloorType::TeeBeam;
-    const double depth = ribbed ? model.OverallDepth : model.SectionDepth;
+    const double depth = IsRibbed(model) ? model.OverallDepth : model.SectionDepth;
     double moment = 0;
     for (int i = 0; i < RowsInUse(model.PosSteelCount); ++i) {
         const auto& bar = model.PosSteel[i];

@@ -5,19 +5,11 @@
 #include <string>
 
 #include "calc/ArithmeticGuards.h"
+#include "model/FireRatings.h"
 
 namespace fd9 {
 
 namespace {
-
-bool IsContinuous(const FloorModel& model) {
-    return model.Selected.SupportCondition == SupportCondition::Continuous;
-}
-
-bool IsFlanged(const FloorModel& model) {
-    return model.Selected.FloorType == FloorType::DoubleTee ||
-           model.Selected.FloorType == FloorType::TeeBeam;
-}
 
 // The compression zone must still have width and strength before a stress block can form.
 void RequireCompressionZone(double width, double concStrength, double concTemp, const char* zone) {
@@ -70,7 +62,6 @@ double ReducedConcreteStrength(double concreteStrength, double concTemp, Concret
 
 std::int16_t InsulationRatingFor(double thickness, ConcreteType type) {
     // Lower bound of each band, mm; a band holds its lower bound.
-    static constexpr std::array<std::int16_t, 6> minutes{30, 60, 90, 120, 180, 240};
     static constexpr std::array<double, 6> normal{50, 75, 95, 110, 140, 165};
     static constexpr std::array<double, 6> light{40, 55, 70, 80, 100, 120};
     static constexpr std::array<double, 6> dacite{45, 70, 90, 105, 135, 160};
@@ -81,9 +72,9 @@ std::int16_t InsulationRatingFor(double thickness, ConcreteType type) {
         bounds = &dacite;
     }
     std::int16_t rating = 0;
-    for (std::size_t band = 0; band < minutes.size(); ++band) {
+    for (std::size_t band = 0; band < StandardRatings.size(); ++band) {
         if (thickness >= (*bounds)[band]) {
-            rating = minutes[band];
+            rating = StandardRatings[band];
         }
     }
     return rating;
@@ -103,7 +94,7 @@ void ReduceSteelStrengths(FloorModel& model) {
 }
 
 void ComputeEffectiveDepths(FloorModel& model) {
-    if (IsFlanged(model)) {
+    if (IsRibbed(model)) {
         model.SectionDepth = model.OverallDepth;
     }
     model.PosEffectiveDepth =
@@ -218,7 +209,7 @@ void ComputeInsulationRating(FloorModel& model) {
         model.Selected.FloorType == FloorType::Beam) {
         return;
     }
-    if (IsFlanged(model)) {
+    if (IsRibbed(model)) {
         model.SectionDepth =
             StoreResult(double(model.OverallDepth) - model.RibDepth, "The flange thickness");
     }

@@ -40,20 +40,26 @@ bool Fraction(double v) {
     return v >= 0 && v <= 1;
 }
 
+// The factor fields start at, and a refusal returns them to, the factors of the initial
+// choice: NZS 4203 for domestic floors.
+constexpr float DefaultLiveLoadFactor = NzsLiveLoadFactor(Occupancy::DomesticFloors);
+
 // Indexed by LoadField. A refused field shows its fixed reset text, not the model's value.
 const FieldRule Rules[] = {
     {&FloorModel::DeadLoad, Positive, Positive, "Dead Load is invalid!", 0, false},
     {&FloorModel::LiveLoad, NotNegative, NotNegative, "Live Load is invalid!", 0, false},
     // A span under 1 m passes Enter but not leaving the field.
     {&FloorModel::Span, Positive, AtLeastOneMetre, "Span is invalid!", 5, false},
-    {&FloorModel::DeadLoadFactor, NotNegative, NotNegative, "Value is invalid!", 1, true},
-    {&FloorModel::LiveLoadFactor, Fraction, Fraction, "Value is invalid!", 0.4f, false},
+    {&FloorModel::DeadLoadFactor, NotNegative, NotNegative, "Value is invalid!", NzsDeadLoadFactor,
+     true},
+    {&FloorModel::LiveLoadFactor, Fraction, Fraction, "Value is invalid!", DefaultLiveLoadFactor,
+     false},
 };
 
-// NZS 4203 : 1992 fire-case live load factors by occupancy; the dead load factor is 1.0.
-constexpr float RoofsFactor = 0;
-constexpr float DomesticFloorsFactor = 0.4f;
-constexpr float StorageFloorsFactor = 0.6f;
+// In the order of Occupancies.
+constexpr std::array<QRadioButton * frmDesignLoads::*, Occupancies.size()> OccupancyOptions = {
+    &frmDesignLoads::optRoofs, &frmDesignLoads::optDomesticFloors,
+    &frmDesignLoads::optStorageFloors};
 
 }  // namespace
 
@@ -97,9 +103,7 @@ void frmDesignLoads::buildControls() {
     optNZS4203->setChecked(true);
     optDomesticFloors->setChecked(true);
     enableFactorFields(false);
-    (model().Selected.SupportCondition == SupportCondition::Continuous ? optContinuous
-                                                                       : optSimplySupported)
-        ->setChecked(true);
+    (IsContinuous(model()) ? optContinuous : optSimplySupported)->setChecked(true);
 }
 
 void frmDesignLoads::layOut() {
@@ -201,21 +205,33 @@ void frmDesignLoads::optUserSpecified_Click() {
     enableFactorFields(true);
 }
 
-// The category only shows its factor; the model gets it on OK.
-void frmDesignLoads::writeCategoryFactor(const char* text) {
-    txtLiveLoadReduction->setText(QString::fromLatin1(text));
+// The category only shows its factor ("0.4", six significant digits); the model gets it on OK.
+void frmDesignLoads::writeCategoryFactor(Occupancy occupancy) {
+    txtLiveLoadReduction->setText(QString::number(NzsLiveLoadFactor(occupancy)));
 }
 
 void frmDesignLoads::optRoofs_Click() {
-    writeCategoryFactor("0");
+    writeCategoryFactor(Occupancy::Roofs);
 }
 
 void frmDesignLoads::optDomesticFloors_Click() {
-    writeCategoryFactor("0.4");
+    writeCategoryFactor(Occupancy::DomesticFloors);
 }
 
 void frmDesignLoads::optStorageFloors_Click() {
-    writeCategoryFactor("0.6");
+    writeCategoryFactor(Occupancy::StorageFloors);
+}
+
+LoadOptions frmDesignLoads::options() const {
+    LoadOptions options{
+        optUserSpecified->isChecked() ? LoadCombination::UserSpecified : LoadCombination::NZS4203,
+        std::nullopt};
+    for (std::size_t i = 0; i < Occupancies.size(); ++i) {
+        if ((this->*OccupancyOptions[i])->isChecked()) {
+            options.occupancy = Occupancies[i];
+        }
+    }
+    return options;
 }
 
 void frmDesignLoads::cmdOK_Click() {
@@ -231,15 +247,11 @@ void frmDesignLoads::cmdOK_Click() {
         return;
     }
 
-    if (optNZS4203->isChecked()) {
-        if (optRoofs->isChecked()) {
-            model().LiveLoadFactor = RoofsFactor;
-        } else if (optDomesticFloors->isChecked()) {
-            model().LiveLoadFactor = DomesticFloorsFactor;
-        } else if (optStorageFloors->isChecked()) {
-            model().LiveLoadFactor = StorageFloorsFactor;
+    if (const LoadOptions chosen = options(); chosen.combination == LoadCombination::NZS4203) {
+        if (chosen.occupancy) {
+            model().LiveLoadFactor = NzsLiveLoadFactor(*chosen.occupancy);
         }
-        model().DeadLoadFactor = 1.0f;
+        model().DeadLoadFactor = NzsDeadLoadFactor;
     } else {
         accepted = checkField(LoadField::DeadLoadReduction, false);
         if (!(checkField(LoadField::LiveLoadReduction, false) && accepted)) {
@@ -248,8 +260,8 @@ void frmDesignLoads::cmdOK_Click() {
         if (model().DeadLoadFactor == 0 && model().LiveLoadFactor == 0) {
             refuse(
                 QStringLiteral("Both Dead Load and Live Load Reduction Factors cannot be zero."));
-            model().DeadLoadFactor = 1.0f;
-            model().LiveLoadFactor = 0.4f;
+            model().DeadLoadFactor = NzsDeadLoadFactor;
+            model().LiveLoadFactor = DefaultLiveLoadFactor;
             setFieldNumber(txtDeadLoadReduction, model().DeadLoadFactor);
             setFieldNumber(txtLiveLoadReduction, model().LiveLoadFactor);
             return;
@@ -276,19 +288,18 @@ void frmDesignLoads::showModelValues() {
     setFieldNumber(txtDeadLoad, model().DeadLoad);
     setFieldNumber(txtLiveLoad, model().LiveLoad);
     setFieldNumber(txtSpan, model().Span);
-    if (combination_ == 0) {
+    if (combination_ == LoadCombination::NZS4203) {
         optNZS4203->setChecked(true);
         enableFactorFields(false);
-        const float factor = model().LiveLoadFactor;
-        QRadioButton* category = factor == RoofsFactor            ? optRoofs
-                                 : factor == DomesticFloorsFactor ? optDomesticFloors
-                                 : factor == StorageFloorsFactor  ? optStorageFloors
-                                                                  : nullptr;
+        const std::optional<Occupancy> occupancy =
+            OccupancyOfLiveLoadFactor(model().LiveLoadFactor);
+        QRadioButton* category =
+            occupancy ? this->*OccupancyOptions[static_cast<std::size_t>(*occupancy)] : nullptr;
         CheckOnly(optRoofs->group(), category);
         if (category) {
             category->click();
         }
-    } else if (combination_ == 1) {
+    } else {
         optUserSpecified->setChecked(true);
         setFieldNumber(txtDeadLoadReduction, model().DeadLoadFactor);
         setFieldNumber(txtLiveLoadReduction, model().LiveLoadFactor);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdint>
-
 #include "dialogs/InputDialog.h"
+#include "model/LoadCombinations.h"
 
 class QGroupBox;
 class QLabel;
@@ -22,12 +21,12 @@ class frmDesignLoads : public InputDialog {
 public:
     explicit frmDesignLoads(DialogHost& host);
 
-    // The load combination the model's factors came from: 0 for NZS 4203, 1 user-specified, as
-    // a model file keeps it; the next showModelValues shows it.
-    void setLoadCombination(std::int16_t loadCombinationCode) {
-        combination_ = loadCombinationCode;
-    }
+    // The load combination the model's factors came from; the next showModelValues shows it.
+    void setLoadCombination(LoadCombination combination) { combination_ = combination; }
     void showModelValues() override;
+    // The options checked now, confirmed or not: what a save keeps beside the model. Before
+    // the first showing, the initial ones.
+    LoadOptions options() const;
 
     enum class LoadField { DeadLoad, LiveLoad, Span, DeadLoadReduction, LiveLoadReduction };
     // Checks the field on Enter or on leaving it; a value that passes is stored at once.
@@ -68,12 +67,12 @@ public:
     QPushButton* cmdOK = nullptr;
 
 private:
-    std::int16_t combination_ = 0;
+    LoadCombination combination_ = LoadCombination::NZS4203;
     void buildControls();
     void layOut();
     void connectHandlers();
     void enableFactorFields(bool userSpecified);
-    void writeCategoryFactor(const char* text);
+    void writeCategoryFactor(Occupancy occupancy);
 };
 
 }  // namespace fd9

@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
 #include <cstdint>
 
 #include "dialogs/DialogParts.h"
+#include "model/FireRatings.h"
 #include "model/FloorModel.h"
 #include "platform/Platform.h"
 
@@ -25,27 +27,24 @@ const char* const HelpText =
     "by these curves produced the temperature data for alluvial quartz concrete for each of the "
     "fire load energy densities and opening factors that can be chosen.";
 
-struct FireLoadChoice {
-    QRadioButton* frmNonStandardFire::*option;
-    std::int16_t fireLoad;  // kg/m2 wood equivalent
+using F = frmNonStandardFire;
+struct Choice {
+    QRadioButton* F::*option;
+    const char* name;
 };
-const FireLoadChoice FireLoads[] = {
-    {&frmNonStandardFire::optLowFireLoad, 37},
-    {&frmNonStandardFire::optMedFireLoad, 74},
-    {&frmNonStandardFire::optHighFireLoad, 111},
-};
-
-struct OpeningFactorChoice {
-    QRadioButton* frmNonStandardFire::*option;
-    float openingFactor;  // m^0.5
-};
-const OpeningFactorChoice OpeningFactors[] = {
-    {&frmNonStandardFire::optOpeningFactor01, 0.01f},
-    {&frmNonStandardFire::optOpeningFactor02, 0.02f},
-    {&frmNonStandardFire::optOpeningFactor04, 0.04f},
-    {&frmNonStandardFire::optOpeningFactor08, 0.08f},
-    {&frmNonStandardFire::optOpeningFactor15, 0.15f},
-};
+// In the order of FireLoads and OpeningFactors.
+constexpr std::array<Choice, FireLoads.size()> FireLoadOptions = {{
+    {&F::optLowFireLoad, "optLowFireLoad"},
+    {&F::optMedFireLoad, "optMedFireLoad"},
+    {&F::optHighFireLoad, "optHighFireLoad"},
+}};
+constexpr std::array<Choice, OpeningFactors.size()> OpeningFactorOptions = {{
+    {&F::optOpeningFactor01, "optOpeningFactor01"},
+    {&F::optOpeningFactor02, "optOpeningFactor02"},
+    {&F::optOpeningFactor04, "optOpeningFactor04"},
+    {&F::optOpeningFactor08, "optOpeningFactor08"},
+    {&F::optOpeningFactor15, "optOpeningFactor15"},
+}};
 
 }  // namespace
 
@@ -55,41 +54,38 @@ frmNonStandardFire::frmNonStandardFire(DialogHost& host) : InputDialog(host) {
 
     fraFireLoad = Named(new QGroupBox(this), "fraFireLoad");
     lblFireLoad = Named(NewLabel("Fire Load per Unit Floor Area", fraFireLoad), "lblFireLoad");
-    optLowFireLoad = NewOption("optLowFireLoad", "37 kg/sqm wood equivalent", fraFireLoad);
-    optMedFireLoad = NewOption("optMedFireLoad", "74 kg/sqm wood equivalent", fraFireLoad);
-    optHighFireLoad = NewOption("optHighFireLoad", "111 kg/sqm wood equivalent", fraFireLoad);
     auto* fireLoad = new QVBoxLayout(fraFireLoad);
     fireLoad->addWidget(lblFireLoad);
-    for (QRadioButton* option : {optLowFireLoad, optMedFireLoad, optHighFireLoad}) {
+    auto* fireLoads = new QButtonGroup(this);
+    for (std::size_t i = 0; i < FireLoads.size(); ++i) {
+        QRadioButton* option = Named(new QRadioButton(QString::number(FireLoads[i]) +
+                                                          QStringLiteral(" kg/sqm wood equivalent"),
+                                                      fraFireLoad),
+                                     FireLoadOptions[i].name);
+        this->*FireLoadOptions[i].option = option;
         fireLoad->addWidget(option);
+        fireLoads->addButton(option);
     }
 
     fraOpeningFactor = Named(new QGroupBox(this), "fraOpeningFactor");
     lblOpeningFactor = Named(NewLabel("Opening Factor", fraOpeningFactor), "lblOpeningFactor");
     picFrame = Named(new QWidget(fraOpeningFactor), "picFrame");
     Label1 = Named(NewLabel("Opening Factor", picFrame), "Label1");
-    optOpeningFactor01 = NewOption("optOpeningFactor01", "0.01", picFrame);
-    optOpeningFactor02 = NewOption("optOpeningFactor02", "0.02", picFrame);
-    optOpeningFactor04 = NewOption("optOpeningFactor04", "0.04", picFrame);
-    optOpeningFactor08 = NewOption("optOpeningFactor08", "0.08", picFrame);
-    optOpeningFactor15 = NewOption("optOpeningFactor15", "0.15", picFrame);
     auto* factors = new QHBoxLayout(picFrame);
     factors->addWidget(Label1);
-    for (const OpeningFactorChoice& choice : OpeningFactors) {
-        factors->addWidget(this->*choice.option);
+    auto* openingFactors = new QButtonGroup(this);
+    for (std::size_t i = 0; i < OpeningFactors.size(); ++i) {
+        // Six significant digits give the float as it was written: "0.04".
+        QRadioButton* option = Named(new QRadioButton(QString::number(OpeningFactors[i]), picFrame),
+                                     OpeningFactorOptions[i].name);
+        this->*OpeningFactorOptions[i].option = option;
+        factors->addWidget(option);
+        openingFactors->addButton(option);
     }
     auto* opening = new QVBoxLayout(fraOpeningFactor);
     opening->addWidget(lblOpeningFactor);
     opening->addWidget(picFrame);
 
-    auto* fireLoads = new QButtonGroup(this);
-    for (const FireLoadChoice& choice : FireLoads) {
-        fireLoads->addButton(this->*choice.option);
-    }
-    auto* openingFactors = new QButtonGroup(this);
-    for (const OpeningFactorChoice& choice : OpeningFactors) {
-        openingFactors->addButton(this->*choice.option);
-    }
     optLowFireLoad->setChecked(true);
     optOpeningFactor04->setChecked(true);
 
@@ -112,16 +108,16 @@ frmNonStandardFire::frmNonStandardFire(DialogHost& host) : InputDialog(host) {
 
 void frmNonStandardFire::showModelValues() {
     QRadioButton* fireLoad = nullptr;
-    for (const FireLoadChoice& choice : FireLoads) {
-        if (model().FireLoad == choice.fireLoad) {
-            fireLoad = this->*choice.option;
+    for (std::size_t i = 0; i < FireLoads.size(); ++i) {
+        if (model().FireLoad == FireLoads[i]) {
+            fireLoad = this->*FireLoadOptions[i].option;
         }
     }
     CheckOnly(optLowFireLoad->group(), fireLoad);
     QRadioButton* openingFactor = nullptr;
-    for (const OpeningFactorChoice& choice : OpeningFactors) {
-        if (model().OpeningFactor == choice.openingFactor) {
-            openingFactor = this->*choice.option;
+    for (std::size_t i = 0; i < OpeningFactors.size(); ++i) {
+        if (model().OpeningFactor == OpeningFactors[i]) {
+            openingFactor = this->*OpeningFactorOptions[i].option;
         }
     }
     CheckOnly(optOpeningFactor01->group(), openingFactor);
@@ -129,14 +125,14 @@ void frmNonStandardFire::showModelValues() {
 
 void frmNonStandardFire::cmdOK_Click() {
     // With no option of a group selected (a model file with another value) its field stays.
-    for (const FireLoadChoice& choice : FireLoads) {
-        if ((this->*choice.option)->isChecked()) {
-            model().FireLoad = choice.fireLoad;
+    for (std::size_t i = 0; i < FireLoads.size(); ++i) {
+        if ((this->*FireLoadOptions[i].option)->isChecked()) {
+            model().FireLoad = FireLoads[i];
         }
     }
-    for (const OpeningFactorChoice& choice : OpeningFactors) {
-        if ((this->*choice.option)->isChecked()) {
-            model().OpeningFactor = choice.openingFactor;
+    for (std::size_t i = 0; i < OpeningFactors.size(); ++i) {
+        if ((this->*OpeningFactorOptions[i].option)->isChecked()) {
+            model().OpeningFactor = OpeningFactors[i];
         }
     }
     host().setDesignFire(DesignFire::NonStandard);

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "dialogs/DialogParts.h"
+#include "model/FireRatings.h"
 #include "model/FloorModel.h"
 #include "model/WholeNumber.h"
 
@@ -15,22 +17,21 @@ namespace fd9 {
 
 namespace {
 
-constexpr std::int16_t MinFRR = 30;   // minutes
-constexpr std::int16_t MaxFRR = 240;  // minutes
+constexpr std::int16_t MinFRR = StandardRatings.front();
+constexpr std::int16_t MaxFRR = StandardRatings.back();
 constexpr std::int16_t RefusedFRR = 60;
 
-}  // namespace
-
-void RoundDownFRR(FloorModel& model) {
-    static constexpr std::int16_t Ratings[] = {240, 180, 120, 90, 60, 30};
-    for (const std::int16_t rating : Ratings) {
-        if (model.FRRequired >= rating) {
-            model.FRRequired = rating;
-            return;
-        }
+// The standard ratings as a sentence lists them: "30, 60, ..., 180 or 240".
+QString RatingsText() {
+    QStringList ratings;
+    for (const std::int16_t rating : StandardRatings) {
+        ratings << QString::number(rating);
     }
-    model.FRRequired = 0;
+    const QString longest = ratings.takeLast();
+    return ratings.join(QStringLiteral(", ")) + QStringLiteral(" or ") + longest;
 }
+
+}  // namespace
 
 frmStandardFire::frmStandardFire(DialogHost& host) : InputDialog(host) {
     setObjectName(QStringLiteral("frmStandardFire"));
@@ -39,9 +40,11 @@ frmStandardFire::frmStandardFire(DialogHost& host) : InputDialog(host) {
     lblFRRequired = Named(NewLabel("Enter Fire Resistance Rating (FRR) Required in minutes", this),
                           "lblFRRequired");
     txtFRRequired = NewField("txtFRRequired", "60", this);
-    Label1 = Named(NewLabel("The program will change the entered value to the nearest lower "
-                            "value of 30, 60, 90, 120, 180 or 240 minutes in the calculation.",
-                            this),
+    Label1 = Named(new QLabel(QStringLiteral("The program will change the entered value to the "
+                                             "nearest lower value of %1 minutes in the "
+                                             "calculation.")
+                                  .arg(RatingsText()),
+                              this),
                    "Label1");
     Label1->setWordWrap(true);
     cmdOK = NewButton("cmdOK", "OK", this);
@@ -85,9 +88,9 @@ void frmStandardFire::cmdOK_Click() {
     }
     // After a refusal the field holds 60, so 60 is what OK keeps.
     txtFRRequired_KeyPress();
-    model().FRRequired = static_cast<std::int16_t>(std::floor(fieldNumber(txtFRRequired)));
+    model().FRRequired =
+        RoundDownToRating(static_cast<std::int16_t>(std::floor(fieldNumber(txtFRRequired))));
     host().setDesignFire(DesignFire::Standard);
-    RoundDownFRR(model());
     hide();
 }
 

@@ -10,12 +10,6 @@ class QPushButton;
 
 namespace fd9 {
 
-struct FloorModel;
-
-// Replaces FRRequired (minutes) by the largest rating of 30, 60, 90, 120, 180, 240 that does
-// not exceed it, and by 0 below 30.
-void RoundDownFRR(FloorModel& model);
-
 // The standard (ISO 834) design fire and its required fire resistance rating. Only OK makes
 // the standard fire the design fire.
 class frmStandardFire : public InputDialog {

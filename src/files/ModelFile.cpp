@@ -17,18 +17,6 @@ namespace {
 
 constexpr const char* LineEnd = "\r\n";
 
-float NzsLiveLoadFactor(Occupancy occupancy) {
-    switch (occupancy) {
-        case Occupancy::Roofs:
-            return 0.0f;
-        case Occupancy::StorageFloors:
-            return 0.6f;
-        case Occupancy::DomesticFloors:
-            break;
-    }
-    return 0.4f;
-}
-
 using M = FloorModel;
 
 constexpr ModelFileField Real(StoredKind kind, const char* name, float M::*member,

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/FloorModel.h"
+#include "model/LoadCombinations.h"
 
 namespace fd9 {
 
@@ -15,11 +16,6 @@ inline constexpr const char* ModelFileTag = "fd9data";
 // The largest model file read. Thirty bars a group need a few kilobytes, so anything larger is
 // not a model file, and reading it whole would hold the program up. Units: bytes.
 inline constexpr std::uintmax_t MaxModelFileBytes = 1024 * 1024;
-
-// The loads dialog's choice of combination factors; the file keeps it beside the model.
-enum class LoadCombination : std::int16_t { NZS4203 = 0, UserSpecified = 1 };
-// The occupancy options of the loads dialog under NZS 4203.
-enum class Occupancy { Roofs, DomesticFloors, StorageFloors };
 
 // Brings the stored codes the file keeps in line with the current selections before a save:
 // support condition, floor type, design fire, and under NZS 4203 the live load factor of the

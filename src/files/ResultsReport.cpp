@@ -131,7 +131,7 @@ bool Achieved(float capacity, float demand) {
 
 void FloorSystem(Report& r, const FloorModel& m, const std::string& date, ReportTarget target) {
     const FloorType floor = m.Selected.FloorType;
-    const bool continuous = m.Selected.SupportCondition == SupportCondition::Continuous;
+    const bool continuous = IsContinuous(m);
     r.bold(true);
     r.line("Date is " + date);
     // The saved file's title keeps its own fixed version; only the printed one follows the
@@ -188,7 +188,7 @@ void SteelGroups(Report& r, const FloorModel& m) {
                    {m.NegSteelArea, m.NegEffectiveCover, m.NegCentroid, m.NegSteelTemp,
                     m.NegConcTemp, m.NegReducedDepth, m.NegReducedWidth, m.NegReducedSteelStrength,
                     m.NegReducedConcStrength, "0.00"},
-                   m.Selected.SupportCondition == SupportCondition::Continuous);
+                   IsContinuous(m));
     }
     r.bold(true);
     r.line();

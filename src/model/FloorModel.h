@@ -138,4 +138,14 @@ struct FloorModel {
     CurrentSelection Selected;
 };
 
+// Both read the selection, as the calculation does. A ribbed member has a flange over its
+// rib: a double-tee or a tee-beam.
+inline bool IsRibbed(const FloorModel& model) {
+    return model.Selected.FloorType == FloorType::DoubleTee ||
+           model.Selected.FloorType == FloorType::TeeBeam;
+}
+inline bool IsContinuous(const FloorModel& model) {
+    return model.Selected.SupportCondition == SupportCondition::Continuous;
+}
+
 }  // namespace fd9

@@ -18,6 +18,13 @@ enum class VerdictSpan { Member, EndSpans, IntermediateSpans };
 std::string StabilityVerdict(VerdictSpan span, bool standardFire, std::int16_t rating,
                              bool achieved);
 
+// The failure mode of a continuous member's negative section, as every output words it.
+inline constexpr const char* FlexuralTensionText = "FLEXURAL TENSION";
+inline constexpr const char* CompressiveText = "COMPRESSIVE";
+inline constexpr const char* FailureModeText(bool compressive) {
+    return compressive ? CompressiveText : FlexuralTensionText;
+}
+
 // The message area's short form for spans of a continuous member that hold:
 // "STABILITY FOR END SPANS HAS BEEN ACHIEVED."
 std::string SpansHoldMessage(VerdictSpan span);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "calc/FireExplorer.h"
+#include "model/Verdicts.h"
 #include "record/RecordCharts.h"
 #include "record/RecordHtml.h"
 #include "thermal/SectionTemperatures.h"
@@ -162,7 +163,7 @@ QStringList ExplorerValues(const ExplorerPoint& p, bool continuous) {
               << Percent(p.negCapacity, p.reqNegEndBay)
               << Result(MarginKnm(p.negCapacity, p.reqNegIntBay), "0.000")
               << Percent(p.negCapacity, p.reqNegIntBay)
-              << QString::fromLatin1(p.compressiveFailure ? "COMPRESSIVE" : "FLEXURAL TENSION");
+              << QString::fromLatin1(FailureModeText(p.compressiveFailure));
     }
     return cells;
 }

@@ -7,11 +7,6 @@ namespace fd9 {
 
 namespace {
 
-bool IsRibbed(const FloorModel& model) {
-    return model.Selected.FloorType == FloorType::DoubleTee ||
-           model.Selected.FloorType == FloorType::TeeBeam;
-}
-
 // The cover warning is the exclamation box that is not the stop.
 std::string CoverWarning(const CalculationOutcome& outcome) {
     const std::size_t boxes = outcome.boxes.size() - (outcome.stopMessage.empty() ? 0 : 1);
@@ -32,7 +27,7 @@ std::string MemberFile(const FloorModel& model) {
 // The flange of a continuous ribbed member holds the negative steel, read from the slab file.
 std::string FlangeFile(const FloorModel& model) {
     const CurrentSelection& s = model.Selected;
-    const bool flange = IsRibbed(model) && s.SupportCondition == SupportCondition::Continuous;
+    const bool flange = IsRibbed(model) && IsContinuous(model);
     return flange ? SlabFileName(s.DesignFire, s.ConcreteType) : std::string();
 }
 

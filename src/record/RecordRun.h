@@ -42,9 +42,7 @@ struct RecordRun {
     std::string dataSet;                    // DataSetIdentifier; empty when a file is missing
 
     bool completed() const { return outcome.completed; }
-    bool continuous() const {
-        return input.Selected.SupportCondition == SupportCondition::Continuous;
-    }
+    bool continuous() const { return IsContinuous(input); }
     bool standardFire() const { return input.Selected.DesignFire == DesignFire::Standard; }
 };
 

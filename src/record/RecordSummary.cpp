@@ -202,9 +202,8 @@ QList<QStringList> LoadRows(const FloorModel& m) {
          QStringLiteral("%1 kN/m, %2")
              .arg(Result(m.LiveLoad, "0.000"), Result(m.LiveLoadFactor, "0.00"))},
         {QStringLiteral("Span"), Result(m.Span, "0.000") + QStringLiteral(" m")},
-        {QStringLiteral("Support"), s.SupportCondition == SupportCondition::Continuous
-                                        ? QStringLiteral("continuous over supports")
-                                        : QStringLiteral("simply supported")},
+        {QStringLiteral("Support"), IsContinuous(m) ? QStringLiteral("continuous over supports")
+                                                    : QStringLiteral("simply supported")},
         {QStringLiteral("Exposure class"), QString::fromLatin1(ExposureName(s.Exposure))},
         {QStringLiteral("Design fire"), DesignFireText(m, false)},
     };

@@ -24,18 +24,13 @@ constexpr double BottomRoom = 17;
 constexpr double MaxWidth = 170;
 constexpr double MaxDrawingHeight = 42;
 
-bool Ribbed(const FloorModel& m) {
-    return m.Selected.FloorType == FloorType::DoubleTee ||
-           m.Selected.FloorType == FloorType::TeeBeam;
-}
-
 // The section's outline size and where the drawing code puts its top-left corner. Units: mm.
 struct Extent {
     double origin, width, depth;
 };
 
 Extent ExtentOf(const FloorModel& m) {
-    if (Ribbed(m)) {
+    if (IsRibbed(m)) {
         return {RibbedSectionMargin, m.OverallWidth, m.OverallDepth};
     }
     return {0, m.SectionWidth, m.SectionDepth};
@@ -156,7 +151,7 @@ void PaintExposedFaces(Page& page, const RecordedDrawing& drawing, const FloorMo
     };
     const double right = e.origin + e.width;
     const double bottom = e.origin + e.depth;
-    if (!Ribbed(m)) {
+    if (!IsRibbed(m)) {
         face(right, bottom, e.origin, bottom);
         if (m.Selected.FloorType == FloorType::Beam) {
             face(e.origin, bottom, e.origin, e.origin);
@@ -209,7 +204,7 @@ void PaintDimensions(Page& page, const FloorModel& m, const Extent& e) {
     Dimension(page, topLeft + above, topRight + above, e.width, false);
     const QPointF leftOf(-page.mm(5), 0);
     Dimension(page, topLeft + leftOf, page.at(o, bottom) + leftOf, e.depth, true);
-    if (!Ribbed(m)) {
+    if (!IsRibbed(m)) {
         return;
     }
     const QPointF rightOf(page.mm(5), 0);

@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "model/Verdicts.h"
 #include "platform/Platform.h"
 #include "record/ExplorerChart.h"
 #include "shell/ShippedFiles.h"
@@ -93,8 +94,7 @@ void FillValues(QTableWidget* table, int row, int column, const ExplorerPoint& p
                    << Percent(p.negCapacity, p.reqNegEndBay)
                    << Moment(MarginKnm(p.negCapacity, p.reqNegIntBay), 3)
                    << Percent(p.negCapacity, p.reqNegIntBay)
-                   << QString::fromLatin1(p.compressiveFailure ? "COMPRESSIVE"
-                                                               : "FLEXURAL TENSION");
+                   << QString::fromLatin1(FailureModeText(p.compressiveFailure));
         }
     } else {
         for (int i = 0; i < (continuous ? 12 : 4); ++i) {

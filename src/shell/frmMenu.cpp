@@ -33,7 +33,9 @@
 #include "dialogs/frmStandardFire.h"
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
+#include "model/LoadCombinations.h"
 #include "model/ResetModel.h"
+#include "model/Verdicts.h"
 #include "platform/Platform.h"
 #include "record/VersionText.h"
 #include "shell/AboutText.h"
@@ -55,7 +57,7 @@ namespace {
 
 const char* const HelpContextProperty = "helpContextId";
 // The longest texts of the value labels: a failure mode, and a number wider than any result.
-const char* const LongestResultTexts[] = {"FLEXURAL TENSION", "COMPRESSIVE", "-88888888.888"};
+const char* const LongestResultTexts[] = {FlexuralTensionText, CompressiveText, "-88888888.888"};
 // A window that the cross-section view can use; the layout may ask for more.
 constexpr int InitialWidth = 1000;
 constexpr int InitialHeight = 600;
@@ -386,10 +388,9 @@ void frmMenu::showHeldValues() {
     if (m.DeadLoad != 0 && m.Span != 0 && (m.DeadLoadFactor != 0 || m.LiveLoadFactor != 0)) {
         // Factors that NZS 4203 gives for an occupancy show as that choice; any others were
         // typed in.
-        const bool nzs4203 =
-            m.DeadLoadFactor == 1.0f &&
-            (m.LiveLoadFactor == 0.0f || m.LiveLoadFactor == 0.4f || m.LiveLoadFactor == 0.6f);
-        designLoads().setLoadCombination(nzs4203 ? 0 : 1);
+        designLoads().setLoadCombination(OccupancyOfFactors(m.DeadLoadFactor, m.LiveLoadFactor)
+                                             ? LoadCombination::NZS4203
+                                             : LoadCombination::UserSpecified);
         designLoads().showModelValues();
     }
     if (m.FRRequired != 0) {

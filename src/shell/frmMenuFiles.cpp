@@ -1,15 +1,25 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QPushButton>
 #include <QVariant>
 #include <sstream>
 
+#include "dialogs/frmBeamDimensions.h"
+#include "dialogs/frmConcreteProperties.h"
+#include "dialogs/frmDesignLoads.h"
+#include "dialogs/frmDoubleTeeDimensions.h"
+#include "dialogs/frmNonStandardFire.h"
+#include "dialogs/frmRemoveSteel.h"
+#include "dialogs/frmSlabDimensions.h"
+#include "dialogs/frmStandardFire.h"
+#include "dialogs/frmSteelProperties.h"
+#include "dialogs/frmTeeBeamDimensions.h"
 #include "files/FileErrors.h"
 #include "files/ModelFile.h"
 #include "files/ResultsReport.h"
 #include "model/ResetModel.h"
 #include "platform/Platform.h"
-#include "shell/ModelFileDialogs.h"
 #include "shell/ReportFileError.h"
 #include "shell/ReportPrinter.h"
 #include "shell/SaveText.h"
@@ -108,6 +118,10 @@ std::optional<std::string> ReadWholeFile(Platform& platform, const QString& name
     }
 }
 
+// After a model file was read into the model: check marks, every dialog's fields, options and
+// lists, and the view follow it.
+void BringViewsInLine(frmMenu& menu, LoadCombination combination);
+
 // True when the model now holds the file.
 bool OpenModelFile(frmMenu& menu, const QString& name) {
     Platform& platform = menu.platform();
@@ -187,7 +201,8 @@ bool frmMenu::mnuSaveAs_Click() {
     if (!name) {
         return false;
     }
-    const LoadOptions loads = CurrentLoadOptions(*this);
+    // A loads dialog not loaded since the last reset gives its initial options.
+    const LoadOptions loads = designLoads().options();
     RefreshStoredCodes(model_, loads.combination, loads.occupancy);
     std::ostringstream out;
     WriteModelFile(out, model_, loads.combination);
@@ -257,5 +272,43 @@ void frmMenu::mnuPrint_Click() {
     platform_.messageBox(QStringLiteral("Data and Results Printed"), QString::fromLatin1(AppTitle),
                          MsgIcon::Information, MsgButtons::OK);
 }
+
+namespace {
+
+void BringViewsInLine(frmMenu& menu, LoadCombination combination) {
+    const FloorModel& m = menu.model();
+    menu.setDesignFire(m.Selected.DesignFire);
+    if (m.Selected.DesignFire == DesignFire::NonStandard) {
+        menu.nonStandardFire().showModelValues();
+    }
+    menu.setFloorType(m.Selected.FloorType);
+    // The beam and slab drawings read these fields, so they are filled before the redraw.
+    switch (m.Selected.FloorType) {
+        case FloorType::Beam:
+            menu.beamDimensions().showModelValues();
+            break;
+        case FloorType::Slab:
+            menu.slabDimensions().showModelValues();
+            break;
+        case FloorType::DoubleTee:
+            menu.doubleTeeDimensions().showModelValues();
+            break;
+        case FloorType::TeeBeam:
+            menu.teeBeamDimensions().showModelValues();
+            break;
+    }
+    menu.DrawCrossSection();
+    menu.removeSteel().FillSteelLists();
+    menu.designLoads().setLoadCombination(combination);
+    menu.designLoads().showModelValues();
+    menu.standardFire().showModelValues();
+    menu.concreteProperties().showModelValues();
+    menu.steelProperties().showModelValues();
+    if (m.PosSteelCount != 0 || m.NegSteelCount != 0) {
+        menu.cmdUpdateResults->setVisible(true);
+    }
+}
+
+}  // namespace
 
 }  // namespace fd9

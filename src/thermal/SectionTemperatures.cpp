@@ -15,15 +15,6 @@ namespace {
 // The positive compression zone of a slab or flange is at the unheated top.
 constexpr float FlangeConcreteTemperature = 350.0f;
 
-bool IsRibbed(const FloorModel& model) {
-    return model.Selected.FloorType == FloorType::DoubleTee ||
-           model.Selected.FloorType == FloorType::TeeBeam;
-}
-
-bool IsContinuous(const FloorModel& model) {
-    return model.Selected.SupportCondition == SupportCondition::Continuous;
-}
-
 bool IsLightWeight(const FloorModel& model) {
     return model.Selected.ConcreteType == ConcreteType::LightWeight;
 }

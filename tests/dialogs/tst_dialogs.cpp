@@ -754,19 +754,6 @@ private slots:
         QVERIFY(!d.isVisible());
     }
 
-    void roundDownFRR() {
-        const std::pair<int, int> cases[] = {{-5, 0},    {0, 0},     {29, 0},     {30, 30},
-                                             {59, 30},   {60, 60},   {89, 60},    {90, 90},
-                                             {119, 90},  {120, 120}, {179, 120},  {180, 180},
-                                             {239, 180}, {240, 240}, {32767, 240}};
-        for (const auto& [before, after] : cases) {
-            FloorModel model;
-            model.FRRequired = static_cast<std::int16_t>(before);
-            RoundDownFRR(model);
-            QCOMPARE(int(model.FRRequired), after);
-        }
-    }
-
     // OK chooses the standard fire; Cancel shows the stored rating again and keeps the fire.
     void standardFireOkChoosesTheFireAndCancelKeepsIt() {
         HostRig<frmStandardFire> app;

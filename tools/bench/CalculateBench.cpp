@@ -16,6 +16,9 @@
 #include "calc/Calculate.h"
 #include "calc/Continuity.h"
 #include "calc/FireExplorer.h"
+#include "model/FireRatings.h"
+#include "model/LoadCombinations.h"
+#include "model/ResultFormat.h"
 #include "thermal/TempDataFiles.h"
 
 using namespace fd9;
@@ -37,13 +40,10 @@ void WriteBlock(std::ostream& out, const std::string& keys, double surface, doub
 fs::path WriteSyntheticData() {
     const fs::path dir = fs::temp_directory_path() / ("fd9-bench-" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    const int ratings[] = {30, 60, 90, 120, 180, 240};
     const int widths[] = {400, 300, 200, 150, 100};  // widest first: the first qualifying wins
-    const int fireLoads[] = {37, 74, 111};
-    const char* factors[] = {"0.01", "0.02", "0.04", "0.08", "0.15"};
 
     std::ofstream beam(dir / "denbeam.con");
-    for (int rating : ratings) {
+    for (int rating : StandardRatings) {
         for (int width : widths) {
             WriteBlock(beam, std::to_string(rating) + ", " + std::to_string(width),
                        1000 + rating / 2.0 + (400 - width) / 4.0, 20 + rating / 8.0, true);
@@ -51,15 +51,16 @@ fs::path WriteSyntheticData() {
     }
     for (const char* name : {"denslab.con", "aqslab.con", "dacslab.con", "pumslab.con"}) {
         std::ofstream slab(dir / name);
-        for (int rating : ratings) {
+        for (int rating : StandardRatings) {
             WriteBlock(slab, std::to_string(rating) + ", 100", 980 + rating / 2.0,
                        18 + rating / 8.0, true);
         }
     }
     std::ofstream realBeam(dir / "realbm.con");
     std::ofstream realSlab(dir / "realslab.con");
-    for (int load : fireLoads) {
-        for (const char* factor : factors) {
+    for (int load : FireLoads) {
+        for (const float openingFactor : OpeningFactors) {
+            const std::string factor = FormatResult(openingFactor, "0.00");
             const double surface = 900 + load * 1.5 + std::stod(factor) * 400;
             for (int width : widths) {
                 WriteBlock(realBeam,
@@ -85,15 +86,15 @@ FloorModel Member(FloorType floor, SupportCondition support, DesignFire fire) {
     model.Selected.DesignFire = fire;
     model.Selected.ConcreteType = ConcreteType::NormalWeight;
     model.FRRequired = 120;
-    model.FireLoad = 111;
-    model.OpeningFactor = 0.15f;
+    model.FireLoad = FireLoads.back();
+    model.OpeningFactor = OpeningFactors.back();
     model.ConcreteStrength = 40;
     model.PosSteelStrength = 500;
     model.NegSteelStrength = 500;
     model.DeadLoad = 10;
     model.LiveLoad = 6;
-    model.DeadLoadFactor = 1;
-    model.LiveLoadFactor = 0.4f;
+    model.DeadLoadFactor = NzsDeadLoadFactor;
+    model.LiveLoadFactor = NzsLiveLoadFactor(Occupancy::DomesticFloors);
     model.Span = 8;
     switch (floor) {
         case FloorType::Beam:
@@ -138,8 +139,8 @@ std::vector<std::string> FilesSearched(const FloorModel& model, int passes) {
     const std::string beam = BeamFileName(fire);
     const std::string slab = SlabFileName(fire, model.Selected.ConcreteType);
     const FloorType floor = model.Selected.FloorType;
-    const bool continuous = model.Selected.SupportCondition == SupportCondition::Continuous;
-    const bool flanged = floor == FloorType::DoubleTee || floor == FloorType::TeeBeam;
+    const bool continuous = IsContinuous(model);
+    const bool flanged = IsRibbed(model);
     const std::string member = floor == FloorType::Slab ? slab : beam;
     std::vector<std::string> files{member};  // positive steel
     if (continuous) {

@@ -15,6 +15,7 @@
 #include "files/ResultsReport.h"
 #include "model/ResetModel.h"
 #include "model/ResultFormat.h"
+#include "model/Verdicts.h"
 #include "thermal/SectionTemperatures.h"
 
 namespace fd9::cli {
@@ -131,8 +132,7 @@ std::string JsonPoint(const ExplorerPoint& p, bool continuous) {
         out << ", \"neg_capacity_kNm\": " << JsonNumber(p.negCapacity, "0.000")
             << ", \"req_end_bay_kNm\": " << JsonNumber(p.reqNegEndBay, "0.000")
             << ", \"req_int_bay_kNm\": " << JsonNumber(p.reqNegIntBay, "0.000")
-            << ", \"failure_mode\": "
-            << JsonString(p.compressiveFailure ? "COMPRESSIVE" : "FLEXURAL TENSION");
+            << ", \"failure_mode\": " << JsonString(FailureModeText(p.compressiveFailure));
     }
     out << ", \"insulation_rating_min\": " << JsonOptional(p.insulationRating)
         << ", \"stability\": " << JsonOptional(p.stability)

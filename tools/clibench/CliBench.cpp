@@ -16,7 +16,10 @@
 #include "CliRunner.h"
 #include "files/ModelFile.h"
 #include "files/ResultsReport.h"
+#include "model/FireRatings.h"
+#include "model/LoadCombinations.h"
 #include "model/ResetModel.h"
+#include "model/ResultFormat.h"
 
 using namespace fd9;
 namespace fs = std::filesystem;
@@ -35,10 +38,9 @@ void Block(std::ostream& out, const std::string& keys, double surface, double de
 fs::path WriteTables() {
     const fs::path dir = fs::temp_directory_path() / ("fd9-clibench-" + std::to_string(getpid()));
     fs::create_directories(dir);
-    const int ratings[] = {30, 60, 90, 120, 180, 240};
     const int widths[] = {400, 300, 200, 150, 100};
     std::ofstream beam(dir / "denbeam.con");
-    for (int r : ratings) {
+    for (int r : StandardRatings) {
         for (int w : widths) {
             Block(beam, std::to_string(r) + ", " + std::to_string(w),
                   1000 + r / 2.0 + (400 - w) / 4.0, 20 + r / 8.0, true);
@@ -46,14 +48,15 @@ fs::path WriteTables() {
     }
     for (const char* name : {"denslab.con", "aqslab.con", "dacslab.con", "pumslab.con"}) {
         std::ofstream slab(dir / name);
-        for (int r : ratings) {
+        for (int r : StandardRatings) {
             Block(slab, std::to_string(r) + ", 100", 980 + r / 2.0, 18 + r / 8.0, true);
         }
     }
     std::ofstream realBeam(dir / "realbm.con");
     std::ofstream realSlab(dir / "realslab.con");
-    for (int load : {37, 74, 111}) {
-        for (const char* f : {"0.01", "0.02", "0.04", "0.08", "0.15"}) {
+    for (int load : FireLoads) {
+        for (const float factor : OpeningFactors) {
+            const std::string f = FormatResult(factor, "0.00");
             const double surface = 900 + load * 1.5 + std::stod(f) * 400;
             for (int w : widths) {
                 Block(realBeam, std::to_string(load) + ", " + std::to_string(w) + ", " + f,
@@ -83,15 +86,15 @@ std::vector<std::string> ModelFiles() {
                 m.Selected.DesignFire = fire;
                 ResetModelData(m);
                 m.FRRequired = 120;
-                m.FireLoad = 111;
-                m.OpeningFactor = 0.15f;
+                m.FireLoad = FireLoads.back();
+                m.OpeningFactor = OpeningFactors.back();
                 m.ConcreteType = 0;
                 m.ConcreteStrength = 40;
                 m.PosSteelStrength = 500;
                 m.NegSteelStrength = 500;
                 m.DeadLoad = 10;
                 m.LiveLoad = 6;
-                m.DeadLoadFactor = 1;
+                m.DeadLoadFactor = NzsDeadLoadFactor;
                 m.Span = 8;
                 if (floor == FloorType::Beam) {
                     m.SectionWidth = 300;

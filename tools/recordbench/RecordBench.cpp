@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "model/FireRatings.h"
+#include "model/LoadCombinations.h"
 #include "record/CalculationRecord.h"
 
 using namespace fd9;
@@ -30,15 +32,15 @@ RecordInput SlowestMember() {
         Bar(m.PosSteel, m.PosSteelCount, x, 530, 25);
         Bar(m.NegSteel, m.NegSteelCount, x, 60, 16);
     }
-    m.FireLoad = 111;
-    m.OpeningFactor = 0.15f;
+    m.FireLoad = FireLoads.back();
+    m.OpeningFactor = OpeningFactors.back();
     m.ConcreteStrength = 40;
     m.PosSteelStrength = 500;
     m.NegSteelStrength = 500;
     m.DeadLoad = 10;
     m.LiveLoad = 6;
-    m.DeadLoadFactor = 1;
-    m.LiveLoadFactor = 0.4f;
+    m.DeadLoadFactor = NzsDeadLoadFactor;
+    m.LiveLoadFactor = NzsLiveLoadFactor(Occupancy::DomesticFloors);
     m.Span = 8;
     input.dataDir = FD9_DATA_DIR;
     input.modelName = "beam.dat";

@@ -152,6 +152,14 @@ std::string Fixed(double value, int decimals, bool sign) {
     return (sign && text[0] != '-' ? "+" : "") + std::string(text, end);
 }
 
+std::vector<std::string> OpeningFactorTexts() {
+    std::vector<std::string> texts;
+    for (const float factor : fd9::OpeningFactors) {
+        texts.push_back(Fixed(factor, 2));
+    }
+    return texts;
+}
+
 double ParseNumber(const std::string& text) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -8,16 +8,20 @@
 
 #include "Fires.h"
 #include "Materials.h"
+#include "model/FireRatings.h"
 
 namespace tempgen {
+
+// "0.01", "0.02", ...: each opening factor to the hundredth it was written with.
+std::vector<std::string> OpeningFactorTexts();
 
 // The fire cases, keys and grids of one generation. The defaults make the committed files; tests
 // use reduced copies.
 struct Options {
-    std::vector<int> ratings = {30, 60, 90, 120, 180, 240};
-    std::vector<int> fireLoads = {37, 74, 111};
+    std::vector<int> ratings{fd9::StandardRatings.begin(), fd9::StandardRatings.end()};
+    std::vector<int> fireLoads{fd9::FireLoads.begin(), fd9::FireLoads.end()};
     // As written into the files: the texts must read back as the 32-bit floats of the model.
-    std::vector<std::string> openingFactors = {"0.01", "0.02", "0.04", "0.08", "0.15"};
+    std::vector<std::string> openingFactors = OpeningFactorTexts();
     // Decreasing, so that the first block a search meets is the widest one that qualifies.
     std::vector<int> beamWidths = {600, 500, 400, 300, 250, 200, 175, 150, 125, 100, 75, 50};
     // The whole ladder of width keys, which sets how deep each block runs whichever widths a

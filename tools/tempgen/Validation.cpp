@@ -28,7 +28,7 @@ double DepthAt(const std::vector<double>& depths, const std::vector<double>& t, 
 }  // namespace
 
 const std::vector<int>& BandRatings() {
-    static const std::vector<int> ratings = {30, 60, 90, 120, 180, 240};
+    static const std::vector<int> ratings{fd9::StandardRatings.begin(), fd9::StandardRatings.end()};
     return ratings;
 }
 

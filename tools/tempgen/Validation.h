@@ -17,7 +17,7 @@ const std::vector<AxisDistance>& SlabAxisDistances();
 // Depth (mm) of the 500 degC isotherm in a 200 mm slab at the rating.
 double DepthOf500(const Material& m, int rating, double spacing);
 
-// Lower bounds of the insulation bands (mm) for 30, 60, 90, 120, 180 and 240 minutes.
+// Lower bounds of the insulation bands (mm), one for each standard rating.
 struct InsulationBands {
     Concrete concrete;
     std::vector<double> thickness;
