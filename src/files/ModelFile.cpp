@@ -5,10 +5,12 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string_view>
 
 #include "model/DecimalText.h"
 #include "model/NumberText.h"
+#include "model/ResetModel.h"
 #include "model/WholeNumber.h"
 
 namespace fd9 {
@@ -394,6 +396,39 @@ void SelectStoredCodes(FloorModel& m) {
     if (m.ConcreteType >= 0 && m.ConcreteType <= 4) {
         m.Selected.ConcreteType = static_cast<ConcreteType>(m.ConcreteType);
     }
+}
+
+ModelFileResult OpenModelText(const std::string& text, FloorModel& model) {
+    FloorModel candidate = model;
+    ResetModelData(candidate);
+    std::istringstream in(text);
+    const ModelFileResult result = ReadModelFile(in, candidate);
+    if (result.status == ModelFileStatus::Read) {
+        SelectStoredCodes(candidate);
+        model = candidate;
+    }
+    return result;
+}
+
+std::string DescribeModelFileResult(const ModelFileResult& r) {
+    switch (r.status) {
+        case ModelFileStatus::NotModelFile:
+            return "not a valid FD9 data file";
+        case ModelFileStatus::EndOfFile:
+            return "the file ends before its last bar (" + r.field + ")";
+        case ModelFileStatus::NotANumber:
+            return "line " + std::to_string(r.line) + " holds \"" + r.text + "\" where a number (" +
+                   r.field + ") belongs";
+        case ModelFileStatus::TooManyBars:
+            return "it gives " + r.text + " bars for one reinforcement group (" + r.field +
+                   "); a group holds 0 to " + std::to_string(MaxSteelRows);
+        case ModelFileStatus::BadCode:
+            return "line " + std::to_string(r.line) + " holds the code " + r.text + " for " +
+                   r.field + ", which no setting has";
+        case ModelFileStatus::Read:
+            break;
+    }
+    return {};
 }
 
 }  // namespace fd9

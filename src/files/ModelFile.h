@@ -78,4 +78,12 @@ ModelFileResult ReadModelFile(std::istream& in, FloorModel& model);
 // A model just read: the selections the calculation reads follow the stored codes.
 void SelectStoredCodes(FloorModel& model);
 
+// Opens a model file's text as File > Open does: read into a copy of model reset as a new model,
+// with the stored codes selected. Only a result of Read replaces model; on any other, model is
+// as it was, so a file that fails part-way never leaves half a model.
+ModelFileResult OpenModelText(const std::string& text, FloorModel& model);
+
+// Why a text was not opened, in one line of words; empty for Read.
+std::string DescribeModelFileResult(const ModelFileResult& result);
+
 }  // namespace fd9

@@ -1,13 +1,13 @@
 #include "record/CalculationRecord.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHashSeed>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -15,6 +15,7 @@
 
 #include "Version.h"
 #include "record/RecordHtml.h"
+#include "record/WriteWholeFile.h"
 
 namespace fd9 {
 
@@ -239,14 +240,13 @@ std::string WriteCalculationRecord(const RecordInput& input, const QString& path
     if (calculationCompleted) {
         *calculationCompleted = run.completed();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Refusal(path, file.errorString());
-    }
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     bool painted = false;
     {
         const FixedHashSeed fixedSeed;
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(input.pageSize == RecordPageSize::Letter ? QPageSize::Letter
                                                                               : QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
@@ -254,17 +254,11 @@ std::string WriteCalculationRecord(const RecordInput& input, const QString& path
         writer.setCreator(QStringLiteral("FD9 %1").arg(QString::fromLatin1(ProgramVersion)));
         painted = PaintRecord(writer, input, run);
     }
-    // A full disk shows only as a failed write or flush, not always at commit.
-    if (!painted || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString why = painted ? file.errorString()
-                                    : QStringLiteral(
-                                          "the PDF could not be "
-                                          "started");
-        file.cancelWriting();
-        return Refusal(path, why);
+    if (!painted) {
+        return Refusal(path, QStringLiteral("the PDF could not be started"));
     }
-    if (!file.commit()) {
-        return Refusal(path, file.errorString());
+    if (const std::optional<QString> why = WriteWholeFile(path, pdf)) {
+        return Refusal(path, *why);
     }
     return {};
 }

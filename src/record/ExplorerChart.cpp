@@ -1,10 +1,14 @@
 #include "record/ExplorerChart.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QLegend>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPen>
+#include <QSvgGenerator>
 #include <QValueAxis>
+#include <QWidget>
 #include <algorithm>
 
 namespace fd9 {
@@ -115,6 +119,37 @@ void ExplorerChart::addRatingMarkers(std::vector<QLineSeries*>& series, double l
         marker(result_.stabilityRating, "Stability", AchievedColour);
     }
     marker(result_.insulationRating, "Insulation", Qt::darkGray);
+}
+
+QImage ChartImage(QWidget& view) {
+    QImage image(view.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    view.render(&painter);
+    return image;
+}
+
+QByteArray ChartPng(QWidget& view) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return ChartImage(view).save(&buffer, "PNG") ? bytes : QByteArray();
+}
+
+QByteArray ChartSvg(QWidget& view, const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(view.size());
+        svg.setViewBox(QRect(QPoint(0, 0), view.size()));
+        svg.setTitle(title);
+        QPainter painter(&svg);
+        view.render(&painter);
+    }
+    return bytes;
 }
 
 }  // namespace fd9

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -9,6 +11,7 @@
 
 class QChart;
 class QLineSeries;
+class QWidget;
 
 namespace fd9 {
 
@@ -27,5 +30,12 @@ private:
 
     const ExplorerResult& result_;
 };
+
+// A chart as its view shows it, at the view's size, on white.
+QImage ChartImage(QWidget& view);
+// The same as a PNG file's bytes; empty when the image could not be encoded.
+QByteArray ChartPng(QWidget& view);
+// The view as an SVG file's bytes, with title as the document's title.
+QByteArray ChartSvg(QWidget& view, const QString& title);
 
 }  // namespace fd9

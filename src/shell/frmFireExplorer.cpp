@@ -10,10 +10,8 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSplitter>
-#include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -21,6 +19,7 @@
 #include "model/Verdicts.h"
 #include "platform/Platform.h"
 #include "record/ExplorerChart.h"
+#include "shell/SaveFile.h"
 #include "shell/ShippedFiles.h"
 #include "shell/frmMenu.h"
 
@@ -297,70 +296,46 @@ void frmFireExplorer::fillChart() {
     ExplorerChart(result_).fill(*chartView->chart());
 }
 
-QImage frmFireExplorer::renderChart() const {
-    QImage image(chartView->size(), QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    chartView->render(&painter);
-    return image;
-}
-
 bool frmFireExplorer::writeChart(const QString& path) const {
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        // The generator writes as it paints; a file it cannot open gives no error, so check.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) {
-            return false;
-        }
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(chartView->size());
-        svg.setViewBox(QRect(QPoint(0, 0), chartView->size()));
-        svg.setTitle(windowTitle());
-        {
-            QPainter painter(&svg);
-            chartView->render(&painter);
-        }
-        return file.commit();
+    const QString what = QStringLiteral("chart");
+    const QByteArray bytes = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
+                                 ? ChartSvg(*chartView, windowTitle())
+                                 : ChartPng(*chartView);
+    if (bytes.isEmpty()) {
+        TellNotSaved(menu_.platform(), path, what, QString(), SaveWording::Written);
+        return false;
     }
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && renderChart().save(&file, "PNG") && file.commit();
+    return SaveFile(menu_.platform(), path, bytes, what, SaveWording::Written);
 }
 
 bool frmFireExplorer::writeTables(const QString& path) const {
-    const std::string text = ExplorerCsvHeader(false) + ExplorerCsvRows(result_);
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Text) &&
-           file.write(text.data(), static_cast<qint64>(text.size())) ==
-               static_cast<qint64>(text.size()) &&
-           file.commit();
+    return SaveFile(menu_.platform(), path, ExplorerCsvHeader(false) + ExplorerCsvRows(result_),
+                    QStringLiteral("tables"), SaveWording::Written);
 }
 
 void frmFireExplorer::ExportChart() {
     exportTo({QStringLiteral("Export Chart"),
               QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg"),
               QStringLiteral("png"), QStringLiteral("explorer.png")},
-             &frmFireExplorer::writeChart, QStringLiteral("chart"));
+             &frmFireExplorer::writeChart);
 }
 
 void frmFireExplorer::ExportTables() {
     exportTo(
         {QStringLiteral("Export Tables"), QStringLiteral("CSV (*.csv)|*.csv|All Files (*.*)|*.*"),
          QStringLiteral("csv"), QStringLiteral("explorer.csv")},
-        &frmFireExplorer::writeTables, QStringLiteral("tables"));
+        &frmFireExplorer::writeTables);
 }
 
-void frmFireExplorer::exportTo(const ExportFile& file, Writer write, const QString& what) {
+void frmFireExplorer::exportTo(const ExportFile& file, Writer write) {
     FileDialogRequest request;
     request.title = file.title;
     request.filter = file.filter;
     request.defaultExtension = file.defaultExtension;
     request.fileName = file.fileName;
     const std::optional<QString> path = menu_.platform().saveFileName(request);
-    if (path && !(this->*write)(*path)) {
-        menu_.platform().messageBox(
-            QStringLiteral("The %1 could not be written to %2.").arg(what, *path),
-            QString::fromLatin1(AppTitle), MsgIcon::Exclamation, MsgButtons::OK);
+    if (path) {
+        (this->*write)(*path);
     }
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
 #include "calc/FireExplorer.h"
@@ -30,13 +29,11 @@ public:
     void Refresh();
     const ExplorerResult& result() const { return result_; }
 
-    // The chart as it stands in the window, on white.
-    QImage renderChart() const;
     // Ask for a file and write to it; a failed write says so in a box.
     void ExportChart();
     void ExportTables();
-    // False when the file could not be written. The chart's format follows the extension:
-    // ".svg" gives SVG, anything else PNG.
+    // False, after saying so in a box, when the file could not be written. The chart's format
+    // follows the extension: ".svg" gives SVG, anything else PNG.
     bool writeChart(const QString& path) const;
     bool writeTables(const QString& path) const;
 
@@ -58,8 +55,7 @@ private:
         QString title, filter, defaultExtension, fileName;
     };
     using Writer = bool (frmFireExplorer::*)(const QString&) const;
-    // Ask for a file and write to it; a failed write says so in a box.
-    void exportTo(const ExportFile& file, Writer write, const QString& what);
+    void exportTo(const ExportFile& file, Writer write);
     void placeBesideMainWindow();
     void fillChart();
     void fillTables();

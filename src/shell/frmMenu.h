@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "calc/Calculate.h"
@@ -21,6 +22,7 @@ class QStackedWidget;
 namespace fd9 {
 
 class Platform;
+struct FileDialogRequest;
 class CrossSectionWidget;
 class frmBeamDimensions;
 class frmSlabDimensions;
@@ -178,6 +180,8 @@ private:
     void discardDialogs();
     bool askToSave(const QString& question);
     void modelFileOpened(const QString& name);
+    // Offers the name last given when the request names none.
+    std::optional<QString> askFileName(bool save, FileDialogRequest request);
     void keepRecordDetails(const RecordDetails& details);
     template <typename Dialog>
     Dialog& dialog(std::unique_ptr<Dialog>& slot);
@@ -192,6 +196,8 @@ private:
     QString helpFile_;
     bool exiting_ = false;
     QString modelFile_;
+    // The name the window's file dialogs last returned, or the file last opened.
+    QString lastFileName_;
     // The model's own fields of its record; the engineer and the organisation are the user's,
     // kept in the settings.
     RecordDetails projectDetails_;

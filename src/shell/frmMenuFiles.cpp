@@ -2,7 +2,6 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
-#include <QVariant>
 #include <sstream>
 
 #include "dialogs/frmBeamDimensions.h"
@@ -18,11 +17,10 @@
 #include "files/FileErrors.h"
 #include "files/ModelFile.h"
 #include "files/ResultsReport.h"
-#include "model/ResetModel.h"
 #include "platform/Platform.h"
 #include "shell/ReportFileError.h"
 #include "shell/ReportPrinter.h"
-#include "shell/SaveText.h"
+#include "shell/SaveFile.h"
 #include "shell/frmMenu.h"
 
 namespace fd9 {
@@ -31,25 +29,6 @@ namespace {
 
 const char* const DataFilter = "All Files (*.*)|*.*|Data Files (*.dat)|*.dat";
 const char* const ResultsFilter = "All Files (*.*)|*.*|Results Files (*.txt)|*.txt";
-// The main window's one file dialog remembers the name it last returned.
-const char* const LastFileNameProperty = "commonDialogFileName";
-
-QString LastFileName(frmMenu& menu) {
-    return menu.property(LastFileNameProperty).toString();
-}
-
-std::optional<QString> AskFileName(frmMenu& menu, bool save, FileDialogRequest request) {
-    if (request.fileName.isEmpty()) {
-        request.fileName = LastFileName(menu);
-    }
-    std::optional<QString> name =
-        save ? menu.platform().saveFileName(request) : menu.platform().openFileName(request);
-    if (name) {
-        menu.setProperty(LastFileNameProperty, *name);
-    }
-    return name;
-}
-
 void Tell(Platform& platform, const QString& text, const char* title = AppTitle) {
     platform.messageBox(text, QString::fromLatin1(title), MsgIcon::Exclamation, MsgButtons::OK);
 }
@@ -154,31 +133,39 @@ bool OpenModelFile(frmMenu& menu, const QString& name) {
     if (!data) {
         return false;
     }
-    // A file that fails part-way must not leave the user with half a model: read into a copy
-    // that starts as the model will after its reset, and take it only when all of it was read.
-    FloorModel candidate = menu.model();
-    ResetModelData(candidate);
-    std::istringstream in(*data);
-    const ModelFileResult result = ReadModelFile(in, candidate);
+    // Opened into a copy, because the views are reset before the model is replaced.
+    FloorModel opened = menu.model();
+    const ModelFileResult result = OpenModelText(*data, opened);
     if (result.status != ModelFileStatus::Read) {
         TellUnread(platform, name, result);
         return false;
     }
     menu.ResetModel();
-    SelectStoredCodes(candidate);
-    menu.model() = candidate;
+    menu.model() = opened;
     BringViewsInLine(menu, result.combination);
     return true;
 }
 
 }  // namespace
 
+std::optional<QString> frmMenu::askFileName(bool save, FileDialogRequest request) {
+    if (request.fileName.isEmpty()) {
+        request.fileName = lastFileName_;
+    }
+    std::optional<QString> name =
+        save ? platform_.saveFileName(request) : platform_.openFileName(request);
+    if (name) {
+        lastFileName_ = *name;
+    }
+    return name;
+}
+
 void frmMenu::mnuOpen_Click() {
     BusyPointer busy(platform_);
     FileDialogRequest request;
     request.filter = QString::fromLatin1(DataFilter);
     request.filterIndex = 2;
-    if (const std::optional<QString> name = AskFileName(*this, false, request);
+    if (const std::optional<QString> name = askFileName(false, request);
         name && OpenModelFile(*this, *name)) {
         modelFileOpened(*name);
     }
@@ -186,7 +173,7 @@ void frmMenu::mnuOpen_Click() {
 
 void frmMenu::openModelFile(const QString& name) {
     BusyPointer busy(platform_);
-    setProperty(LastFileNameProperty, name);
+    lastFileName_ = name;
     OpenModelFile(*this, name);
 }
 
@@ -197,7 +184,7 @@ bool frmMenu::mnuSaveAs_Click() {
     request.filter = QString::fromLatin1(DataFilter);
     request.filterIndex = 2;
     request.defaultExtension = QStringLiteral("DAT");
-    const std::optional<QString> name = AskFileName(*this, true, request);
+    const std::optional<QString> name = askFileName(true, request);
     if (!name) {
         return false;
     }
@@ -206,7 +193,7 @@ bool frmMenu::mnuSaveAs_Click() {
     RefreshStoredCodes(model_, loads.combination, loads.occupancy);
     std::ostringstream out;
     WriteModelFile(out, model_, loads.combination);
-    if (!SaveText(platform_, *name, out.str(), QStringLiteral("model"))) {
+    if (!SaveFile(platform_, *name, out.str(), QStringLiteral("model"))) {
         return false;
     }
     modelFile_ = *name;
@@ -234,13 +221,13 @@ void frmMenu::mnuSaveResultsFile_Click() {
     request.filterIndex = 2;
     request.defaultExtension = QStringLiteral("TXT");
     request.fileName = QStringLiteral("Demo.Txt");
-    const std::optional<QString> name = AskFileName(*this, true, request);
+    const std::optional<QString> name = askFileName(true, request);
     if (!name) {
         return;
     }
     const QDate today = platform_.today();
     const std::string date = ReportDate(today.year(), today.month(), today.day());
-    SaveText(platform_, *name, ResultsFileText(model_, date), QStringLiteral("report"));
+    SaveFile(platform_, *name, ResultsFileText(model_, date), QStringLiteral("report"));
 }
 
 void frmMenu::mnuPrint_Click() {

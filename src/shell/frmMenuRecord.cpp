@@ -9,7 +9,7 @@
 #include "files/ResultsReport.h"
 #include "platform/Platform.h"
 #include "record/CalculationRecord.h"
-#include "shell/SaveText.h"
+#include "shell/SaveFile.h"
 #include "shell/ShippedFiles.h"
 #include "shell/frmMenu.h"
 
@@ -155,7 +155,7 @@ void frmMenu::keepRecordDetails(const RecordDetails& details) {
              : !QFileInfo::exists(path) && projectDetails_ == RecordDetails{}) {
         return;
     }
-    SaveText(platform_, path, text, QStringLiteral("record details"));
+    SaveFile(platform_, path, text, QStringLiteral("record details"));
 }
 
 void frmMenu::modelFileOpened(const QString& name) {

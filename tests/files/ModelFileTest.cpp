@@ -90,9 +90,9 @@ TEST(ModelFile, StoredCodesFollowTheSelectionsThereAndBack) {
         EXPECT_EQ(m.LiveLoadFactor, 0.25f);  // user-specified factors are the user's
 
         FloorModel back;
-        const ModelFileResult result = ReadText(Written(m, LoadCombination::UserSpecified), back);
+        const ModelFileResult result =
+            OpenModelText(Written(m, LoadCombination::UserSpecified), back);
         ASSERT_EQ(result.status, Read) << result.field;
-        SelectStoredCodes(back);
         EXPECT_EQ(back.Selected.FloorType, c.type);
         EXPECT_EQ(back.Selected.DesignFire, c.fire);
         EXPECT_EQ(back.Selected.SupportCondition, c.support);
@@ -109,6 +109,26 @@ TEST(ModelFile, StoredCodesFollowTheSelectionsThereAndBack) {
     }
     RefreshStoredCodes(m, LoadCombination::NZS4203, std::nullopt);
     EXPECT_NE(Written(m).find(",.6,"), std::string::npos);
+}
+
+// The window keeps the model it had when a file is refused, so a refused open must not touch it.
+TEST(ModelFile, OpenLeavesTheModelAsItWasWhenTheFileIsRefused) {
+    const std::string whole = Written(FloorModel{});
+    const std::pair<std::string, ModelFileStatus> cases[] = {
+        {whole.substr(0, whole.size() / 2), EndOfFile},
+        {"\"fd9data\"\r\nx", NotANumber},
+        {"", NotModelFile}};
+    for (const auto& [text, status] : cases) {
+        SCOPED_TRACE(text.size());
+        FloorModel model;
+        model.Selected.FloorType = Beam;
+        model.Span = 3;
+        const FloorModel before = model;
+        const ModelFileResult result = OpenModelText(text, model);
+        EXPECT_EQ(result.status, status);
+        EXPECT_FALSE(DescribeModelFileResult(result).empty());
+        EXPECT_TRUE(Alike(before, model));
+    }
 }
 
 // Fields end at a comma or a line end and nothing else of the layout counts; the tag is the

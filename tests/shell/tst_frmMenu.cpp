@@ -38,6 +38,7 @@
 #include "dialogs/frmSteelProperties.h"
 #include "dialogs/frmTeeBeamDimensions.h"
 #include "files/ResultsReport.h"
+#include "record/ExplorerChart.h"
 #include "shell/HelpWindow.h"
 #include "shell/QtPlatform.h"
 #include "shell/frmFireExplorer.h"
@@ -672,7 +673,7 @@ private slots:
                  QList<QPointF>({{60, capacity->at(0).y()}, {120, capacity->at(1).y()}}));
 
         QTest::qWait(50);  // the chart lays itself out from the event loop
-        const QImage image = explorer.renderChart();
+        const QImage image = ChartImage(*explorer.chartView);
         QTemporaryDir dir;
         w.platform.clear();
         const QString png = dir.filePath(QStringLiteral("chart.png"));

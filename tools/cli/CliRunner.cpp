@@ -13,7 +13,6 @@
 #include "calc/FireExplorer.h"
 #include "files/ModelFile.h"
 #include "files/ResultsReport.h"
-#include "model/ResetModel.h"
 #include "model/ResultFormat.h"
 #include "model/Verdicts.h"
 #include "thermal/SectionTemperatures.h"
@@ -35,27 +34,6 @@ std::string OneLine(std::string text) {
         }
     }
     return line;
-}
-
-std::string Describe(const ModelFileResult& r) {
-    switch (r.status) {
-        case ModelFileStatus::NotModelFile:
-            return "not a valid FD9 data file";
-        case ModelFileStatus::EndOfFile:
-            return "the file ends before its last bar (" + r.field + ")";
-        case ModelFileStatus::NotANumber:
-            return "line " + std::to_string(r.line) + " holds \"" + r.text + "\" where a number (" +
-                   r.field + ") belongs";
-        case ModelFileStatus::TooManyBars:
-            return "it gives " + r.text + " bars for one reinforcement group (" + r.field +
-                   "); a group holds 0 to 30";
-        case ModelFileStatus::BadCode:
-            return "line " + std::to_string(r.line) + " holds the code " + r.text + " for " +
-                   r.field + ", which no setting has";
-        case ModelFileStatus::Read:
-            break;
-    }
-    return {};
 }
 
 std::string JsonString(const std::string& text) {
@@ -147,13 +125,10 @@ std::string JsonPoint(const ExplorerPoint& p, bool continuous) {
 
 std::optional<std::string> OpenModel(const std::string& fileText, const Options& options,
                                      FloorModel& model) {
-    ResetModelData(model);
-    std::istringstream in(fileText);
-    const ModelFileResult read = ReadModelFile(in, model);
+    const ModelFileResult read = OpenModelText(fileText, model);
     if (read.status != ModelFileStatus::Read) {
-        return Describe(read);
+        return DescribeModelFileResult(read);
     }
-    SelectStoredCodes(model);
     model.Selected.Exposure = options.exposure;
     return std::nullopt;
 }
