@@ -46,6 +46,19 @@ constexpr std::optional<Occupancy> OccupancyOfFactors(float deadLoadFactor, floa
     return OccupancyOfLiveLoadFactor(liveLoadFactor);
 }
 
+// The combination the loads dialog shows for a stored code and the model's factors. A code of
+// NZS 4203 beside confirmed factors that are not its own shows them as typed in: the dialog
+// must show the factors the calculation uses.
+constexpr LoadCombination ShownCombination(LoadCombination stored, float deadLoadFactor,
+                                           float liveLoadFactor) {
+    const bool confirmed = deadLoadFactor != 0 || liveLoadFactor != 0;
+    if (stored == LoadCombination::NZS4203 && confirmed &&
+        !OccupancyOfFactors(deadLoadFactor, liveLoadFactor)) {
+        return LoadCombination::UserSpecified;
+    }
+    return stored;
+}
+
 // The loads dialog's choices that a save writes into the stored codes: no occupancy when none
 // of its options is checked. The defaults are the dialog's initial options.
 struct LoadOptions {

@@ -388,9 +388,8 @@ void frmMenu::showHeldValues() {
     if (m.DeadLoad != 0 && m.Span != 0 && (m.DeadLoadFactor != 0 || m.LiveLoadFactor != 0)) {
         // Factors that NZS 4203 gives for an occupancy show as that choice; any others were
         // typed in.
-        designLoads().setLoadCombination(OccupancyOfFactors(m.DeadLoadFactor, m.LiveLoadFactor)
-                                             ? LoadCombination::NZS4203
-                                             : LoadCombination::UserSpecified);
+        designLoads().setLoadCombination(
+            ShownCombination(LoadCombination::NZS4203, m.DeadLoadFactor, m.LiveLoadFactor));
         designLoads().showModelValues();
     }
     if (m.FRRequired != 0) {

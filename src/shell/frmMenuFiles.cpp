@@ -286,7 +286,8 @@ void BringViewsInLine(frmMenu& menu, LoadCombination combination) {
     }
     menu.DrawCrossSection();
     menu.removeSteel().FillSteelLists();
-    menu.designLoads().setLoadCombination(combination);
+    menu.designLoads().setLoadCombination(
+        ShownCombination(combination, m.DeadLoadFactor, m.LiveLoadFactor));
     menu.designLoads().showModelValues();
     menu.standardFire().showModelValues();
     menu.concreteProperties().showModelValues();

@@ -37,5 +37,23 @@ TEST(LoadCombinations, AFactorPairBelongsToAnOccupancyOnlyWhenBothFactorsAreItsO
     }
 }
 
+// Factors never confirmed (both 0) keep the stored code; confirmed ones not NZS 4203's own show
+// as typed in, and a typed pair equal to NZS 4203's stays typed.
+TEST(LoadCombinations, TheDialogShowsTheCombinationOfTheFactorsTheCalculationUses) {
+    using enum LoadCombination;
+    const struct {
+        LoadCombination stored;
+        float dead, live;
+        LoadCombination shown;
+    } cases[] = {{NZS4203, 0, 0, NZS4203},
+                 {NZS4203, 1, 0.6f, NZS4203},
+                 {NZS4203, 1.2f, 0.6f, UserSpecified},
+                 {NZS4203, 0, 0.4f, UserSpecified},
+                 {UserSpecified, 1, 0.4f, UserSpecified}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShownCombination(c.stored, c.dead, c.live), c.shown) << c.dead << " " << c.live;
+    }
+}
+
 }  // namespace
 }  // namespace fd9

@@ -84,7 +84,7 @@ std::string FileImage(const FloorModel& model, bool userFactors = false) {
 
 // A model of the floor type as a user leaves it: stored codes, bars, factors and load options,
 // continuous, under the non-standard fire for a slab or a tee-beam.
-void Fill(frmMenu& menu, FloorType type, bool userFactors = false) {
+void Fill(frmMenu& menu, FloorType type, bool userFactors = false, float deadFactor = 1.1f) {
     FloorModel& m = menu.model();
     menu.setFloorType(type);
     menu.setDesignFire(type == FloorType::Slab || type == FloorType::TeeBeam
@@ -97,7 +97,7 @@ void Fill(frmMenu& menu, FloorType type, bool userFactors = false) {
     m.NegSteel[0] = {175, 45.5f, 16, 0};
     m.PosSteelType = 1;
     m.ConcreteType = 3;
-    m.DeadLoadFactor = 1.1f;
+    m.DeadLoadFactor = deadFactor;
     m.LiveLoadFactor = 0.3f;
     frmDesignLoads& loads = menu.designLoads();
     loads.optContinuous->click();
@@ -208,18 +208,24 @@ private slots:
     void everyFloorTypeComesBackInANewSession_data() {
         QTest::addColumn<FloorType>("type");
         QTest::addColumn<bool>("userFactors");
-        QTest::newRow("double-tee, NZS 4203") << FloorType::DoubleTee << false;
-        QTest::newRow("tee-beam, user factors") << FloorType::TeeBeam << true;
+        QTest::addColumn<float>("deadFactor");
+        QTest::newRow("double-tee, NZS 4203") << FloorType::DoubleTee << false << 1.0f;
+        QTest::newRow("tee-beam, user factors") << FloorType::TeeBeam << true << 1.1f;
+        // NZS 4203 chosen but never confirmed over a typed dead factor: the file keeps the
+        // code beside 1.1, which the calculation uses, so it must show as typed in.
+        QTest::newRow("beam, NZS 4203 beside a typed factor") << FloorType::Beam << false << 1.1f;
     }
 
     void everyFloorTypeComesBackInANewSession() {
         QFETCH(FloorType, type);
         QFETCH(bool, userFactors);
+        QFETCH(float, deadFactor);
+        const bool typed = userFactors || deadFactor != NzsDeadLoadFactor;
         const bool nonStandard = type == FloorType::Slab || type == FloorType::TeeBeam;
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("model.dat"));
         MenuRig first(FloorType::Slab);
-        Fill(first.menu, type, userFactors);
+        Fill(first.menu, type, userFactors, deadFactor);
         first.platform.fileNames = {path};
         QVERIFY(first.menu.mnuSaveAs_Click());
         const FileDialogRequest& asked = first.platform.fileRequests.at(0).request;
@@ -268,11 +274,13 @@ private slots:
                             model.Selected.ConcreteType),
                  std::tuple(nonStandard, !nonStandard, 2, 1, SteelType::PrestressingStrand,
                             ConcreteType::Dacite));
-        QCOMPARE(
-            std::tuple(loads.optContinuous->isChecked(), loads.optUserSpecified->isChecked(),
-                       loads.optNZS4203->isChecked(), loads.optStorageFloors->isChecked(),
-                       loads.txtDeadLoadReduction->isEnabled(), loads.optRoofs->isEnabled()),
-            std::tuple(true, userFactors, !userFactors, !userFactors, userFactors, !userFactors));
+        QCOMPARE(std::tuple(loads.optContinuous->isChecked(), loads.optUserSpecified->isChecked(),
+                            loads.optNZS4203->isChecked(), loads.optStorageFloors->isChecked(),
+                            loads.txtDeadLoadReduction->isEnabled(), loads.optRoofs->isEnabled()),
+                 std::tuple(true, typed, !typed, !typed, typed, !typed));
+        if (typed) {
+            QCOMPARE(loads.txtDeadLoadReduction->text(), QStringLiteral(" 1.1"));
+        }
     }
 
     // The device fills up part-way through the write, from Save As, Exit or New, or the place
