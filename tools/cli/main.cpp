@@ -1,4 +1,5 @@
 // fd9-cli: checks and batch studies with the same core as the program.
+#include <QFile>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include "CliRunner.h"
 #include "files/ModelFile.h"
 #include "record/VersionText.h"
+#include "record/WriteWholeFile.h"
 #include "thermal/DataFolders.h"
 
 namespace fs = std::filesystem;
@@ -55,27 +57,11 @@ int BadUsage(const std::string& why) {
     return ExitUnreadable;
 }
 
-// Written beside the target and renamed into place, so a failed write never leaves half a
-// report where an older one was.
+// The window's checked write, so a failed write never leaves half a report where an older one
+// was.
 bool WriteWhole(const fs::path& path, const std::string& text) {
-    const fs::path temporary = path.string() + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, path, error);
-    if (error) {
-        fs::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return !fd9::WriteWholeFile(QFile::decodeName(path.c_str()),
+                                QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 // The whole of a model file, or why not. Only regular files of a model's size are read: a
