@@ -54,7 +54,7 @@ TEST(NumberText, WholeNumbersAndTheFileFormDropOnlyTheBlank) {
     // What the comparison with printf leaves out: zero of either sign, NaN and the infinities.
     EXPECT_EQ(NumberText(0.0f) + NumberText(-0.0f) + NumberText(float(NaN)) + NumberText(-Inf),
               " 0 0 NAN-INF");
-    EXPECT_EQ(NumberText(60), " 60");
+    EXPECT_EQ(NumberText(60) + NumberText(0), " 60 0");
     EXPECT_EQ(NumberText(std::int16_t{-32768}), "-32768");
     EXPECT_EQ(NumberText(12345678LL), " 12345678");
     EXPECT_EQ(NumberText(LLONG_MIN), "-9223372036854775808");
@@ -222,6 +222,8 @@ TEST(FormatResult, RoundsHalfAwayFromZeroOnTheDecimalForm) {
         {1e20, "####.0", "100000000000000000000.0"},
         {123456789012345678.0, "0.0", "123456789012346000.0"}, {Inf, "####.0", "INF"},
         {-Inf, "0.00", "-INF"}, {NaN, "0.0", "NAN"},
+        // "#" decimals show only when they are not a trailing zero.
+        {2.5, "0.0#", "2.5"}, {2.25, "0.0#", "2.25"},
     };
     // clang-format on
     for (const auto& c : cases) {
