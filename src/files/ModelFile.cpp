@@ -110,7 +110,6 @@ private:
 
 struct Field {
     std::string text;
-    bool quoted = false;
     int line = 0;
 };
 
@@ -132,7 +131,6 @@ public:
         Field field;
         field.line = line_;
         if (c == '"') {
-            field.quoted = true;
             for (c = in_.get(); c != EOF && c != '"'; c = in_.get()) {
                 field.text.push_back(static_cast<char>(c));
             }
