@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -196,6 +197,14 @@ TEST(ResultsReport, BeamSectionAndPrestressedNegativeSteelNotCalculated) {
                   " 150           40            16            32 ", "",
                   "Results are not calculated for a simply-supported member.", "", "LOADS",
                   "Dead Load (kN/m)            6.000"}));
+}
+
+// One bar makes a group: a member of a single strand still reports its positive steel.
+TEST(ResultsReport, OneBarMakesAGroup) {
+    FloorModel m = SimplySupportedSlab();
+    m.PosSteelCount = 1;
+    const std::vector<std::string> lines = Texts(m);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "POSITIVE MOMENT STEEL"), lines.end());
 }
 
 TEST(ResultsReport, PrinterVersionAndBoldGroups) {
