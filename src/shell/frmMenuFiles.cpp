@@ -99,7 +99,40 @@ std::optional<std::string> ReadWholeFile(Platform& platform, const QString& name
 
 // After a model file was read into the model: check marks, every dialog's fields, options and
 // lists, and the view follow it.
-void BringViewsInLine(frmMenu& menu, LoadCombination combination);
+void BringViewsInLine(frmMenu& menu, LoadCombination combination) {
+    const FloorModel& m = menu.model();
+    menu.setDesignFire(m.Selected.DesignFire);
+    if (m.Selected.DesignFire == DesignFire::NonStandard) {
+        menu.nonStandardFire().showModelValues();
+    }
+    menu.setFloorType(m.Selected.FloorType);
+    // The beam and slab drawings read these fields, so they are filled before the redraw.
+    switch (m.Selected.FloorType) {
+        case FloorType::Beam:
+            menu.beamDimensions().showModelValues();
+            break;
+        case FloorType::Slab:
+            menu.slabDimensions().showModelValues();
+            break;
+        case FloorType::DoubleTee:
+            menu.doubleTeeDimensions().showModelValues();
+            break;
+        case FloorType::TeeBeam:
+            menu.teeBeamDimensions().showModelValues();
+            break;
+    }
+    menu.DrawCrossSection();
+    menu.removeSteel().FillSteelLists();
+    menu.designLoads().setLoadCombination(
+        ShownCombination(combination, m.DeadLoadFactor, m.LiveLoadFactor));
+    menu.designLoads().showModelValues();
+    menu.standardFire().showModelValues();
+    menu.concreteProperties().showModelValues();
+    menu.steelProperties().showModelValues();
+    if (m.PosSteelCount != 0 || m.NegSteelCount != 0) {
+        menu.cmdUpdateResults->setVisible(true);
+    }
+}
 
 // True when the model now holds the file.
 bool OpenModelFile(frmMenu& menu, const QString& name) {
@@ -259,44 +292,5 @@ void frmMenu::mnuPrint_Click() {
     platform_.messageBox(QStringLiteral("Data and Results Printed"), QString::fromLatin1(AppTitle),
                          MsgIcon::Information, MsgButtons::OK);
 }
-
-namespace {
-
-void BringViewsInLine(frmMenu& menu, LoadCombination combination) {
-    const FloorModel& m = menu.model();
-    menu.setDesignFire(m.Selected.DesignFire);
-    if (m.Selected.DesignFire == DesignFire::NonStandard) {
-        menu.nonStandardFire().showModelValues();
-    }
-    menu.setFloorType(m.Selected.FloorType);
-    // The beam and slab drawings read these fields, so they are filled before the redraw.
-    switch (m.Selected.FloorType) {
-        case FloorType::Beam:
-            menu.beamDimensions().showModelValues();
-            break;
-        case FloorType::Slab:
-            menu.slabDimensions().showModelValues();
-            break;
-        case FloorType::DoubleTee:
-            menu.doubleTeeDimensions().showModelValues();
-            break;
-        case FloorType::TeeBeam:
-            menu.teeBeamDimensions().showModelValues();
-            break;
-    }
-    menu.DrawCrossSection();
-    menu.removeSteel().FillSteelLists();
-    menu.designLoads().setLoadCombination(
-        ShownCombination(combination, m.DeadLoadFactor, m.LiveLoadFactor));
-    menu.designLoads().showModelValues();
-    menu.standardFire().showModelValues();
-    menu.concreteProperties().showModelValues();
-    menu.steelProperties().showModelValues();
-    if (m.PosSteelCount != 0 || m.NegSteelCount != 0) {
-        menu.cmdUpdateResults->setVisible(true);
-    }
-}
-
-}  // namespace
 
 }  // namespace fd9
